@@ -1,0 +1,65 @@
+// A compact copy of a position for the computer opponent: four bytes a place, the places of every
+// colour's ten marbles, and for each marble the target hole assigned to it with its distance.
+// Moves are applied and taken back in place and keep the marble lists and distances current, so
+// evaluation never scans the grid.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "board/BoardGeometry.h"
+#include "board/Move.h"
+
+namespace halmora {
+
+class CGameBoard;
+
+inline constexpr uint8_t kHexagonKind = 100;
+
+struct BasicCell {
+    uint8_t kind = 0;  // 0 no hole, 100 hexagon hole, 1..4 zone weight of a triangle hole
+    uint8_t zone = kNoColor8;
+    uint8_t occupant = kNoColor8;
+    uint8_t marbleIndex = 0;  // meaningful only under a marble
+};
+
+struct TargetRecord {
+    std::array<Place, kTriangleHoles> place{};       // by marble index
+    std::array<int32_t, kTriangleHoles> distance{};  // marble to its target, in steps
+};
+
+class CBasicBoard {
+public:
+    void BuildFrom(const CGameBoard& board);
+    void AssignTargets(PlayerColor c);
+
+    void ApplyMove(const Move& m);
+    void TakeBackMove(const Move& m);
+
+    const BasicCell& Cell(Place p) const { return cells_[PlaceIndex(p)]; }
+    const BasicCell* Cells() const { return cells_.data(); }
+    const std::array<Place, kTriangleHoles>& Marbles(PlayerColor c) const { return marbles_[c]; }
+    const TargetRecord& Targets(PlayerColor c) const { return targets_[c]; }
+    int Players() const { return players_; }
+    bool Playing(PlayerColor c) const { return playing_[c] != 0; }
+    bool Valid() const { return valid_ != 0; }
+    const CGameBoard* GameBoard() const { return gameBoard_; }
+
+    // Marble lists agree with the cells; for debug checks and tests.
+    bool IsConsistent() const;
+
+    friend bool operator==(const CBasicBoard&, const CBasicBoard&);
+
+private:
+    BasicCell& CellAt(Place p) { return cells_[PlaceIndex(p)]; }
+
+    std::array<BasicCell, kPlaceCount> cells_{};
+    std::array<std::array<Place, kTriangleHoles>, kColorCount> marbles_{};
+    std::array<TargetRecord, kColorCount> targets_{};
+    int32_t players_ = 0;
+    std::array<uint8_t, kColorCount> playing_{};
+    uint8_t valid_ = 0;
+    const CGameBoard* gameBoard_ = nullptr;
+};
+
+}  // namespace halmora
