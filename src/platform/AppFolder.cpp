@@ -16,9 +16,13 @@ std::filesystem::path& Folder() {
 
 }  // namespace
 
-const std::filesystem::path& ApplicationFolder() { return Folder(); }
+const std::filesystem::path& ApplicationFolder() {
+    return Folder();
+}
 
-void SetApplicationFolder(const std::filesystem::path& folder) { Folder() = folder; }
+void SetApplicationFolder(const std::filesystem::path& folder) {
+    Folder() = folder;
+}
 
 std::filesystem::path AppFile(const std::filesystem::path& relative) {
     return Folder() / relative;

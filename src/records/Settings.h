@@ -1,0 +1,90 @@
+// The user's choices that survive between runs, in the fixed 4430-byte file Data/Settings.dat:
+// the last game set-up, the clock settings, the mouse, animation, sound and wallpaper options,
+// and the player last shown in the statistics window.
+//
+// There is no shared instance. Whoever needs a setting keeps its own copy and reloads it; an
+// editor loads, changes its own fields and saves the whole record, so it never writes back
+// another editor's fields stale:
+//
+//   CSettings settings;
+//   settings.Load();
+//   settings.MuteSounds = 1;
+//   settings.Save();
+//
+// Fields are public and named as in the file. Texts are zero-terminated byte buffers in the
+// files' code page (GBK), converted only where they are shown or typed.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "board/Place.h"
+
+namespace halmora {
+
+inline constexpr std::size_t kSettingsFileBytes = 4430;
+inline constexpr std::size_t kSettingsNameBytes = 32;
+inline constexpr std::size_t kWallpaperFileBytes = 4096;
+inline constexpr std::size_t kSettingsReservedBytes = 14;
+
+// Speeds of the animation slider; the default 1 lies below them and is kept as it is.
+inline constexpr int32_t kMinAnimationSpeed = 1;
+inline constexpr int32_t kMaxAnimationSpeed = 200;
+
+using SettingsName = std::array<uint8_t, kSettingsNameBytes>;
+
+class CSettings {
+public:
+    // Reads Data/Settings.dat below the application folder. Each field takes its default and then
+    // whatever the file holds for it, so a missing file leaves the defaults and a short one
+    // leaves them beyond its end. Texts come out zero-terminated and values the game cannot use
+    // are mended (see Settings.cpp). Nothing is reported.
+    void Load();
+
+    // Replaces Data/Settings.dat whole, creating Data/ if needed. On false the old file is as it
+    // was; the user is not told, but callers can tell.
+    bool Save() const;
+
+    // The same as Load and Save, on bytes in the file's layout.
+    void FromBytes(std::span<const uint8_t> bytes);
+    std::vector<uint8_t> ToBytes() const;
+
+    // The clock times a new game gets, in seconds: 0 and 0 unless UseTimer is 1, otherwise
+    // minutes x 60 + seconds (each field may be any int, even negative), kept within
+    // 0..INT32_MAX.
+    int32_t GameInitialSeconds() const;
+    int32_t GameSecondsPerMove() const;
+
+    friend bool operator==(const CSettings&, const CSettings&) = default;
+
+    // clang-format off
+    int32_t                          Reserved0        = 0;    // carried through unchanged
+    std::array<int32_t, kColorCount> PlayerType       {};     // by PlayerColor, 0..7
+    std::array<SettingsName, kColorCount> PlayerName  {};     // by PlayerColor
+    int32_t                          UseTimer         = 0;
+    int32_t                          InitialMinutes   = 0;    // the clock fields hold any int
+    int32_t                          InitialSeconds   = 0;
+    int32_t                          MoveMinutes      = 0;
+    int32_t                          MoveSeconds      = 0;
+    int32_t                          MouseMode        = 0;    // 0 drag and drop, 1 clicks
+    int32_t                          ShowMovesOnHover = 0;
+    int32_t                          Reserved248      = 1;    // carried through unchanged
+    int32_t                          FullAnimation    = 1;
+    int32_t                          AnimationSpeed   = 1;    // 1..200, x 0.001 px per ms
+    int32_t                          MuteSounds       = 0;
+    int32_t                          WallpaperMode    = 0;    // 0 colour, 1 folder, 2 file
+    int32_t                          WallpaperRed     = 16;
+    int32_t                          WallpaperGreen   = 11;
+    int32_t                          WallpaperBlue    = 218;
+    std::array<uint8_t, kWallpaperFileBytes> WallpaperFile {};
+    int32_t                          StretchWallpaper = 0;
+    SettingsName                     StatsPlayer      {};
+    std::array<uint8_t, kSettingsReservedBytes> Reserved4412 {};  // carried through unchanged
+    int32_t                          ShowGameInfo     = 1;
+    // clang-format on
+};
+
+}  // namespace halmora
