@@ -4,6 +4,7 @@
 
 #include "board/GameBoard.h"
 #include "board/HoleDistance.h"
+#include "board/MoveGenerator.h"
 
 namespace halmora {
 
@@ -16,11 +17,13 @@ void CBasicBoard::BuildFrom(const CGameBoard& board) {
             BasicCell& cell = cells_[PlaceIndex(col, row)];
             cell.zone = ToColor8(h.zone);
             cell.occupant = ToColor8(h.occupant);
+            zoneIndex_[PlaceIndex(col, row)] = -1;
             if (!h.isHole) {
                 cell.kind = 0;
             } else if (cell.zone != kNoColor8) {
                 const int index = board.ZoneIndexOf({col, row});
                 cell.kind = static_cast<uint8_t>(index < 0 ? 1 : ZoneWeightAt(index));
+                zoneIndex_[PlaceIndex(col, row)] = static_cast<int8_t>(index);
             } else {
                 cell.kind = kHexagonKind;
             }
@@ -48,6 +51,14 @@ void CBasicBoard::BuildFrom(const CGameBoard& board) {
     }
     valid_ = 1;
     gameBoard_ = &board;
+    for (PlayerColor c = 0; c < kColorCount; ++c) {
+        const PlayerColor t = board.TargetColour(c);
+        targetOf_[c] = (t >= 0 && t < kColorCount) ? t : kNoColor;
+        fullMask_[c] = static_cast<uint16_t>((1u << board.ZoneListCount(c)) - 1);
+    }
+    for (int i = 0; i < kPlaceCount; ++i)
+        if (cells_[i].occupant != kNoColor8)
+            UpdateMasks(cells_[i].occupant, i, true);
     for (PlayerColor c = 0; c < kColorCount; ++c)
         if (playing_[c])
             AssignTargets(c);
@@ -148,31 +159,46 @@ void CBasicBoard::AssignTargets(PlayerColor c) {
     }
 }
 
-void CBasicBoard::ApplyMove(const Move& m) {
-    const Place s = m.Start(), e = m.End();
-    BasicCell& from = CellAt(s);
-    BasicCell& to = CellAt(e);
+void CBasicBoard::UpdateMasks(PlayerColor c, int placeIndex, bool arriving) {
+    const int index = zoneIndex_[placeIndex];
+    if (index < 0)
+        return;
+    const uint16_t bit = static_cast<uint16_t>(1u << index);
+    const uint8_t zone = cells_[placeIndex].zone;
+    if (zone == c)
+        homeMask_[c] = arriving ? (homeMask_[c] | bit) : (homeMask_[c] & ~bit);
+    if (zone == targetOf_[c])
+        targetMask_[c] = arriving ? (targetMask_[c] | bit) : (targetMask_[c] & ~bit);
+}
+
+void CBasicBoard::ApplyMove(int s, int e) {
+    BasicCell& from = cells_[s];
+    BasicCell& to = cells_[e];
     assert(from.occupant < kColorCount);
     to.occupant = from.occupant;
     to.marbleIndex = from.marbleIndex;
     from.occupant = kNoColor8;
     from.marbleIndex = 0;
-    marbles_[to.occupant][to.marbleIndex] = e;
+    marbles_[to.occupant][to.marbleIndex] = detail::kGridLinks.place[e];
     TargetRecord& t = targets_[to.occupant];
-    t.distance[to.marbleIndex] = HoleDistance(e, t.place[to.marbleIndex]);
+    t.distance[to.marbleIndex] = HoleDistance(detail::kGridLinks.place[e], t.place[to.marbleIndex]);
+    UpdateMasks(to.occupant, s, false);
+    UpdateMasks(to.occupant, e, true);
 }
 
-void CBasicBoard::TakeBackMove(const Move& m) {
-    const Place s = m.Start(), e = m.End();
-    BasicCell& from = CellAt(s);
-    BasicCell& to = CellAt(e);
+void CBasicBoard::TakeBackMove(int s, int e) {
+    BasicCell& from = cells_[s];
+    BasicCell& to = cells_[e];
     assert(to.occupant < kColorCount);
     from.occupant = to.occupant;
     from.marbleIndex = to.marbleIndex;
     to.occupant = kNoColor8;
-    marbles_[from.occupant][from.marbleIndex] = s;
+    marbles_[from.occupant][from.marbleIndex] = detail::kGridLinks.place[s];
     TargetRecord& t = targets_[from.occupant];
-    t.distance[from.marbleIndex] = HoleDistance(s, t.place[from.marbleIndex]);
+    t.distance[from.marbleIndex] =
+        HoleDistance(detail::kGridLinks.place[s], t.place[from.marbleIndex]);
+    UpdateMasks(from.occupant, e, false);
+    UpdateMasks(from.occupant, s, true);
 }
 
 bool CBasicBoard::IsConsistent() const {
@@ -220,7 +246,8 @@ bool operator==(const CBasicBoard& a, const CBasicBoard& b) {
             return false;
     }
     return a.players_ == b.players_ && a.playing_ == b.playing_ && a.valid_ == b.valid_ &&
-           a.gameBoard_ == b.gameBoard_;
+           a.gameBoard_ == b.gameBoard_ && a.targetMask_ == b.targetMask_ &&
+           a.homeMask_ == b.homeMask_;
 }
 
 }  // namespace halmora

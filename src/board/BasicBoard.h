@@ -33,8 +33,11 @@ public:
     void BuildFrom(const CGameBoard& board);
     void AssignTargets(PlayerColor c);
 
-    void ApplyMove(const Move& m);
-    void TakeBackMove(const Move& m);
+    void ApplyMove(const Move& m) { ApplyMove(PlaceIndex(m.Start()), PlaceIndex(m.End())); }
+    void TakeBackMove(const Move& m) { TakeBackMove(PlaceIndex(m.Start()), PlaceIndex(m.End())); }
+    // The same by the place indices of the path's first and last places.
+    void ApplyMove(int start, int end);
+    void TakeBackMove(int start, int end);
 
     const BasicCell& Cell(Place p) const { return cells_[PlaceIndex(p)]; }
     const BasicCell* Cells() const { return cells_.data(); }
@@ -45,6 +48,17 @@ public:
     bool Valid() const { return valid_ != 0; }
     const CGameBoard* GameBoard() const { return gameBoard_; }
 
+    // Kept up to date by every move, so that evaluation reads them instead of scanning holes.
+    // Bit i stands for hole i of a zone list (tip first).
+    PlayerColor TargetOf(PlayerColor c) const { return targetOf_[c]; }
+    uint16_t TargetMask(PlayerColor c) const { return targetMask_[c]; }  // own marbles at target
+    uint16_t HomeMask(PlayerColor c) const { return homeMask_[c]; }      // own marbles at home
+    bool Finished(PlayerColor c) const {
+        return targetOf_[c] != kNoColor && targetMask_[c] == fullMask_[targetOf_[c]];
+    }
+    // Index of a place in its zone's list, -1 for hexagon holes and non-holes.
+    int ZoneListIndex(int placeIndex) const { return zoneIndex_[placeIndex]; }
+
     // Marble lists agree with the cells; for debug checks and tests.
     bool IsConsistent() const;
 
@@ -52,6 +66,7 @@ public:
 
 private:
     BasicCell& CellAt(Place p) { return cells_[PlaceIndex(p)]; }
+    void UpdateMasks(PlayerColor c, int placeIndex, bool arriving);
 
     std::array<BasicCell, kPlaceCount> cells_{};
     std::array<std::array<Place, kTriangleHoles>, kColorCount> marbles_{};
@@ -60,6 +75,12 @@ private:
     std::array<uint8_t, kColorCount> playing_{};
     uint8_t valid_ = 0;
     const CGameBoard* gameBoard_ = nullptr;
+
+    std::array<int8_t, kPlaceCount> zoneIndex_{};
+    std::array<PlayerColor, kColorCount> targetOf_{};
+    std::array<uint16_t, kColorCount> fullMask_{};
+    std::array<uint16_t, kColorCount> targetMask_{};
+    std::array<uint16_t, kColorCount> homeMask_{};
 };
 
 }  // namespace halmora

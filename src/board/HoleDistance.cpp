@@ -9,7 +9,7 @@ constexpr HoleDistanceTable MakeTable() {
         for (int c1 = 0; c1 < kGridSize; ++c1)
             for (int r2 = 0; r2 < kGridSize; ++r2)
                 for (int c2 = 0; c2 < kGridSize; ++c2)
-                    t.steps[r1][c1][r2][c2] =
+                    t.steps[PlaceIndex(c1, r1)][PlaceIndex(c2, r2)] =
                         static_cast<int8_t>(ComputeHoleDistance(c1, r1, c2, r2));
     return t;
 }

@@ -12,7 +12,7 @@ namespace halmora {
 namespace detail {
 // Values never exceed 36, so a byte each keeps the 130,321 entries in cache.
 struct HoleDistanceTable {
-    int8_t steps[kGridSize][kGridSize][kGridSize][kGridSize];  // [row1][col1][row2][col2]
+    int8_t steps[kPlaceCount][kPlaceCount];  // [row1 * 19 + col1][row2 * 19 + col2]
 };
 extern const HoleDistanceTable kHoleDistances;
 }  // namespace detail
@@ -33,10 +33,15 @@ constexpr int ComputeHoleDistance(int col1, int row1, int col2, int row2) {
 }
 
 inline int HoleDistance(int col1, int row1, int col2, int row2) {
-    return detail::kHoleDistances.steps[row1][col1][row2][col2];
+    return detail::kHoleDistances.steps[PlaceIndex(col1, row1)][PlaceIndex(col2, row2)];
 }
 inline int HoleDistance(Place a, Place b) {
     return HoleDistance(a.col, a.row, b.col, b.row);
+}
+
+// The same by row-major place indices.
+inline int HoleDistanceAt(int a, int b) {
+    return detail::kHoleDistances.steps[a][b];
 }
 
 }  // namespace halmora

@@ -41,18 +41,55 @@ inline bool IsEmptyCell(const Cell& c) {
     return c.occupant == kNoColor8;
 }
 
-template <class Cell, class List>
+// Fills a MoveList, or any list with `count` and `moves[i]` of a type derived from Move, with
+// whole paths.
+template <class List>
+class PathSink {
+public:
+    explicit PathSink(List& list) : list_(list) {}
+
+    // Moves past the count are never read, so only the count is reset.
+    void Reset() { list_.count = 0; }
+    bool Full() const { return list_.count == kMaxMoves; }
+    void AddStep(int start, int to) {
+        Move& m = list_.moves[list_.count++];
+        m.count = 0;
+        m.Append(kGridLinks.place[start]);
+        m.Append(kGridLinks.place[to]);
+    }
+    // Returns the new move's index, or -1 when the path would not fit.
+    int AddJump(int prev, int start, int to) {
+        Move& m = list_.moves[list_.count];
+        if (prev < 0) {
+            m.count = 0;
+            m.Append(kGridLinks.place[start]);
+        } else {
+            const Move& before = list_.moves[prev];
+            if (before.count == kMaxPathPlaces)
+                return -1;
+            std::copy_n(before.places.begin(), before.count, m.places.begin());
+            m.count = before.count;
+        }
+        m.Append(kGridLinks.place[to]);
+        return list_.count++;
+    }
+
+private:
+    List& list_;
+};
+
+// The generator proper, writing through a sink so that the computer opponent can keep only
+// the ends of its moves while the order stays the one definition.
+template <class Cell, class Sink>
 class MoveGeneratorImpl {
 public:
-    MoveGeneratorImpl(const Cell* cells, List& list) : cells_(cells), list_(list) {}
+    MoveGeneratorImpl(const Cell* cells, Sink& sink) : cells_(cells), sink_(sink) {}
 
     void Generate(int start) {
         start_ = start;
         for (uint64_t& w : used_)
             w = 0;
-        // Moves past the count are never read, so only the count is reset; each move written
-        // sets its own place count.
-        list_.count = 0;
+        sink_.Reset();
         Steps();
         Jumps(start, -1);
     }
@@ -63,12 +100,9 @@ private:
             const int n = kGridLinks.neighbour[start_][d];
             if (n < 0 || !IsHoleCell(cells_[n]) || !IsEmptyCell(cells_[n]))
                 continue;
-            if (list_.count == kMaxMoves)
+            if (sink_.Full())
                 return;
-            Move& m = list_.moves[list_.count++];
-            m.count = 0;
-            m.Append(kGridLinks.place[start_]);
-            m.Append(kGridLinks.place[n]);
+            sink_.AddStep(start_, n);
             MarkUsed(n);
         }
     }
@@ -85,22 +119,13 @@ private:
                 continue;
             if (prev >= 0 && IsUsed(l))
                 continue;
-            if (list_.count == kMaxMoves)
+            if (sink_.Full())
                 return;  // never reached on this board
-            Move& move = list_.moves[list_.count];
-            if (prev < 0) {
-                move.count = 0;
-                move.Append(kGridLinks.place[start_]);
-            } else {
-                const Move& before = list_.moves[prev];
-                if (before.count == kMaxPathPlaces)
-                    continue;
-                std::copy_n(before.places.begin(), before.count, move.places.begin());
-                move.count = before.count;
-            }
-            move.Append(kGridLinks.place[l]);
+            const int index = sink_.AddJump(prev, start_, l);
+            if (index < 0)
+                continue;
             MarkUsed(l);
-            Jumps(l, list_.count++);
+            Jumps(l, index);
         }
     }
 
@@ -110,7 +135,7 @@ private:
     bool IsUsed(int i) const { return (used_[i >> 6] >> (i & 63)) & 1; }
 
     const Cell* cells_;
-    List& list_;
+    Sink& sink_;
     int start_ = 0;
     uint64_t used_[(kPlaceCount + 63) / 64] = {};
 };
@@ -121,13 +146,23 @@ private:
 // that holds a marble.
 template <class List>
 void GenerateMoves(const BoardCells& board, Place start, List& list) {
-    detail::MoveGeneratorImpl<BoardCell, List>(board.cells.data(), list)
+    detail::PathSink<List> sink(list);
+    detail::MoveGeneratorImpl<BoardCell, detail::PathSink<List>>(board.cells.data(), sink)
         .Generate(PlaceIndex(start));
 }
 
 template <class List>
 void GenerateMoves(const CBasicBoard& board, Place start, List& list) {
-    detail::MoveGeneratorImpl<BasicCell, List>(board.Cells(), list).Generate(PlaceIndex(start));
+    detail::PathSink<List> sink(list);
+    detail::MoveGeneratorImpl<BasicCell, detail::PathSink<List>>(board.Cells(), sink)
+        .Generate(PlaceIndex(start));
+}
+
+// The moves of the marble on `start` (a place index) written through a sink of one's own; see
+// PathSink for what a sink provides.
+template <class Sink>
+void GenerateMovesInto(const CBasicBoard& board, int start, Sink& sink) {
+    detail::MoveGeneratorImpl<BasicCell, Sink>(board.Cells(), sink).Generate(start);
 }
 
 }  // namespace halmora

@@ -134,6 +134,20 @@ TEST(BasicBoard, FullTargetTriangleAssignsEveryMarbleItsOwnHole) {
         EXPECT_EQ(b.Targets(kYellow).place[i], b.Marbles(kYellow)[i]);
         EXPECT_EQ(b.Targets(kYellow).distance[i], 0);
     }
+    EXPECT_TRUE(b.Finished(kYellow));
+    EXPECT_EQ(b.TargetMask(kYellow), 0x3FF);
+    EXPECT_EQ(b.HomeMask(kYellow), 0);
+
+    // Stepping out of the triangle and back.
+    Move in;
+    in.Append(kBottom[3]);
+    in.Append({9, 13});
+    b.ApplyMove(in);
+    EXPECT_FALSE(b.Finished(kYellow));
+    EXPECT_EQ(b.TargetMask(kYellow), 0x3FF & ~(1 << 3));
+    EXPECT_TRUE(b.IsConsistent());
+    b.TakeBackMove(in);
+    EXPECT_TRUE(b.Finished(kYellow));
 }
 
 TEST(BasicBoard, ApplyThenTakeBackRestoresTheBoardExactly) {

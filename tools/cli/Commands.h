@@ -7,5 +7,8 @@ namespace halmora::cli {
 int RunMoves(int argc, char** argv);
 int RunPerft(int argc, char** argv);
 int RunBenchMovegen(int argc, char** argv);
+int RunCandidates(int argc, char** argv);
+int RunThink(int argc, char** argv);
+int RunBench(int argc, char** argv);
 
 }  // namespace halmora::cli

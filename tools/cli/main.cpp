@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace halmora::cli;
+
 void PrintUsage(std::FILE* to) {
     std::fputs(
         "usage: halmora-cli COMMAND [ARGS]\n"
@@ -13,9 +15,32 @@ void PrintUsage(std::FILE* to) {
         "                       one path per line in generator order\n"
         "  perft PLAYERS DEPTH  move-tree leaf count from the start position of 2, 3, 4 or 6\n"
         "                       players\n"
-        "  bench-movegen        move generation speed over positions from seeded play\n",
+        "  bench-movegen        move generation speed over positions from seeded play\n"
+        "  candidates FILE [--keep N]\n"
+        "                       the scored candidates of the colour to move, all of them in\n"
+        "                       generation order or the N kept by selection\n"
+        "  think FILE --level L [--budget-ms MS]\n"
+        "                       the move computer level L (2 Novice .. 6 Master) chooses\n"
+        "  bench [--quick]      every level on fixed positions to full depth: node counts,\n"
+        "                       signature and speed\n",
         to);
 }
+
+struct Command {
+    std::string_view name;
+    int (*run)(int argc, char** argv);
+};
+
+// clang-format off
+constexpr Command kCommands[] = {
+    {"moves",         RunMoves},
+    {"perft",         RunPerft},
+    {"bench-movegen", RunBenchMovegen},
+    {"candidates",    RunCandidates},
+    {"think",         RunThink},
+    {"bench",         RunBench},
+};
+// clang-format on
 
 }  // namespace
 
@@ -24,14 +49,11 @@ int main(int argc, char** argv) {
         PrintUsage(stdout);
         return 0;
     }
-    const std::string_view command = argv[1];
-    if (command == "moves")
-        return halmora::cli::RunMoves(argc - 2, argv + 2);
-    if (command == "perft")
-        return halmora::cli::RunPerft(argc - 2, argv + 2);
-    if (command == "bench-movegen")
-        return halmora::cli::RunBenchMovegen(argc - 2, argv + 2);
-    if (command == "help" || command == "--help" || command == "-h") {
+    const std::string_view name = argv[1];
+    for (const Command& c : kCommands)
+        if (c.name == name)
+            return c.run(argc - 2, argv + 2);
+    if (name == "help" || name == "--help" || name == "-h") {
         PrintUsage(stdout);
         return 0;
     }

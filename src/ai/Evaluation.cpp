@@ -1,0 +1,249 @@
+#include "ai/Evaluation.h"
+
+#include "board/GameBoard.h"
+#include "board/HoleDistance.h"
+#include "board/MoveGenerator.h"
+
+namespace halmora {
+namespace {
+
+using detail::kGridLinks;
+
+// The cell two steps away in each direction, -1 unless its column and row are both within
+// 0..17: the shape value looks no further.
+struct TwoSteps {
+    int16_t at[kPlaceCount][kDirectionCount];
+    constexpr TwoSteps() : at{} {
+        for (int i = 0; i < kPlaceCount; ++i) {
+            for (int d = 0; d < kDirectionCount; ++d) {
+                const Place l = JumpLanding({i % kGridSize, i / kGridSize}, d);
+                const bool inside = l.col >= 0 && l.col <= 17 && l.row >= 0 && l.row <= 17;
+                at[i][d] = static_cast<int16_t>(inside ? PlaceIndex(l) : -1);
+            }
+        }
+    }
+};
+constexpr TwoSteps kTwoSteps;
+
+float CenterFor(uint8_t kind) {
+    switch (kind) {
+        case 1:
+            return 0.6f;
+        case 2:
+            return 0.4f;
+        case 3:
+            return 0.2f;
+        default:
+            return 0.0f;
+    }
+}
+
+int TipOf(const CBasicBoard& b, PlayerColor target) {
+    const CGameBoard* board = b.GameBoard();
+    if (board == nullptr || target < 0 || board->ZoneListCount(target) == 0)
+        return 0;
+    return PlaceIndex(board->ZoneList(target)[0]);
+}
+
+}  // namespace
+
+MarbleContext MakeMarbleContext(const CBasicBoard& b, PlayerColor c, int marble, int moveCount) {
+    MarbleContext m{};
+    m.colour = c;
+    m.marble = marble;
+    m.start = PlaceIndex(b.Marbles(c)[marble]);
+    m.target = PlaceIndex(b.Targets(c).place[marble]);
+    m.distance = b.Targets(c).distance[marble];
+    const PlayerColor target = b.TargetOf(c);
+    m.targetZone = ToColor8(target);
+    m.tip = TipOf(b, target);
+    m.startDistance = HoleDistanceAt(m.start, m.tip);
+    m.startZone = b.Cells()[m.start].zone;
+    m.startKind = b.Cells()[m.start].kind;
+    m.countStartZone = b.Players() > 0 && moveCount / b.Players() >= 11;
+    return m;
+}
+
+Score ScoreMove(const CBasicBoard& b, const MarbleContext& m, int end) {
+    const BasicCell* cells = b.Cells();
+    const BasicCell& e = cells[end];
+    const uint8_t own = static_cast<uint8_t>(m.colour);
+    Score s;
+    s.execution = static_cast<float>(0.05 * (m.distance - HoleDistanceAt(end, m.target)));
+
+    const bool thirdTriangle = e.zone != kNoColor8 && e.zone != own && e.zone != m.targetZone;
+    s.center = thirdTriangle ? CenterFor(e.kind) : 1.0f;
+
+    if (m.startZone == own) {
+        if (e.zone != own)
+            s.startZone = 1.0f;
+        else if (e.kind < m.startKind)
+            s.startZone = 0.5f;
+    }
+    if (e.zone == m.targetZone) {
+        if (m.startZone != m.targetZone)
+            s.endZone = 1.0f;
+        else if (e.kind > m.startKind)
+            s.endZone = 0.5f;
+    }
+
+    const int nearer = HoleDistanceAt(end, m.tip);
+    s.forward = m.startDistance > nearer ? 1.0f : m.startDistance == nearer ? 0.1f : 0.0f;
+    s.startDistance = m.startDistance;
+
+    // Own marbles beside the end that could jump over the moved marble toward their targets;
+    // the moving marble still stands on its start and counts.
+    const TargetRecord& targets = b.Targets(m.colour);
+    for (int d = 0; d < kDirectionCount; ++d) {
+        const int n = kGridLinks.neighbour[end][d];
+        if (n < 0 || cells[n].occupant != own)
+            continue;
+        const int o = kGridLinks.neighbour[end][(d + 3) % kDirectionCount];
+        if (o < 0 || cells[o].kind == 0 || cells[o].occupant != kNoColor8)
+            continue;
+        const int t = PlaceIndex(targets.place[cells[n].marbleIndex]);
+        if (HoleDistanceAt(n, t) > HoleDistanceAt(o, t))
+            s.build += 0.5f;
+    }
+
+    double total =
+        0.1 * s.build + 0.3 * s.forward + 0.1 * s.endZone + 0.1 * s.center + 0.2 * s.execution;
+    if (m.countStartZone)
+        total += 0.2 * s.startZone;
+    s.total = static_cast<float>(total);
+    return s;
+}
+
+void ScoreCandidate(Candidate& candidate, const CBasicBoard& b, int moveCount) {
+    const BasicCell& start = b.Cell(candidate.Start());
+    const MarbleContext m = MakeMarbleContext(b, start.occupant, start.marbleIndex, moveCount);
+    candidate.score = ScoreMove(b, m, PlaceIndex(candidate.End()));
+}
+
+void GenerateCandidates(const CBasicBoard& b, PlayerColor c, int moveCount,
+                        std::array<MarbleCandidates, kTriangleHoles>& out) {
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        GenerateMoves(b, b.Marbles(c)[k], out[k]);
+        const MarbleContext m = MakeMarbleContext(b, c, k, moveCount);
+        for (int i = 0; i < out[k].count; ++i)
+            out[k].moves[i].score = ScoreMove(b, m, PlaceIndex(out[k].moves[i].End()));
+    }
+}
+
+CPositionEvaluator::CPositionEvaluator(int moveCount, std::span<const PlayerColor> players)
+    : moveCount_(moveCount) {
+    for (PlayerColor p : players)
+        if (playerCount_ < kColorCount)
+            players_[playerCount_++] = p;
+}
+
+float CPositionEvaluator::Progress(const CBasicBoard& b, PlayerColor p) const {
+    float s1 = 0;
+    for (const int32_t d : b.Targets(p).distance)
+        s1 += static_cast<float>(100 - d);
+    const unsigned home = b.TargetMask(p);
+    for (int i = 0; i < kTriangleHoles; ++i)
+        if (home >> i & 1)
+            s1 = static_cast<float>(s1 + 0.2 * ZoneWeightAt(i));
+    return s1;
+}
+
+float CPositionEvaluator::Zone(const CBasicBoard& b, PlayerColor p) const {
+    float s2 = 0;
+    const unsigned arrived = b.TargetMask(p);
+    for (int i = 0; i < kTriangleHoles; ++i)
+        if (arrived >> i & 1)
+            s2 = static_cast<float>(s2 + 0.8);
+    if (moveCount_ > 15) {
+        const unsigned left = b.HomeMask(p);
+        for (int i = 0; i < kTriangleHoles; ++i)
+            if (left >> i & 1)
+                s2 = static_cast<float>(s2 - (moveCount_ - 15) * ZoneWeightAt(i) * 0.2);
+    }
+    return s2;
+}
+
+float CPositionEvaluator::Shape(const CBasicBoard& b, PlayerColor p) const {
+    const BasicCell* cells = b.Cells();
+    const auto& marbles = b.Marbles(p);
+    const uint8_t me = static_cast<uint8_t>(p);
+    int at[kTriangleHoles];
+    for (int k = 0; k < kTriangleHoles; ++k)
+        at[k] = PlaceIndex(marbles[k]);
+    float s3 = 0;
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        const int h = at[k];
+        int nearest = -1;  // the nearest other own marble's distance, found when first needed
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const int n = kGridLinks.neighbour[h][d];
+            if (n < 0 || cells[n].occupant == kNoColor8)
+                continue;
+            float own = cells[n].occupant == me ? 0.1f : 0.0f;
+            float other = cells[n].occupant == me ? 0.0f : 0.05f;
+            const int beyond = kTwoSteps.at[h][d];
+            if (beyond >= 0) {
+                const uint8_t o = cells[beyond].occupant;
+                if (o == kNoColor8)
+                    continue;
+                if (o == me)
+                    own = static_cast<float>(own + 0.1);
+                else
+                    other = static_cast<float>(other + 0.05);
+            }
+            if (own < 0.2) {
+                if (nearest < 0) {
+                    nearest = 10000;
+                    for (int g = 0; g < kTriangleHoles; ++g) {
+                        if (g == k)
+                            continue;
+                        const int dist = HoleDistanceAt(h, at[g]);
+                        if (dist < nearest)
+                            nearest = dist;
+                    }
+                }
+                if (nearest > 2)
+                    own -= static_cast<float>(2 * nearest);
+            }
+            s3 += own + other;
+        }
+    }
+    return s3;
+}
+
+float CPositionEvaluator::Total(const CBasicBoard& b, PlayerColor p) const {
+    const float s1 = Progress(b, p);
+    const float s2 = Zone(b, p);
+    const float s3 = Shape(b, p);
+    float t = s1 + s2;
+    t += s3;
+    return t;
+}
+
+void CPositionEvaluator::LeafValues(const CBasicBoard& b, int depth,
+                                    std::array<float, kColorCount>& out) const {
+    float totals[kColorCount];
+    for (int i = 0; i < playerCount_; ++i)
+        totals[i] = Total(b, players_[i]);
+    const float d = static_cast<float>(depth);
+    for (int i = 0; i < playerCount_; ++i) {
+        bool any = false;
+        float best = 0;
+        for (int j = 0; j < playerCount_; ++j) {
+            if (j == i)
+                continue;
+            if (!any || totals[j] > best)
+                best = totals[j];
+            any = true;
+        }
+        const float e = any ? totals[i] - best : totals[i];
+        out[players_[i]] = e - d;
+    }
+}
+
+float CPositionEvaluator::Value(const CBasicBoard& b, PlayerColor p) const {
+    std::array<float, kColorCount> values{};
+    LeafValues(b, 0, values);
+    return values[p];
+}
+
+}  // namespace halmora

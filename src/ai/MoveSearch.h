@@ -1,0 +1,89 @@
+// CMoveSearch chooses one move for a computer player by looking ahead through the moves of all
+// players in turn order, each choosing what is best for itself: every node keeps a value per
+// player. Depth and breadth come from the level and the number of players; a wall-clock budget
+// cuts the look-ahead short. It is made for one turn, run once on the player's worker thread,
+// and may be stopped from another thread at any time.
+//
+//   CMoveSearch search(board, kRed, 2000, 180000, moveCount, order, previousMove);
+//   search.Run();
+//   if (search.HasBestMove()) play(search.BestMove());
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "ai/Evaluation.h"
+#include "ai/Score.h"
+#include "board/BasicBoard.h"
+#include "board/GameBoard.h"
+
+namespace halmora {
+
+// Level ratings of the computer seat types 2..6.
+int LevelRating(int seatType);
+
+// Plies looked ahead for a level rating and player count.
+int SearchDepthLimit(int rating, int players);
+
+class CMoveSearch {
+public:
+    static constexpr int kMaxDepth = 80;
+    static constexpr uint32_t kNoBudget = UINT32_MAX;
+
+    // `previousMove` is this player's last move (empty before its first), read at the root only.
+    CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, uint32_t budgetMs,
+                int moveCount, std::span<const PlayerColor> turnOrder, const Move& previousMove);
+    virtual ~CMoveSearch();
+    CMoveSearch(const CMoveSearch&) = delete;
+    CMoveSearch& operator=(const CMoveSearch&) = delete;
+
+    // Searches and leaves the best move. Runs on the worker thread.
+    virtual void Run();
+    // Spends the budget: the search ends within a few nodes. Safe from any thread.
+    virtual void Stop();
+
+    // False when the root kept no candidate or accepted none.
+    bool HasBestMove() const { return best_.count > 0; }
+    const Candidate& BestMove() const { return best_; }
+
+    uint64_t Nodes() const { return nodes_; }
+    // Candidates generated and scored over the whole search.
+    uint64_t Candidates() const { return candidates_; }
+    int DepthLimit() const { return depthLimit_; }
+    PlayerColor RootLeader() const { return leader_; }
+    // The root's value per colour once Run has returned.
+    const std::array<float, kColorCount>& RootValues() const;
+
+private:
+    struct Frame;
+
+    void Search(int turn, int depth);
+    int Breadth(int depth, PlayerColor c) const;
+    bool TimeUp() const;
+    bool PrefersAtRoot(const Candidate& x) const;
+    void BuildCandidate(const Frame& f, int index, Candidate& out) const;
+
+    CGameBoard board_;
+    CBasicBoard basic_;
+    PlayerColor root_;
+    int rating_;
+    std::atomic<uint32_t> budget_;
+    uint32_t start_ = 0;
+    int moveCount_;
+    std::array<PlayerColor, kColorCount> order_{};
+    int players_ = 0;
+    Move previous_;
+    int depthLimit_ = 0;
+    PlayerColor leader_ = 0;
+    float initialValue_ = 0;
+    CPositionEvaluator evaluator_;
+    std::unique_ptr<Frame[]> frames_;
+    Candidate best_{};
+    uint64_t nodes_ = 0;
+    uint64_t candidates_ = 0;
+};
+
+}  // namespace halmora
