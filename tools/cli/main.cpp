@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "cli/StatsCommand.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ void PrintUsage(std::FILE* to) {
         "  think FILE --level L [--budget-ms MS]\n"
         "                       the move computer level L (2 Novice .. 6 Master) chooses\n"
         "  bench [--quick]      every level on fixed positions to full depth: node counts,\n"
-        "                       signature and speed\n",
+        "                       signature and speed\n"
+        "  stats FILE           a statistics file: players, ratings and every game\n",
         to);
 }
 
@@ -39,6 +41,7 @@ constexpr Command kCommands[] = {
     {"candidates",    RunCandidates},
     {"think",         RunThink},
     {"bench",         RunBench},
+    {"stats", RunStats},
 };
 // clang-format on
 
