@@ -64,22 +64,22 @@ MarbleContext MakeMarbleContext(const CBasicBoard& b, PlayerColor c, int marble,
     return m;
 }
 
-Score ScoreMove(const CBasicBoard& b, const MarbleContext& m, int end) {
-    const BasicCell* cells = b.Cells();
-    const BasicCell& e = cells[end];
+void ScoreBase(const CBasicBoard& b, const MarbleContext& m, int end, Score& s) {
+    const BasicCell& e = b.Cells()[end];
     const uint8_t own = static_cast<uint8_t>(m.colour);
-    Score s;
     s.execution = static_cast<float>(0.05 * (m.distance - HoleDistanceAt(end, m.target)));
 
     const bool thirdTriangle = e.zone != kNoColor8 && e.zone != own && e.zone != m.targetZone;
     s.center = thirdTriangle ? CenterFor(e.kind) : 1.0f;
 
+    s.startZone = 0.0f;
     if (m.startZone == own) {
         if (e.zone != own)
             s.startZone = 1.0f;
         else if (e.kind < m.startKind)
             s.startZone = 0.5f;
     }
+    s.endZone = 0.0f;
     if (e.zone == m.targetZone) {
         if (m.startZone != m.targetZone)
             s.endZone = 1.0f;
@@ -90,10 +90,17 @@ Score ScoreMove(const CBasicBoard& b, const MarbleContext& m, int end) {
     const int nearer = HoleDistanceAt(end, m.tip);
     s.forward = m.startDistance > nearer ? 1.0f : m.startDistance == nearer ? 0.1f : 0.0f;
     s.startDistance = m.startDistance;
+    s.closeness = 0.0f;
+    s.spare = 0.0f;
+}
 
+void FinishScore(const CBasicBoard& b, const MarbleContext& m, int end, Score& s) {
     // Own marbles beside the end that could jump over the moved marble toward their targets;
     // the moving marble still stands on its start and counts.
+    const BasicCell* cells = b.Cells();
+    const uint8_t own = static_cast<uint8_t>(m.colour);
     const TargetRecord& targets = b.Targets(m.colour);
+    float build = 0.0f;
     for (int d = 0; d < kDirectionCount; ++d) {
         const int n = kGridLinks.neighbour[end][d];
         if (n < 0 || cells[n].occupant != own)
@@ -103,14 +110,30 @@ Score ScoreMove(const CBasicBoard& b, const MarbleContext& m, int end) {
             continue;
         const int t = PlaceIndex(targets.place[cells[n].marbleIndex]);
         if (HoleDistanceAt(n, t) > HoleDistanceAt(o, t))
-            s.build += 0.5f;
+            build += 0.5f;
     }
+    s.build = build;
 
     double total =
         0.1 * s.build + 0.3 * s.forward + 0.1 * s.endZone + 0.1 * s.center + 0.2 * s.execution;
     if (m.countStartZone)
         total += 0.2 * s.startZone;
     s.total = static_cast<float>(total);
+}
+
+double TotalBound(const MarbleContext& m, const Score& s) {
+    // Build is at most six halves; the margin covers the rounding of the real sum.
+    double total =
+        0.1 * 3.0 + 0.3 * s.forward + 0.1 * s.endZone + 0.1 * s.center + 0.2 * s.execution;
+    if (m.countStartZone)
+        total += 0.2 * s.startZone;
+    return total + 1e-5;
+}
+
+Score ScoreMove(const CBasicBoard& b, const MarbleContext& m, int end) {
+    Score s;
+    ScoreBase(b, m, end, s);
+    FinishScore(b, m, end, s);
     return s;
 }
 
@@ -219,11 +242,13 @@ float CPositionEvaluator::Total(const CBasicBoard& b, PlayerColor p) const {
     return t;
 }
 
-void CPositionEvaluator::LeafValues(const CBasicBoard& b, int depth,
-                                    std::array<float, kColorCount>& out) const {
-    float totals[kColorCount];
+void CPositionEvaluator::Totals(const CBasicBoard& b, float* totals) const {
     for (int i = 0; i < playerCount_; ++i)
         totals[i] = Total(b, players_[i]);
+}
+
+void CPositionEvaluator::ValuesFromTotals(const float* totals, int depth,
+                                          std::array<float, kColorCount>& out) const {
     const float d = static_cast<float>(depth);
     for (int i = 0; i < playerCount_; ++i) {
         bool any = false;
@@ -238,6 +263,29 @@ void CPositionEvaluator::LeafValues(const CBasicBoard& b, int depth,
         const float e = any ? totals[i] - best : totals[i];
         out[players_[i]] = e - d;
     }
+}
+
+void CPositionEvaluator::LeafValues(const CBasicBoard& b, int depth,
+                                    std::array<float, kColorCount>& out) const {
+    float totals[kColorCount];
+    Totals(b, totals);
+    ValuesFromTotals(totals, depth, out);
+}
+
+void CPositionEvaluator::LeafValuesAfter(const CBasicBoard& b, int depth, const float* totalsBefore,
+                                         PlayerColor mover, int from, int to,
+                                         std::array<float, kColorCount>& out) const {
+    float totals[kColorCount];
+    for (int i = 0; i < playerCount_; ++i) {
+        const PlayerColor p = players_[i];
+        bool touched = p == mover;
+        for (int k = 0; k < kTriangleHoles && !touched; ++k) {
+            const int h = PlaceIndex(b.Marbles(p)[k]);
+            touched = HoleDistanceAt(h, from) <= 2 || HoleDistanceAt(h, to) <= 2;
+        }
+        totals[i] = touched ? Total(b, p) : totalsBefore[i];
+    }
+    ValuesFromTotals(totals, depth, out);
 }
 
 float CPositionEvaluator::Value(const CBasicBoard& b, PlayerColor p) const {

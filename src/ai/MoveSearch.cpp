@@ -28,11 +28,17 @@ public:
     void Reset() { count_ = 0; }
     bool Full() const { return count_ == kMaxMoves; }
     void AddStep(int start, int to) {
-        all_[base_ + count_++] = {static_cast<int16_t>(start), static_cast<int16_t>(to), -1, {}};
+        SearchMove& m = all_[base_ + count_++];
+        m.start = static_cast<int16_t>(start);
+        m.end = static_cast<int16_t>(to);
+        m.parent = -1;
     }
     int AddJump(int prev, int start, int to) {
         const int16_t parent = static_cast<int16_t>(prev < 0 ? -1 : base_ + prev);
-        all_[base_ + count_] = {static_cast<int16_t>(start), static_cast<int16_t>(to), parent, {}};
+        SearchMove& m = all_[base_ + count_];
+        m.start = static_cast<int16_t>(start);
+        m.end = static_cast<int16_t>(to);
+        m.parent = parent;
         return count_++;
     }
 
@@ -204,19 +210,31 @@ void CMoveSearch::Search(int turn, int depth) {
 
     r.fill(initialValue_);
     f.count = 0;
+    // Scoring and selection go hand in hand: once the kept list is full, a move whose best
+    // possible total is below the threshold cannot be kept, and its Build is not worked out.
+    CandidateSelector selector(Breadth(depth, c), f.kept);
+    const auto scoreOf = [&f](int i) -> const Score& { return f.all[i].score; };
     for (int k = 0; k < kTriangleHoles; ++k) {
         const MarbleContext m = MakeMarbleContext(basic_, c, k, moveCount_);
         SearchSink sink(f.all, f.count);
         GenerateMovesInto(basic_, m.start, sink);
-        for (int i = f.count; i < f.count + sink.Count(); ++i)
-            f.all[i].score = ScoreMove(basic_, m, f.all[i].end);
-        f.count += sink.Count();
+        const int end = f.count + sink.Count();
+        for (int i = f.count; i < end; ++i) {
+            Score& score = f.all[i].score;
+            ScoreBase(basic_, m, f.all[i].end, score);
+            if (selector.Full() && TotalBound(m, score) < selector.Threshold())
+                continue;
+            FinishScore(basic_, m, f.all[i].end, score);
+            selector.Offer(i, score, scoreOf);
+        }
+        f.count = end;
     }
     candidates_ += static_cast<uint64_t>(f.count);
-    f.keptCount = SelectCandidates(
-        f.count, Breadth(depth, c), [&f](int i) -> const Score& { return f.all[i].score; }, f.kept);
+    f.keptCount = selector.Count();
 
     const std::array<float, kColorCount>& child = frames_[depth + 1].result;
+    float totals[kColorCount];
+    bool haveTotals = false;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];
         basic_.ApplyMove(x.start, x.end);
@@ -228,7 +246,22 @@ void CMoveSearch::Search(int turn, int depth) {
             basic_.TakeBackMove(x.start, x.end);
             return;
         }
-        Search(next, depth + 1);
+        if (depth + 1 >= depthLimit_) {
+            // The child is a leaf: value it here, reusing the totals of players the move did
+            // not come near.
+            ++nodes_;
+            if (!haveTotals) {
+                basic_.TakeBackMove(x.start, x.end);
+                evaluator_.Totals(basic_, totals);
+                basic_.ApplyMove(x.start, x.end);
+                haveTotals = true;
+            }
+            std::array<float, kColorCount>& leaf = frames_[depth + 1].result;
+            leaf.fill(initialValue_);
+            evaluator_.LeafValuesAfter(basic_, depth + 1, totals, c, x.start, x.end, leaf);
+        } else {
+            Search(next, depth + 1);
+        }
         if (depth > 0) {
             if (r[c] < child[c])
                 r = child;

@@ -124,12 +124,27 @@ int RunThink(int argc, char** argv) {
 
 int RunBench(int argc, char** argv) {
     int from = 2, to = 6;
-    if (argc == 1 && std::strcmp(argv[0], "--quick") == 0) {
-        to = 4;
-    } else if (argc != 0) {
-        return Fail("bench", "takes no arguments but --quick");
+    std::string only;
+    for (int i = 0; i < argc; ++i) {
+        long level = 0;
+        if (std::strcmp(argv[i], "--quick") == 0) {
+            to = 4;
+        } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc &&
+                   ParseNumber(argv[i + 1], 2, 6, level)) {
+            from = to = static_cast<int>(level);
+            ++i;
+        } else if (std::strcmp(argv[i], "--position") == 0 && i + 1 < argc) {
+            only = argv[++i];
+        } else {
+            return Fail("bench", "options are --quick, --level L and --position NAME");
+        }
     }
-    const std::vector<BenchPosition> positions = MakeBenchPositions();
+    std::vector<BenchPosition> positions = MakeBenchPositions();
+    if (!only.empty()) {
+        std::erase_if(positions, [&only](const BenchPosition& p) { return p.name != only; });
+        if (positions.empty())
+            return Fail("bench", "no position named '" + only + "'");
+    }
     const BenchResult r = RunBench(positions, from, to, [](const BenchLine& line) {
         std::printf("%-12s level %d: %10" PRIu64 " nodes %11" PRIu64 " candidates %9.1f ms  %s\n",
                     line.position->name.c_str(), line.seatType, line.nodes, line.candidates,

@@ -22,8 +22,9 @@ void PrintUsage(std::FILE* to) {
         "                       generation order or the N kept by selection\n"
         "  think FILE --level L [--budget-ms MS]\n"
         "                       the move computer level L (2 Novice .. 6 Master) chooses\n"
-        "  bench [--quick]      every level on fixed positions to full depth: node counts,\n"
-        "                       signature and speed\n"
+        "  bench [--quick] [--level L] [--position NAME]\n"
+        "                       every level (--quick: 2..4) on fixed positions to full depth:\n"
+        "                       node counts, signature and speed\n"
         "  stats FILE           a statistics file: players, ratings and every game\n",
         to);
 }
