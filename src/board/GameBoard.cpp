@@ -146,6 +146,33 @@ void CGameBoard::Rotate(int direction) {
     RebuildZoneLists();
 }
 
+void CGameBoard::Layout(int width, int height) {
+    // clang-format off
+    struct Metrics { float rx, ry, qx, qy, px, py; };
+    constexpr Metrics kMetrics[3] = {
+        //  origin R       gap Q          hole size P
+        {10.0f, 12.0f,  9.25f,  6.75f, 10.0f, 10.0f},
+        {14.0f, 18.0f, 11.25f,  8.0f,  14.0f, 14.0f},
+        {19.0f, 22.0f, 18.5f,  13.5f,  20.0f, 20.0f},
+    };
+    // clang-format on
+    boardSize_ = height >= 600 ? 2 : height >= 400 ? 1 : 0;
+    const int pixels = kBoardPixels[boardSize_];
+    boardLeft_ = (width - pixels) / 2;
+    boardTop_ = (height - pixels) / 2;
+    const Metrics& m = kMetrics[boardSize_];
+    const float stepX = m.px + m.qx, stepY = m.py + m.qy;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            HoleRecord& h = Hole(col, row);
+            float x = m.rx + static_cast<float>(col - 2) * stepX;
+            if (row % 2 == 0) x += stepX / 2;
+            h.x = static_cast<int32_t>(x);
+            h.y = static_cast<int32_t>(m.ry + static_cast<float>(row - 1) * stepY);
+        }
+    }
+}
+
 void CGameBoard::WriteHoles(SavedHoles& out) const {
     for (int i = 0; i < kPlaceCount; ++i) {
         const HoleRecord& h = holes_[i];

@@ -79,6 +79,20 @@ public:
     // Index of a place in the zone list of its zone, or -1.
     int ZoneIndexOf(Place p) const;
 
+    // Chooses the board size (0, 1, 2 for 300, 400, 600 pixels) from the board area's height
+    // alone, centres the board square in the area (offsets may be negative) and computes every
+    // hole's pixel position inside the square. Pictures are the renderer's business.
+    void Layout(int width, int height);
+    int BoardSize() const { return boardSize_; }
+    int BoardPixels() const { return kBoardPixels[boardSize_]; }
+    int BoardLeft() const { return boardLeft_; }
+    int BoardTop() const { return boardTop_; }
+    // Where a hole's picture goes in the board area: its position plus the board's offset.
+    int ScreenX(Place p) const { return Hole(p).x + boardLeft_; }
+    int ScreenY(Place p) const { return Hole(p).y + boardTop_; }
+
+    static constexpr int kBoardPixels[3] = {300, 400, 600};
+
     void WriteHoles(SavedHoles& out) const;
     void ReadHoles(const SavedHoles& in);
 
@@ -88,6 +102,9 @@ private:
     std::array<HoleRecord, kPlaceCount> holes_;
     std::array<std::array<Place, kTriangleHoles>, kColorCount> zones_{};
     std::array<int, kColorCount> zoneCounts_{};
+    int boardSize_ = 0;
+    int boardLeft_ = 0;
+    int boardTop_ = 0;
 };
 
 }  // namespace halmora

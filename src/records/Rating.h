@@ -17,6 +17,7 @@
 
 #include "board/Place.h"
 #include "platform/TextEncoding.h"
+#include "platform/Rounding.h"
 #include "records/GameRecord.h"
 
 namespace halmora {
@@ -24,11 +25,6 @@ namespace halmora {
 class StatsDatabase;
 
 inline constexpr int32_t kNewPlayerRating = 1500;
-
-// The program's own rounding: a value whose fraction v - floor(v) is below 0.44445 goes down,
-// any other value up. Values beyond the 32-bit range are clamped to it.
-int32_t RoundByRule(float v);
-int32_t RoundByRule(double v);
 
 // The fixed rating of a computer seat type, 2 (Novice) .. 6 (Master); 0 for any other type.
 int32_t ComputerLevelRating(int32_t seatType);
