@@ -28,7 +28,6 @@ int32_t Saturate(int64_t v) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-
 }  // namespace
 
 int32_t ComputerLevelRating(int32_t seatType) {

@@ -35,20 +35,24 @@ public:
     }
     void ClearHoverHighlights() override {
         calls.push_back("ClearHoverHighlights");
-        if (mutableBoard == nullptr) return;
+        if (mutableBoard == nullptr)
+            return;
         for (int row = 0; row < kGridSize; ++row)
             for (int col = 0; col < kGridSize; ++col) {
                 HoleRecord& h = mutableBoard->Hole(col, row);
-                if (h.highlight == 100 || h.highlight == 101) h.highlight = -1;
+                if (h.highlight == 100 || h.highlight == 101)
+                    h.highlight = -1;
             }
     }
     // The hole whose picture contains the point.
     bool HitTest(int x, int y, Place& hole) override {
-        if (board_ == nullptr) return false;
+        if (board_ == nullptr)
+            return false;
         for (int row = 0; row < kGridSize; ++row)
             for (int col = 0; col < kGridSize; ++col) {
                 const Place p{col, row};
-                if (!board_->Hole(p).isHole) continue;
+                if (!board_->Hole(p).isHole)
+                    continue;
                 const int hx = board_->ScreenX(p), hy = board_->ScreenY(p);
                 if (x >= hx && x < hx + holeSize.width && y >= hy && y < hy + holeSize.height) {
                     hole = p;

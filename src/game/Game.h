@@ -1,0 +1,150 @@
+// CGame is the one running game: its board, its seats, the turn order, the finishing places, the
+// clocks and the move history. It has no thread or timer of its own: the application calls Tick
+// again and again, and everything that happens over time (asking a player to move, waiting for
+// it, running the clocks, recognising the end) happens there. It draws through a CBoardCanvas and
+// reaches the rest of the application through its CGameHost.
+//
+//   CGame game(host);
+//   game.AddPlayer(std::make_unique<CHumanPlayer>(kRed, kSeatHuman, "Ann"));
+//   game.AddPlayer(std::make_unique<CComputerPlayer>(kYellow, 6, ""));
+//   game.NewGame(canvas, width, height, kGamePlaying, 0, 0);
+//   while (game.State() != kGameOver) game.Tick(canvas);
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "board/GameBoard.h"
+#include "board/RandomPlay.h"
+#include "game/BoardCanvas.h"
+#include "game/CountdownClock.h"
+#include "game/GameClock.h"
+#include "game/GameHost.h"
+#include "game/MoveAnimator.h"
+#include "game/MoveHistory.h"
+#include "game/Player.h"
+#include "records/Settings.h"
+
+namespace halmora {
+
+enum GameState : int32_t {
+    kGameNone = 0,
+    kGamePlaying = 1,
+    kGamePaused = 2,
+    kGameUndoing = 4,
+    kGameRedoing = 5,
+    kGameOver = 6,
+};
+
+class CGame {
+public:
+    explicit CGame(CGameHost& host);
+    ~CGame();
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    // Seats a player (before NewGame): one per colour, in colour order.
+    void AddPlayer(std::unique_ptr<CPlayer> player);
+
+    void NewGame(CBoardCanvas& canvas, int areaWidth, int areaHeight, int32_t state,
+                 int32_t initialSeconds, int32_t secondsPerMove);
+    // The same game again with the same players, times and state.
+    void Restart(CBoardCanvas& canvas, int areaWidth, int areaHeight);
+
+    void Tick(CBoardCanvas& canvas);
+    void SetState(int32_t state, CBoardCanvas& canvas);
+    void Pause(CBoardCanvas& canvas) { SetState(kGamePaused, canvas); }
+    void Continue(CBoardCanvas& canvas) { SetState(kGamePlaying, canvas); }
+    // Ends a game in which somebody has finished: the others take the next places in turn order.
+    void EndGameNow(CBoardCanvas& canvas);
+
+    void MouseInput(int32_t message, int32_t keyFlags, int x, int y, CBoardCanvas& canvas);
+    void Redraw(CBoardCanvas& canvas);
+    void Relayout(int areaWidth, int areaHeight);
+    void SettingsChanged();
+
+    bool CanUndo() const;
+    bool CanRedo() const;
+    bool CanForceMove() const;
+    bool CanSuggest() const;
+    bool CanEndGameNow() const;
+    // The name of the first human seat in colour order, or null.
+    const GbkName* FirstHumanName() const;
+    // The current player's remaining time with clocks on, else 0.
+    uint32_t CurrentClock() const;
+
+    // Makes the turn order's random start reproducible, or fixes the triangle position (0..5)
+    // it starts from; -1 goes back to drawing it.
+    void SetRandomSeed(uint64_t seed) { random_ = SplitMix64(seed); }
+    void SetTurnStart(int position) { turnStart_ = position; }
+
+    int32_t State() const { return state_; }
+    int32_t Players() const { return players_; }
+    PlayerColor CurrentColour() const { return current_; }
+    int32_t MoveCount() const { return moveCount_; }
+    bool ClocksOn() const { return clocksOn_ != 0; }
+    int32_t InitialSeconds() const { return initialSeconds_; }
+    int32_t SecondsPerMove() const { return secondsPerMove_; }
+    // places[i] is the colour that finished (i + 1)-th, -1 while free.
+    PlayerColor PlaceAt(int i) const { return places_[i]; }
+    bool Finished(PlayerColor c) const { return finished_[c] != 0; }
+    CPlayer* Seat(PlayerColor c) const { return seats_[c].get(); }
+    CPlayer* Current() const { return current_ >= 0 ? seats_[current_].get() : nullptr; }
+    const std::vector<PlayerColor>& TurnOrder() const { return order_; }
+    CGameBoard* Board() const { return board_.get(); }
+    const CMoveHistory& History() const { return history_; }
+    const CGameClock& GameClock() const { return gameClock_; }
+    const CCountdownClock* PlayerClock(PlayerColor c) const { return clocks_[c].get(); }
+    bool RecordFiled() const { return recordFiled_ != 0; }
+    const CSettings& Settings() const { return settings_; }
+
+private:
+    void SetUpBoard(CBoardCanvas& canvas, int areaWidth, int areaHeight);
+    void Begin(CBoardCanvas& canvas);
+    void StartTurn(CBoardCanvas& canvas);
+    void CallBeginTurn(CBoardCanvas& canvas);
+    // False when every player has finished (the game is then over).
+    bool MoveTurnOn(CBoardCanvas& canvas);
+    bool AllFinished() const;
+    bool AnyFinished() const;
+    void FinishMove(CBoardCanvas& canvas, bool moved);
+    void RunOutOfTime(CBoardCanvas& canvas);
+    bool HasAnyMove(PlayerColor c) const;
+    CCountdownClock* CurrentClockObject() const;
+    int TakeFirstFreePlace(PlayerColor c);
+
+    CGameHost& host_;
+    int32_t players_ = 0;
+    PlayerColor current_ = kNoColor;
+    int32_t moveCount_ = 0;
+    int32_t state_ = kGameNone;
+    CGameClock gameClock_;
+    uint8_t clocksOn_ = 0;
+    int32_t initialSeconds_ = 0;
+    int32_t secondsPerMove_ = 0;
+    std::array<std::unique_ptr<CPlayer>, kColorCount> seats_;
+    std::vector<CPlayer*> turnOrder_;
+    std::vector<PlayerColor> order_;
+    std::array<std::unique_ptr<CCountdownClock>, kColorCount> clocks_;
+    std::array<PlayerColor, kColorCount> places_{};
+    std::array<uint8_t, kColorCount> finished_{};
+    CMoveHistory history_;
+    std::vector<std::pair<PlayerColor, Move>> replay_;
+    CMoveAnimator animator_;
+    int replayIndex_ = 0;
+    uint8_t recordFiled_ = 0;
+    CSettings settings_;
+    bool panel_ = false;
+    uint8_t suggestionShown_ = 0;
+    std::unique_ptr<CGameBoard> board_;
+    SplitMix64 random_;
+    int turnStart_ = -1;
+    // A player with no legal move at all passes; when everybody left passes in a row, the game
+    // cannot go on and ends.
+    bool passing_ = false;
+    int passesInRow_ = 0;
+};
+
+}  // namespace halmora
