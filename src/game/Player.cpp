@@ -30,7 +30,9 @@ CPlayer::CPlayer(PlayerColor colour, PlayerType seatType, std::string_view name)
 
 void CPlayer::BeginTurn(CBoardCanvas&, CGameBoard&, const TurnInfo&) {}
 
-int32_t CPlayer::PollTurn(CBoardCanvas&, CGameBoard&) { return kMoveChoosing; }
+int32_t CPlayer::PollTurn(CBoardCanvas&, CGameBoard&) {
+    return kMoveChoosing;
+}
 
 void CPlayer::MouseInput(int32_t, int32_t, int, int, CBoardCanvas&, CGameBoard&) {}
 

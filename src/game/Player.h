@@ -45,7 +45,7 @@ enum MouseMessage : int32_t {
 
 struct TurnInfo {
     bool clocksOn = false;
-    uint32_t remainingMs = 0;  // 0 with clocks off
+    uint32_t remainingMs = 0;    // 0 with clocks off
     int32_t secondsPerMove = 0;  // 0 with clocks off
     int32_t players = 0;
     int32_t moveCount = 0;
