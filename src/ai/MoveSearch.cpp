@@ -116,12 +116,16 @@ const std::array<float, kColorCount>& CMoveSearch::RootValues() const {
     return frames_[0].result;
 }
 
+// The budget goes to 0 as the time rule has it; the flag makes the stop take effect at once
+// rather than when the millisecond count next moves on.
 void CMoveSearch::Stop() {
     budget_.store(0, std::memory_order_relaxed);
+    stopped_.store(true, std::memory_order_relaxed);
 }
 
 bool CMoveSearch::TimeUp() const {
-    return TickCount() - start_ > budget_.load(std::memory_order_relaxed);
+    return stopped_.load(std::memory_order_relaxed) ||
+           TickCount() - start_ > budget_.load(std::memory_order_relaxed);
 }
 
 void CMoveSearch::Run() {

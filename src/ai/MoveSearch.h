@@ -71,6 +71,7 @@ private:
     PlayerColor root_;
     int rating_;
     std::atomic<uint32_t> budget_;
+    std::atomic<bool> stopped_{false};
     uint32_t start_ = 0;
     int moveCount_;
     std::array<PlayerColor, kColorCount> order_{};

@@ -166,7 +166,8 @@ void CGameBoard::Layout(int width, int height) {
         for (int col = 0; col < kGridSize; ++col) {
             HoleRecord& h = Hole(col, row);
             float x = m.rx + static_cast<float>(col - 2) * stepX;
-            if (row % 2 == 0) x += stepX / 2;
+            if (row % 2 == 0)
+                x += stepX / 2;
             h.x = static_cast<int32_t>(x);
             h.y = static_cast<int32_t>(m.ry + static_cast<float>(row - 1) * stepY);
         }

@@ -14,24 +14,29 @@ uint64_t SplitMix64::Next() {
     return z ^ (z >> 31);
 }
 
+bool PickRandomMove(const CGameBoard& board, PlayerColor c, SplitMix64& random, Move& out) {
+    const BoardCells cells = BoardCells::Snapshot(board);
+    std::vector<Move> moves;
+    MoveList list;
+    for (int i = 0; i < kPlaceCount; ++i) {
+        if (cells.cells[i].occupant != c)
+            continue;
+        GenerateMoves(cells, Place{i % kGridSize, i / kGridSize}, list);
+        moves.insert(moves.end(), list.moves.begin(), list.moves.begin() + list.count);
+    }
+    if (moves.empty())
+        return false;
+    out = moves[random.Below(static_cast<uint32_t>(moves.size()))];
+    return true;
+}
+
 int PlayRandomMoves(CGameBoard& board, std::span<const PlayerColor> order, int plies,
                     SplitMix64& random) {
     int made = 0;
-    std::vector<Move> moves;
-    MoveList list;
+    Move m;
     for (int ply = 0; ply < plies; ++ply) {
-        const PlayerColor c = order[ply % order.size()];
-        const BoardCells cells = BoardCells::Snapshot(board);
-        moves.clear();
-        for (int i = 0; i < kPlaceCount; ++i) {
-            if (cells.cells[i].occupant != c)
-                continue;
-            GenerateMoves(cells, Place{i % kGridSize, i / kGridSize}, list);
-            moves.insert(moves.end(), list.moves.begin(), list.moves.begin() + list.count);
-        }
-        if (moves.empty())
+        if (!PickRandomMove(board, order[ply % order.size()], random, m))
             continue;
-        const Move& m = moves[random.Below(static_cast<uint32_t>(moves.size()))];
         board.MoveMarble(m.Start(), m.End());
         ++made;
     }

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "board/GameBoard.h"
+#include "board/Move.h"
 
 namespace halmora {
 
@@ -19,6 +20,9 @@ public:
 private:
     uint64_t state_;
 };
+
+// Draws one of colour c's legal moves, all moves equally likely; false when it has none.
+bool PickRandomMove(const CGameBoard& board, PlayerColor c, SplitMix64& random, Move& out);
 
 // Plays `plies` random legal moves on the board, the colours of `order` moving in turn; a colour
 // with no move is passed over. Returns the number of moves made.

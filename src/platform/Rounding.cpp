@@ -7,9 +7,12 @@ namespace halmora {
 namespace {
 
 int32_t ToInt32(double v) {
-    if (std::isnan(v)) return 0;
-    if (v >= 2147483648.0) return std::numeric_limits<int32_t>::max();
-    if (v < -2147483648.0) return std::numeric_limits<int32_t>::min();
+    if (std::isnan(v))
+        return 0;
+    if (v >= 2147483648.0)
+        return std::numeric_limits<int32_t>::max();
+    if (v < -2147483648.0)
+        return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(v);
 }
 

@@ -16,8 +16,8 @@
 #include <string_view>
 
 #include "board/Place.h"
-#include "platform/TextEncoding.h"
 #include "platform/Rounding.h"
+#include "platform/TextEncoding.h"
 #include "records/GameRecord.h"
 
 namespace halmora {

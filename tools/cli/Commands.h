@@ -10,5 +10,6 @@ int RunBenchMovegen(int argc, char** argv);
 int RunCandidates(int argc, char** argv);
 int RunThink(int argc, char** argv);
 int RunBench(int argc, char** argv);
+int RunSelfPlay(int argc, char** argv);
 
 }  // namespace halmora::cli

@@ -22,10 +22,12 @@ void PrintUsage(std::FILE* to) {
         "                       generation order or the N kept by selection\n"
         "  think FILE --level L [--budget-ms MS]\n"
         "                       the move computer level L (2 Novice .. 6 Master) chooses\n"
-        "  bench [--quick] [--level L] [--position NAME]\n"
-        "                       every level (--quick: 2..4) on fixed positions to full depth:\n"
-        "                       node counts, signature and speed\n"
-        "  stats FILE           a statistics file: players, ratings and every game\n",
+        "  bench [--quick]      every level on fixed positions to full depth: node counts,\n"
+        "                       signature and speed\n"
+        "  stats FILE           a statistics file: players, ratings and every game\n"
+        "  selfplay --seats COLOUR=LEVEL,... [--games N] [--max-moves M] [--seed S]\n"
+        "           [--budget-ms MS] [--opening K]\n"
+        "                       whole games between computer seats, without a window\n",
         to);
 }
 
@@ -42,6 +44,7 @@ constexpr Command kCommands[] = {
     {"candidates",    RunCandidates},
     {"think",         RunThink},
     {"bench",         RunBench},
+    {"selfplay",      RunSelfPlay},
     {"stats", RunStats},
 };
 // clang-format on

@@ -1,0 +1,314 @@
+// selfplay: whole games between computer seats through the game's own tick, with no window.
+//
+//   halmora-cli selfplay --seats Red=master,Yellow=novice [--games N] [--max-moves M]
+//                        [--seed S] [--budget-ms MS] [--opening K]
+//
+// One line per game, then a summary:
+//   game 1: order Red Yellow | places Red Yellow | 88 moves | 41.2 s
+//   game 2: order Yellow Red | unfinished after 400 moves | 90.0 s
+//   wins: Red=master 1, Yellow=novice 0, unfinished 1
+//   think: master 0.912 s/move over 44 moves; novice 0.004 s/move over 44 moves
+#include <unistd.h>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "board/BoardCells.h"
+#include "board/MoveGenerator.h"
+#include "board/RandomPlay.h"
+#include "cli/Commands.h"
+#include "game/ComputerPlayer.h"
+#include "game/Game.h"
+#include "platform/AppFolder.h"
+
+namespace halmora::cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kLevelNames[] = {"novice", "average", "advanced", "expert", "master"};
+
+struct SeatSpec {
+    PlayerColor colour;
+    PlayerType type;
+};
+
+struct ThinkTime {
+    double seconds = 0;
+    int moves = 0;
+};
+
+class NullCanvas : public CBoardCanvas {
+public:
+    void Paint() override {}
+    void DrawCell(Place) override {}
+    void DrawHoleDisc(Rgb, Place) override {}
+    void DrawMarbleRing(Rgb, Place, int) override {}
+    void RedrawRegion(int, int, int, int) override {}
+    void DrawMarbleAt(int, int, PlayerColor) override {}
+    void ClearHoverHighlights() override {}
+    bool HitTest(int, int, Place&) override { return false; }
+    void SetCursor(CursorKind, PlayerColor) override {}
+    PixelSize MarbleSize() const override { return {12, 13}; }
+    PixelSize HoleSize() const override { return {10, 10}; }
+};
+
+class ConsoleHost : public CGameHost {
+public:
+    void ShowMessage(const std::string& caption, const std::string& text) override {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    }
+    void PlaySound(const std::string&) override {}
+    void CreateInfoPanel() override {}
+    void CloseInfoPanel() override {}
+    void DestroyInfoPanel() override {}
+    void AddInfoRow(PlayerColor, const GbkName&, uint32_t) override {}
+    void SetInfoCurrent(PlayerColor) override {}
+    void SetInfoMarblesHome(PlayerColor, int) override {}
+    void SetInfoPlace(PlayerColor, int) override {}
+    void SetInfoClock(uint32_t) override {}
+    int32_t HumanRating(const GbkName&) override { return 1500; }
+    void FileGameRecord(const CGame&) override {}
+};
+
+// A computer seat that plays its first moves at random, for varied openings, and times the
+// turns its search plays.
+class SelfPlayer : public CPlayer {
+public:
+    SelfPlayer(PlayerColor colour, PlayerType type, int randomMoves, uint64_t seed,
+               uint32_t budgetMs, ThinkTime& think)
+        : CPlayer(colour, type, ""),
+          inner_(colour, type, ""),
+          randomMoves_(randomMoves),
+          random_(seed),
+          think_(think) {
+        name_ = inner_.Name();
+        rating_ = inner_.Rating();
+        if (budgetMs > 0)
+            inner_.SetBudgetLimit(budgetMs);
+    }
+
+    void BeginTurn(CBoardCanvas& canvas, CGameBoard& board, const TurnInfo& turn) override {
+        moveState_ = kMoveChoosing;
+        if (turns_++ < randomMoves_) {
+            random_turn_ = true;
+            return;
+        }
+        random_turn_ = false;
+        started_ = Clock::now();
+        inner_.BeginTurn(canvas, board, turn);
+    }
+
+    int32_t PollTurn(CBoardCanvas& canvas, CGameBoard& board) override {
+        if (random_turn_) {
+            previousMove_ = Move{};
+            if (PickRandomMove(board, colour_, random_, previousMove_))
+                board.MoveMarble(previousMove_.Start(), previousMove_.End());
+            moveState_ = kMoveDone;
+            return moveState_;
+        }
+        moveState_ = inner_.PollTurn(canvas, board);
+        if (moveState_ == kMoveDone) {
+            previousMove_ = inner_.PreviousMove();
+            think_.seconds += std::chrono::duration<double>(Clock::now() - started_).count();
+            ++think_.moves;
+        }
+        return moveState_;
+    }
+
+    void ForceMove() override { inner_.ForceMove(); }
+
+private:
+    CComputerPlayer inner_;
+    int randomMoves_;
+    int turns_ = 0;
+    bool random_turn_ = false;
+    SplitMix64 random_;
+    ThinkTime& think_;
+    Clock::time_point started_;
+};
+
+bool ParseLong(const char* text, long min, long max, long& out) {
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || v < min || v > max)
+        return false;
+    out = v;
+    return true;
+}
+
+int Fail(const std::string& problem) {
+    std::fprintf(stderr, "halmora-cli selfplay: %s\n", problem.c_str());
+    return 2;
+}
+
+bool ParseSeats(const std::string& text, std::vector<SeatSpec>& seats, std::string& error) {
+    size_t at = 0;
+    while (at <= text.size()) {
+        const size_t comma = text.find(',', at);
+        const std::string item =
+            text.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
+        const size_t eq = item.find('=');
+        if (eq == std::string::npos) {
+            error = "seat '" + item + "' is not COLOUR=LEVEL";
+            return false;
+        }
+        const std::string colour = item.substr(0, eq), level = item.substr(eq + 1);
+        SeatSpec seat{kNoColor, 0};
+        for (PlayerColor c = 0; c < kColorCount; ++c)
+            if (ColourName(c) == colour)
+                seat.colour = c;
+        for (int l = 0; l < 5; ++l)
+            if (level == kLevelNames[l])
+                seat.type = kSeatNovice + l;
+        if (seat.colour == kNoColor || seat.type == 0) {
+            error = "seat '" + item +
+                    "': colours are Yellow, Purple, Blue, Red, Orange, Green and levels novice, "
+                    "average, advanced, expert, master";
+            return false;
+        }
+        for (const SeatSpec& s : seats) {
+            if (s.colour == seat.colour) {
+                error = "colour " + colour + " is seated twice";
+                return false;
+            }
+        }
+        seats.push_back(seat);
+        if (comma == std::string::npos)
+            break;
+        at = comma + 1;
+    }
+    if (seats.size() != 2 && seats.size() != 3 && seats.size() != 4 && seats.size() != 6) {
+        error = "a game has 2, 3, 4 or 6 seats";
+        return false;
+    }
+    return true;
+}
+
+std::string SeatLabel(const SeatSpec& s) {
+    return std::string(ColourName(s.colour)) + "=" + kLevelNames[s.type - kSeatNovice];
+}
+
+// Settings for games without a window: no animation, no sound.
+bool PrepareFolder(std::filesystem::path& folder) {
+    std::error_code ec;
+    folder = std::filesystem::temp_directory_path(ec) /
+             ("halmora-selfplay-" + std::to_string(static_cast<long long>(::getpid())));
+    std::filesystem::create_directories(folder / "Data", ec);
+    if (ec)
+        return false;
+    SetApplicationFolder(folder);
+    CSettings settings;
+    settings.FullAnimation = 0;
+    settings.MuteSounds = 1;
+    settings.ShowGameInfo = 0;
+    return settings.Save();
+}
+
+}  // namespace
+
+int RunSelfPlay(int argc, char** argv) {
+    std::vector<SeatSpec> seats;
+    long games = 1, maxMoves = 1000, seed = 1, budget = 0, opening = 0;
+    for (int i = 0; i < argc; i += 2) {
+        if (i + 1 >= argc)
+            return Fail(std::string("missing value after ") + argv[i]);
+        const char* name = argv[i];
+        const char* value = argv[i + 1];
+        std::string error;
+        bool ok = true;
+        if (std::strcmp(name, "--seats") == 0) {
+            if (!ParseSeats(value, seats, error))
+                return Fail(error);
+        } else if (std::strcmp(name, "--games") == 0) {
+            ok = ParseLong(value, 1, 100000, games);
+        } else if (std::strcmp(name, "--max-moves") == 0) {
+            ok = ParseLong(value, 1, 1000000, maxMoves);
+        } else if (std::strcmp(name, "--seed") == 0) {
+            ok = ParseLong(value, 0, 2147483647L, seed);
+        } else if (std::strcmp(name, "--budget-ms") == 0) {
+            ok = ParseLong(value, 1, 2147483647L, budget);
+        } else if (std::strcmp(name, "--opening") == 0) {
+            ok = ParseLong(value, 0, 1000, opening);
+        } else {
+            return Fail(std::string("unknown option ") + name);
+        }
+        if (!ok)
+            return Fail(std::string("bad value for ") + name + ": " + value);
+    }
+    if (seats.empty())
+        return Fail("--seats COLOUR=LEVEL,... is required");
+    std::filesystem::path folder;
+    if (!PrepareFolder(folder))
+        return Fail("cannot prepare a folder for the game's settings");
+
+    NullCanvas canvas;
+    ConsoleHost host;
+    std::map<PlayerColor, int> wins;
+    std::map<PlayerType, ThinkTime> think;
+    int unfinished = 0;
+    for (long g = 0; g < games; ++g) {
+        const auto started = Clock::now();
+        CGame game(host);
+        game.SetRandomSeed(static_cast<uint64_t>(seed) * 1000003u + static_cast<uint64_t>(g));
+        for (const SeatSpec& s : seats) {
+            auto p = std::make_unique<SelfPlayer>(
+                s.colour, s.type, static_cast<int>(opening),
+                static_cast<uint64_t>(seed) * 7919u + static_cast<uint64_t>(g * 31 + s.colour),
+                static_cast<uint32_t>(budget), think[s.type]);
+            game.AddPlayer(std::move(p));
+        }
+        game.NewGame(canvas, 800, 600, kGamePlaying, 0, 0);
+        while (game.State() == kGamePlaying && game.MoveCount() < maxMoves) {
+            const int before = game.MoveCount();
+            game.Tick(canvas);
+            if (game.MoveCount() == before)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+        std::string order;
+        for (PlayerColor c : game.TurnOrder())
+            order += std::string(" ") + std::string(ColourName(c));
+        std::printf("game %ld: order%s | ", g + 1, order.c_str());
+        if (game.State() == kGameOver) {
+            std::string places;
+            for (int i = 0; i < kColorCount && game.PlaceAt(i) != kNoColor; ++i)
+                places += std::string(i ? " " : "") + std::string(ColourName(game.PlaceAt(i)));
+            std::printf("places %s | %d moves | %.1f s\n", places.c_str(), game.MoveCount(),
+                        seconds);
+            ++wins[game.PlaceAt(0)];
+        } else {
+            std::printf("unfinished after %d moves | %.1f s\n", game.MoveCount(), seconds);
+            ++unfinished;
+        }
+        std::fflush(stdout);
+    }
+    std::string line = "wins:";
+    for (size_t i = 0; i < seats.size(); ++i)
+        line +=
+            (i ? ", " : " ") + SeatLabel(seats[i]) + " " + std::to_string(wins[seats[i].colour]);
+    std::printf("%s, unfinished %d\n", line.c_str(), unfinished);
+    line = "think:";
+    bool first = true;
+    for (const auto& [type, t] : think) {
+        char buf[128];
+        std::snprintf(buf, sizeof buf, "%s %s %.3f s/move over %d moves", first ? "" : ";",
+                      kLevelNames[type - kSeatNovice], t.moves ? t.seconds / t.moves : 0.0,
+                      t.moves);
+        line += buf;
+        first = false;
+    }
+    std::printf("%s\n", line.c_str());
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return 0;
+}
+
+}  // namespace halmora::cli
