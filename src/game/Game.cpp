@@ -1,7 +1,11 @@
 #include "game/Game.h"
 
+#include "ai/Suggestion.h"
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
+#include "game/ComputerPlayer.h"
+#include "game/HumanPlayer.h"
+#include "game/SavedGameRecord.h"
 #include "platform/TickCount.h"
 
 namespace halmora {
@@ -245,8 +249,10 @@ int CGame::TakeFirstFreePlace(PlayerColor c) {
 }
 
 void CGame::Tick(CBoardCanvas& canvas) {
-    if (state_ == kGameUndoing || state_ == kGameRedoing)
-        return;  // replays come with undo
+    if (state_ == kGameUndoing || state_ == kGameRedoing) {
+        TickReplay(canvas);
+        return;
+    }
     if (state_ != kGamePlaying)
         return;
     if (players_ <= 1) {
@@ -404,6 +410,11 @@ void CGame::EndGameNow(CBoardCanvas& canvas) {
     SetState(kGameOver, canvas);
 }
 
+void CGame::ForceMove() {
+    if (CPlayer* p = Current())
+        p->ForceMove();
+}
+
 void CGame::MouseInput(int32_t message, int32_t keyFlags, int x, int y, CBoardCanvas& canvas) {
     if (state_ != kGamePlaying || !board_ || Current() == nullptr)
         return;
@@ -469,6 +480,272 @@ const GbkName* CGame::FirstHumanName() const {
 uint32_t CGame::CurrentClock() const {
     const CCountdownClock* clock = clocksOn_ ? CurrentClockObject() : nullptr;
     return clock ? clock->Get() : 0;
+}
+
+int CGame::TurnIndexOf(PlayerColor c) const {
+    for (size_t i = 0; i < order_.size(); ++i)
+        if (order_[i] == c)
+            return static_cast<int>(i);
+    return 0;
+}
+
+// The current player's turn starts again after an undo, redo or load: no time is added.
+void CGame::ResumeTurn(CBoardCanvas& canvas) {
+    CallBeginTurn(canvas);
+    if (clocksOn_)
+        CurrentClockObject()->Start();
+    host_.SetInfoCurrent(current_);
+}
+
+void CGame::Undo(CBoardCanvas& canvas) {
+    CPlayer* player = Current();
+    if (player == nullptr || player->MoveState() == kMoveAnimating || order_.empty())
+        return;
+    bool anyHuman = false;
+    for (CPlayer* p : turnOrder_)
+        anyHuman = anyHuman || p->IsHuman();
+    if (!anyHuman)
+        return;
+
+    const int n = static_cast<int>(order_.size());
+    int k = (TurnIndexOf(current_) + n - 1) % n;
+    replay_.clear();
+    auto stepBack = [&]() {
+        const int i = history_.StepBack();
+        if (i < 0)
+            return false;
+        Move reversed;
+        const Move& m = history_.MoveAt(i);
+        for (int j = m.count - 1; j >= 0; --j)
+            reversed.Append(m.places[j]);
+        replay_.emplace_back(history_.MoverAt(i), reversed);
+        return true;
+    };
+    bool complete = true;
+    while (complete && !turnOrder_[k]->IsHuman()) {
+        complete = stepBack();
+        k = (k + n - 1) % n;
+    }
+    complete = complete && stepBack();
+    if (!complete) {
+        // The history ran out before a human turn (it restarts after 1023 moves): give back
+        // what was taken, so the board and the history stay in step.
+        for (size_t i = 0; i < replay_.size(); ++i)
+            history_.StepForward();
+        replay_.clear();
+        return;
+    }
+    if (settings_.FullAnimation == 1) {
+        SetState(kGameUndoing, canvas);
+        return;
+    }
+    ApplyReplayAtOnce(canvas, -1);
+    current_ = replay_.back().first;
+    ResumeTurn(canvas);
+}
+
+void CGame::Redo(CBoardCanvas& canvas) {
+    CPlayer* player = Current();
+    if (player == nullptr || player->MoveState() == kMoveAnimating || order_.empty())
+        return;
+    bool anyHuman = false;
+    for (CPlayer* p : turnOrder_)
+        anyHuman = anyHuman || p->IsHuman();
+    if (!anyHuman)
+        return;
+
+    const int n = static_cast<int>(order_.size());
+    int k = TurnIndexOf(current_);
+    replay_.clear();
+    auto stepForward = [&]() {
+        const int i = history_.StepForward();
+        if (i < 0)
+            return false;
+        replay_.emplace_back(history_.MoverAt(i), history_.MoveAt(i));
+        return true;
+    };
+    if (!stepForward())
+        return;
+    k = (k + 1) % n;
+    while (!turnOrder_[k]->IsHuman() && stepForward())
+        k = (k + 1) % n;
+    if (settings_.FullAnimation == 1) {
+        SetState(kGameRedoing, canvas);
+        return;
+    }
+    ApplyReplayAtOnce(canvas, +1);
+    current_ = order_[(TurnIndexOf(replay_.back().first) + 1) % n];
+    ResumeTurn(canvas);
+}
+
+void CGame::ApplyReplayAtOnce(CBoardCanvas& canvas, int direction) {
+    if (CCountdownClock* clock = clocksOn_ ? CurrentClockObject() : nullptr)
+        clock->Stop();
+    for (const auto& [mover, path] : replay_) {
+        current_ = mover;
+        board_->MoveMarble(path.Start(), path.End());
+        moveCount_ += direction;
+    }
+    canvas.Paint();
+}
+
+void CGame::TickReplay(CBoardCanvas& canvas) {
+    const int direction = state_ == kGameUndoing ? -1 : +1;
+    if (replayIndex_ >= static_cast<int>(replay_.size()))
+        return;
+    if (!animator_.Step(canvas, *board_))
+        return;
+    ++replayIndex_;
+    if (replayIndex_ < static_cast<int>(replay_.size())) {
+        animator_.Start(canvas, replay_[replayIndex_].second, *board_,
+                        static_cast<float>(settings_.AnimationSpeed) * 0.001f);
+        moveCount_ += direction;
+        return;
+    }
+    const PlayerColor last = replay_.back().first;
+    current_ = direction < 0 ? last : order_[(TurnIndexOf(last) + 1) % order_.size()];
+    CallBeginTurn(canvas);
+    if (clocksOn_)
+        CurrentClockObject()->Start();
+    host_.SetInfoCurrent(current_);
+    SetState(kGamePlaying, canvas);
+    moveCount_ += direction;
+}
+
+void CGame::Suggest(CBoardCanvas& canvas) {
+    if (!board_ || current_ < 0)
+        return;
+    Candidate best;
+    if (!SuggestMove(*board_, current_, moveCount_, best))
+        return;
+    canvas.DrawMarbleRing(kSuggestionRgb, best.Start(), 2);
+    for (int i = 1; i < best.count; ++i)
+        canvas.DrawHoleDisc(kSuggestionRgb, best.places[i]);
+    suggestionShown_ = 1;
+}
+
+void CGame::RotateBoard(CBoardCanvas& canvas, int direction) {
+    CPlayer* player = Current();
+    if (!board_ || (player && player->MoveState() == kMoveAnimating))
+        return;
+    settings_.Load();
+    history_.Rotate(direction);
+    board_->Rotate(direction);
+    canvas.Paint();
+    // A move being chosen was chosen on the board as it was: choose again on the turned one.
+    if (state_ != kGameNone && player && player->MoveState() == kMoveChoosing &&
+        !finished_[current_])
+        CallBeginTurn(canvas);
+}
+
+bool CGame::Save(const std::filesystem::path& path, std::string& error) const {
+    if (!board_) {
+        error = "There is no game to save.";
+        return false;
+    }
+    auto record = std::make_unique<SavedGameRecord>();
+    record->playerCount = players_;
+    record->moveCount = moveCount_;
+    record->currentColour = current_;
+    record->gameState = state_;
+    record->gameTimeMs = gameClock_.Get();
+    record->clocksOn = clocksOn_;
+    record->initialSeconds = initialSeconds_;
+    record->secondsPerMove = secondsPerMove_;
+    for (size_t i = 0; i < turnOrder_.size() && i < kColorCount; ++i) {
+        const CPlayer* p = turnOrder_[i];
+        SavedPlayer& out = record->players[i];
+        std::copy(p->Name().begin(), p->Name().end(), out.name.begin());
+        out.seatType = p->SeatType();
+        out.colour = p->Colour();
+        out.remainingMs = clocksOn_ ? clocks_[p->Colour()]->Get() : 0;
+    }
+    board_->WriteHoles(record->holes);
+    record->historyTop = history_.Top();
+    record->historyPosition = history_.Position();
+    for (int i = 0; i < history_.Top(); ++i)
+        record->history[i] = {history_.MoverAt(i), history_.MoveAt(i)};
+    record->seatTypes = history_.SeatTypes();
+    const SavedGameStatus status = SaveSavedGameFile(path, *record);
+    if (!status.Ok())
+        error = status.message;
+    return status.Ok();
+}
+
+bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
+                 const std::filesystem::path& path, std::string& error) {
+    SavedGameReadResult loaded = LoadSavedGameFile(path);
+    if (!loaded.status.Ok()) {
+        error = loaded.status.message;
+        return false;
+    }
+    const SavedGameRecord& r = *loaded.record;
+
+    settings_.Load();
+    moveCount_ = r.moveCount;
+    current_ = r.currentColour;
+    state_ = r.gameState;
+    gameClock_.Reset();
+    gameClock_.Set(r.gameTimeMs);
+    clocksOn_ = r.clocksOn;
+    initialSeconds_ = r.initialSeconds;
+    secondsPerMove_ = r.secondsPerMove;
+    for (auto& seat : seats_)
+        seat.reset();
+    turnOrder_.clear();
+    order_.clear();
+    players_ = 0;
+    for (int i = 0; i < r.playerCount; ++i) {
+        const SavedPlayer& sp = r.players[i];
+        const std::string_view name(reinterpret_cast<const char*>(sp.name.data()), sp.name.size());
+        std::unique_ptr<CPlayer> player;
+        if (sp.seatType == kSeatHuman)
+            player = std::make_unique<CHumanPlayer>(sp.colour, sp.seatType, name);
+        else
+            player = std::make_unique<CComputerPlayer>(sp.colour, sp.seatType, name);
+        if (player->IsHuman())
+            player->SetRating(host_.HumanRating(player->Name()));
+        turnOrder_.push_back(player.get());
+        order_.push_back(sp.colour);
+        seats_[sp.colour] = std::move(player);
+        ++players_;
+        clocks_[sp.colour].reset();
+        if (clocksOn_) {
+            clocks_[sp.colour] = std::make_unique<CCountdownClock>();
+            clocks_[sp.colour]->Set(sp.remainingMs);
+        }
+    }
+    places_.fill(kNoColor);
+    finished_.fill(0);
+    recordFiled_ = 0;
+    suggestionShown_ = 0;
+    replay_.clear();
+    settings_.Load();
+    SetUpBoard(canvas, areaWidth, areaHeight);
+    gameClock_.Start();
+    SetState(kGamePlaying, canvas);
+    state_ = kGamePlaying;
+    board_->ReadHoles(r.holes);
+    history_.Clear();
+    std::vector<Move> moves(static_cast<size_t>(r.historyTop));
+    std::vector<PlayerColor> movers(static_cast<size_t>(r.historyTop));
+    for (int i = 0; i < r.historyTop; ++i) {
+        moves[i] = r.history[i].path;
+        movers[i] = r.history[i].mover;
+    }
+    history_.Assign(r.historyTop, r.historyPosition, moves.data(), movers.data());
+    history_.SetSeatTypes(r.seatTypes);
+    passesInRow_ = 0;
+    ResumeTurn(canvas);
+
+    host_.CreateInfoPanel();
+    panel_ = true;
+    for (CPlayer* p : turnOrder_)
+        host_.AddInfoRow(p->Colour(), p->Name(), clocksOn_ ? clocks_[p->Colour()]->Get() : 0);
+    host_.SetInfoCurrent(current_);
+    if (settings_.ShowGameInfo == 0)
+        host_.CloseInfoPanel();
+    return true;
 }
 
 }  // namespace halmora

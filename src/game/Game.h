@@ -13,7 +13,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "board/GameBoard.h"
@@ -60,6 +62,26 @@ public:
     // Ends a game in which somebody has finished: the others take the next places in turn order.
     void EndGameNow(CBoardCanvas& canvas);
 
+    // Makes the current player move now: a computer stops thinking and plays its best so far.
+    void ForceMove();
+
+    // Takes back the moves since the last human turn before the current one (the computer moves
+    // in between and the human's own), or plays them again; animated when FullAnimation is on.
+    void Undo(CBoardCanvas& canvas);
+    void Redo(CBoardCanvas& canvas);
+    // Marks the best-scored move of the colour to move on the board until the next turn.
+    void Suggest(CBoardCanvas& canvas);
+    // Turns the board and the recorded moves a sixth of a turn (0 clockwise, 1 back).
+    void RotateBoard(CBoardCanvas& canvas, int direction);
+
+    // Writes the game as a saved-game file; false with a reason when it cannot.
+    bool Save(const std::filesystem::path& path, std::string& error) const;
+    // Fills this newly constructed game from a saved-game file and starts the turn of the
+    // player to move. The whole file is read and checked first: on failure the game is left
+    // untouched and `error` says why.
+    bool Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
+              const std::filesystem::path& path, std::string& error);
+
     void MouseInput(int32_t message, int32_t keyFlags, int x, int y, CBoardCanvas& canvas);
     void Redraw(CBoardCanvas& canvas);
     void Relayout(int areaWidth, int areaHeight);
@@ -98,6 +120,7 @@ public:
     const CGameClock& GameClock() const { return gameClock_; }
     const CCountdownClock* PlayerClock(PlayerColor c) const { return clocks_[c].get(); }
     bool RecordFiled() const { return recordFiled_ != 0; }
+    bool SuggestionShown() const { return suggestionShown_ != 0; }
     const CSettings& Settings() const { return settings_; }
 
 private:
@@ -114,6 +137,10 @@ private:
     bool HasAnyMove(PlayerColor c) const;
     CCountdownClock* CurrentClockObject() const;
     int TakeFirstFreePlace(PlayerColor c);
+    int TurnIndexOf(PlayerColor c) const;
+    void ResumeTurn(CBoardCanvas& canvas);
+    void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);
+    void TickReplay(CBoardCanvas& canvas);
 
     CGameHost& host_;
     int32_t players_ = 0;

@@ -113,5 +113,15 @@ TEST_F(SearchCommands, ThinkPrintsTheChosenPathOrNone) {
     EXPECT_EQ(none.out, "none\n");
 }
 
+TEST_F(SearchCommands, SuggestPrintsTheKeptCandidate) {
+    const std::string file = SaveGame(Opening());
+    // The one candidate kept by --keep 1 is the suggestion.
+    const CliResult kept = RunCli("candidates " + file + " --keep 1");
+    const CliResult r = RunCli("suggest " + file);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, kept.out.substr(0, kept.out.find(" |")) + "\n");
+    EXPECT_EQ(RunCli("suggest").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace halmora

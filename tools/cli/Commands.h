@@ -9,6 +9,7 @@ int RunPerft(int argc, char** argv);
 int RunBenchMovegen(int argc, char** argv);
 int RunCandidates(int argc, char** argv);
 int RunThink(int argc, char** argv);
+int RunSuggest(int argc, char** argv);
 int RunBench(int argc, char** argv);
 int RunSelfPlay(int argc, char** argv);
 

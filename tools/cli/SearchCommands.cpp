@@ -10,6 +10,7 @@
 #include "ai/Bench.h"
 #include "ai/Evaluation.h"
 #include "ai/MoveSearch.h"
+#include "ai/Suggestion.h"
 #include "cli/Commands.h"
 #include "cli/SavedBoard.h"
 
@@ -74,6 +75,19 @@ int RunCandidates(int argc, char** argv) {
         [&all](int i) -> const Score& { return all[i]->score; }, kept.data());
     for (int i = 0; i < n; ++i)
         PrintScoreLine(*all[kept[i]]);
+    return 0;
+}
+
+int RunSuggest(int argc, char** argv) {
+    if (argc != 1)
+        return Fail("suggest", "expected FILE");
+    std::unique_ptr<SavedGameRecord> record;
+    CGameBoard board;
+    if (!LoadBoard(argv[0], "suggest", record, board))
+        return 2;
+    Candidate best;
+    const bool found = SuggestMove(board, record->currentColour, record->moveCount, best);
+    std::printf("%s\n", found ? PathText(best).c_str() : "none");
     return 0;
 }
 

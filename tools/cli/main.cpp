@@ -22,6 +22,7 @@ void PrintUsage(std::FILE* to) {
         "                       generation order or the N kept by selection\n"
         "  think FILE --level L [--budget-ms MS]\n"
         "                       the move computer level L (2 Novice .. 6 Master) chooses\n"
+        "  suggest FILE         the move suggested to the colour to move, or none\n"
         "  bench [--quick]      every level on fixed positions to full depth: node counts,\n"
         "                       signature and speed\n"
         "  stats FILE           a statistics file: players, ratings and every game\n"
@@ -43,6 +44,7 @@ constexpr Command kCommands[] = {
     {"bench-movegen", RunBenchMovegen},
     {"candidates",    RunCandidates},
     {"think",         RunThink},
+    {"suggest",       RunSuggest},
     {"bench",         RunBench},
     {"selfplay",      RunSelfPlay},
     {"stats", RunStats},

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "game/Game.h"
+#include "game/GameRecordFiling.h"
+#include "records/StatsDatabase.h"
+#include "support/FakeTicks.h"
+#include "support/GameFixture.h"
+
+namespace halmora {
+namespace {
+
+using namespace halmora::testing;
+
+std::array<int32_t, kPlaceCount> Occupants(const CGameBoard& b) {
+    std::array<int32_t, kPlaceCount> out{};
+    for (int i = 0; i < kPlaceCount; ++i)
+        out[i] = b.Hole(i % kGridSize, i / kGridSize).occupant;
+    return out;
+}
+
+class GameCommands : public GameTest {
+protected:
+    // One human (Yellow, first to move) against three scripted computers.
+    void HumanAgainstThree(int fullAnimation) {
+        CSettings settings;
+        settings.FullAnimation = fullAnimation;
+        settings.AnimationSpeed = 200;
+        ASSERT_TRUE(settings.Save());
+        human_ = Seat(kYellow);
+        for (PlayerColor c : {kPurple, kRed, kOrange})
+            Seat(c, 3);
+        Start(5);  // Yellow sits upper left (position 5) with four players
+        ASSERT_EQ(game_->CurrentColour(), kYellow);
+    }
+    ScriptedPlayer* human_ = nullptr;
+};
+
+TEST_F(GameCommands, UndoTakesBackTheComputersAndTheHumansMoveRedoReplaysThem) {
+    HumanAgainstThree(0);
+    const auto start = Occupants(*game_->Board());
+    EXPECT_FALSE(game_->CanUndo());
+    Tick(4);  // the human and the three computers
+    ASSERT_EQ(game_->CurrentColour(), kYellow);
+    const auto afterRound = Occupants(*game_->Board());
+    EXPECT_TRUE(game_->CanUndo());
+
+    game_->Undo(canvas_);
+    EXPECT_EQ(Occupants(*game_->Board()), start);
+    EXPECT_EQ(game_->CurrentColour(), kYellow);
+    EXPECT_EQ(game_->MoveCount(), 0);
+    EXPECT_EQ(game_->History().Position(), 0);
+    EXPECT_TRUE(game_->CanRedo());
+
+    game_->Redo(canvas_);
+    EXPECT_EQ(Occupants(*game_->Board()), afterRound);
+    EXPECT_EQ(game_->CurrentColour(), kYellow);
+    EXPECT_EQ(game_->MoveCount(), 4);
+    EXPECT_FALSE(game_->CanRedo());
+
+    // After another undo a new move drops what could have been redone.
+    game_->Undo(canvas_);
+    Tick();
+    EXPECT_EQ(game_->History().Top(), 1);
+    EXPECT_FALSE(game_->CanRedo());
+}
+
+TEST_F(GameCommands, AnimatedUndoReplaysTheMovesOnTheTicks) {
+    ScopedFakeTicks ticks(0);
+    HumanAgainstThree(1);
+    const auto start = Occupants(*game_->Board());
+    Tick(4);
+    game_->Undo(canvas_);
+    EXPECT_EQ(game_->State(), kGameUndoing);
+
+    for (int i = 0; i < 400 && game_->State() == kGameUndoing; ++i) {
+        ticks.Advance(50);
+        Tick();
+    }
+    EXPECT_EQ(game_->State(), kGamePlaying);
+    EXPECT_EQ(Occupants(*game_->Board()), start);
+    EXPECT_EQ(game_->MoveCount(), 0);
+    EXPECT_EQ(game_->CurrentColour(), kYellow);
+}
+
+TEST_F(GameCommands, UndoIsRefusedOnceSomebodyHasFinished) {
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    YellowNearlyHome();
+    Tick(2);
+    ASSERT_TRUE(game_->Finished(kYellow));
+    EXPECT_FALSE(game_->CanUndo());
+    EXPECT_FALSE(game_->CanRedo());
+}
+
+TEST_F(GameCommands, SuggestionMarksTheBestMoveUntilTheNextTurn) {
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    game_->Suggest(canvas_);
+    ASSERT_TRUE(game_->SuggestionShown());
+    ASSERT_GE(canvas_.calls.size(), 2u);
+    EXPECT_EQ(canvas_.calls[canvas_.calls.size() - 2].rfind("DrawMarbleRing FFFFFF", 0), 0u);
+    EXPECT_EQ(canvas_.calls.back().rfind("DrawHoleDisc FFFFFF", 0), 0u);
+    canvas_.calls.clear();
+    Tick();
+    EXPECT_FALSE(game_->SuggestionShown());
+    EXPECT_EQ(canvas_.calls.back(), "Paint");
+}
+
+TEST_F(GameCommands, NoSuggestionForAColourWithoutMoves) {
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    // Wall Yellow in with no more than ten marbles of a colour, as in any real game.
+    CGameBoard& b = *game_->Board();
+    int placed = 0;
+    for (int row = 5; row <= 6; ++row)
+        for (int col = 0; col < kGridSize; ++col)
+            if (IsHolePlace(col, row))
+                b.Hole(col, row).occupant = kGreen - placed++ / 10;
+    canvas_.calls.clear();
+    game_->Suggest(canvas_);
+    EXPECT_FALSE(game_->SuggestionShown());
+    EXPECT_TRUE(canvas_.calls.empty());
+}
+
+TEST_F(GameCommands, SixRotationsGiveBackTheBoardAndTheHistory) {
+    HumanAgainstThree(0);
+    Tick(6);
+    const auto board = Occupants(*game_->Board());
+    const Move first = game_->History().MoveAt(0);
+    game_->RotateBoard(canvas_, 0);
+    EXPECT_NE(Occupants(*game_->Board()), board);
+    EXPECT_EQ(game_->History().MoveAt(0).Start(), RotatePlace(first.Start(), 0));
+    for (int i = 0; i < 5; ++i)
+        game_->RotateBoard(canvas_, 0);
+    EXPECT_EQ(Occupants(*game_->Board()), board);
+    EXPECT_EQ(game_->History().MoveAt(0), first);
+    // Every colour keeps its target.
+    game_->RotateBoard(canvas_, 1);
+    EXPECT_EQ(game_->Board()->TargetColour(kYellow), kPurple);
+}
+
+TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
+    ScopedFakeTicks ticks(0);
+    CSettings settings;
+    settings.FullAnimation = 0;
+    ASSERT_TRUE(settings.Save());
+    Seat(kYellow);
+    Seat(kRed, 2);
+    Start(0, 300, 10);
+    Tick(3);
+    game_->RotateBoard(canvas_, 1);
+    game_->Pause(canvas_);
+    std::string error;
+    const auto path = dir_ / "game.hlm";
+    ASSERT_TRUE(game_->Save(path, error)) << error;
+
+    CGame loaded(host_);
+    ASSERT_TRUE(loaded.Load(canvas_, 800, 600, path, error)) << error;
+    EXPECT_EQ(loaded.State(), kGamePlaying);
+    EXPECT_EQ(loaded.CurrentColour(), game_->CurrentColour());
+    EXPECT_EQ(loaded.MoveCount(), game_->MoveCount());
+    EXPECT_EQ(loaded.TurnOrder(), game_->TurnOrder());
+    EXPECT_EQ(Occupants(*loaded.Board()), Occupants(*game_->Board()));
+    EXPECT_EQ(loaded.Board()->ZoneList(kYellow), game_->Board()->ZoneList(kYellow));
+    EXPECT_EQ(loaded.PlayerClock(kRed)->Get(), game_->PlayerClock(kRed)->Get());
+    EXPECT_EQ(loaded.History().Top(), 3);
+    EXPECT_EQ(loaded.CanUndo(), game_->CanUndo());
+    EXPECT_EQ(loaded.Seat(kRed)->SeatType(), 2);
+    EXPECT_EQ(loaded.Seat(kYellow)->Rating(), 1600);
+    for (int i = 0; i < kColorCount; ++i)
+        EXPECT_EQ(loaded.PlaceAt(i), kNoColor);
+}
+
+TEST_F(GameCommands, ABadSavedGameBuildsNothing) {
+    const auto path = dir_ / "bad.hlm";
+    std::ofstream(path, std::ios::binary) << std::string("\x01\x00\x00\x00\x09", 5);
+    CGame loaded(host_);
+    std::string error;
+    EXPECT_FALSE(loaded.Load(canvas_, 800, 600, path, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(loaded.Board(), nullptr);
+    EXPECT_EQ(loaded.State(), kGameNone);
+    EXPECT_EQ(loaded.Players(), 0);
+    EXPECT_FALSE(loaded.Load(canvas_, 800, 600, dir_ / "missing.hlm", error));
+}
+
+TEST_F(GameCommands, FinishedGameIsFiledWithTheNewRatings) {
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    RecordTime end;
+    EXPECT_FALSE(BuildRecordOf(*game_, end).has_value());  // not over yet
+    YellowNearlyHome();
+    Tick();
+    game_->EndGameNow(canvas_);
+    StatsDatabase stats;
+    ASSERT_TRUE(FileFinishedGame(*game_, stats, end));
+    const std::optional<GameRecord> record = BuildRecordOf(*game_, end);
+    ASSERT_TRUE(record.has_value());
+    ASSERT_EQ(record->count, 2);
+    // Both started at 1600 (from the statistics): the winner takes 5.
+    EXPECT_EQ(record->participants[0].rating, 1605);
+    EXPECT_EQ(record->participants[1].rating, 1595);
+    EXPECT_EQ(record->participants[0].place, 0);
+    StatsDatabase reread;
+    EXPECT_TRUE(reread.Load().Ok());
+    EXPECT_EQ(reread.Count(), 1);  // both seats are named "P": one player, two participants
+}
+
+TEST(MoveHistory, TheThousandAndTwentyFourthMoveRestartsIt) {
+    CMoveHistory h;
+    Move m;
+    m.Append({8, 9});
+    m.Append({8, 8});
+    for (int i = 0; i < 1023; ++i)
+        h.Record(i % 6, m);
+    EXPECT_EQ(h.Top(), 1023);
+    h.Record(5, m);
+    EXPECT_EQ(h.Top(), 1);
+    EXPECT_EQ(h.Position(), 1);
+    EXPECT_EQ(h.MoverAt(0), 5);
+    EXPECT_EQ(h.StepBack(), 0);
+    EXPECT_EQ(h.StepBack(), -1);
+    EXPECT_EQ(h.StepForward(), 0);
+    EXPECT_EQ(h.StepForward(), -1);
+}
+
+}  // namespace
+}  // namespace halmora
