@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "game/Game.h"
+#include "board/RandomPlay.h"
 #include "game/GameRecordFiling.h"
 #include "records/StatsDatabase.h"
 #include "support/FakeTicks.h"
@@ -187,6 +189,44 @@ TEST_F(GameCommands, ABadSavedGameBuildsNothing) {
     EXPECT_EQ(loaded.State(), kGameNone);
     EXPECT_EQ(loaded.Players(), 0);
     EXPECT_FALSE(loaded.Load(canvas_, 800, 600, dir_ / "missing.hlm", error));
+}
+
+// Truncated and bit-flipped files: a game either loads whole or is not built at all.
+TEST_F(GameCommands, DamagedSavedGamesLoadWholeOrNotAtAll) {
+    Seat(kYellow);
+    Seat(kRed, 2);
+    Start(0, 120, 0);
+    Tick(5);
+    std::string error;
+    const auto good = dir_ / "good.hlm";
+    ASSERT_TRUE(game_->Save(good, error));
+    std::ifstream in(good, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    SplitMix64 random(99);
+    int loaded = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string damaged = bytes;
+        if (round % 3 == 0) {
+            damaged.resize(random.Below(static_cast<uint32_t>(bytes.size())));
+        } else {
+            for (int flips = 1 + static_cast<int>(random.Below(4)); flips > 0; --flips)
+                damaged[random.Below(static_cast<uint32_t>(damaged.size()))] ^=
+                    static_cast<char>(1 << random.Below(8));
+        }
+        const auto path = dir_ / "damaged.hlm";
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << damaged;
+        CGame game(host_);
+        if (game.Load(canvas_, 800, 600, path, error)) {
+            ++loaded;
+            EXPECT_EQ(game.State(), kGamePlaying);
+            ASSERT_NE(game.Current(), nullptr);
+            game.Tick(canvas_);
+        } else {
+            EXPECT_EQ(game.Board(), nullptr) << error;
+            EXPECT_EQ(game.Players(), 0);
+        }
+    }
+    EXPECT_LT(loaded, 300);
 }
 
 TEST_F(GameCommands, FinishedGameIsFiledWithTheNewRatings) {
