@@ -113,16 +113,6 @@ void MakeEndGame(CGameBoard& board, const std::vector<PlayerColor>& order, int f
 
 }  // namespace
 
-std::string PathText(const Move& m) {
-    std::string s;
-    for (int i = 0; i < m.count; ++i) {
-        if (i)
-            s += ' ';
-        s += std::to_string(m.places[i].col) + "," + std::to_string(m.places[i].row);
-    }
-    return s;
-}
-
 std::vector<BenchPosition> MakeBenchPositions() {
     std::vector<BenchPosition> positions;
     for (int players : {2, 3, 4, 6}) {

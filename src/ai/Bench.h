@@ -41,7 +41,4 @@ struct BenchResult {
 BenchResult RunBench(const std::vector<BenchPosition>& positions, int fromSeatType, int toSeatType,
                      const std::function<void(const BenchLine&)>& report);
 
-// "c,r c,r ..." for a path.
-std::string PathText(const Move& m);
-
 }  // namespace halmora

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "board/Place.h"
 
@@ -37,5 +38,8 @@ struct MoveList {
     int32_t count = 0;
     std::array<Move, kMaxMoves> moves;
 };
+
+// "c,r c,r ...": the path's places, start first, separated by one blank.
+std::string PathText(const Move& m);
 
 }  // namespace halmora

@@ -497,14 +497,19 @@ void CGame::ResumeTurn(CBoardCanvas& canvas) {
     host_.SetInfoCurrent(current_);
 }
 
+// Undo and redo wait while a move is being shown, and need a human to return the turn to.
+bool CGame::CanReplay() const {
+    const CPlayer* player = Current();
+    if (player == nullptr || player->MoveState() == kMoveAnimating)
+        return false;
+    for (const CPlayer* p : turnOrder_)
+        if (p->IsHuman())
+            return true;
+    return false;
+}
+
 void CGame::Undo(CBoardCanvas& canvas) {
-    CPlayer* player = Current();
-    if (player == nullptr || player->MoveState() == kMoveAnimating || order_.empty())
-        return;
-    bool anyHuman = false;
-    for (CPlayer* p : turnOrder_)
-        anyHuman = anyHuman || p->IsHuman();
-    if (!anyHuman)
+    if (!CanReplay())
         return;
 
     const int n = static_cast<int>(order_.size());
@@ -545,13 +550,7 @@ void CGame::Undo(CBoardCanvas& canvas) {
 }
 
 void CGame::Redo(CBoardCanvas& canvas) {
-    CPlayer* player = Current();
-    if (player == nullptr || player->MoveState() == kMoveAnimating || order_.empty())
-        return;
-    bool anyHuman = false;
-    for (CPlayer* p : turnOrder_)
-        anyHuman = anyHuman || p->IsHuman();
-    if (!anyHuman)
+    if (!CanReplay())
         return;
 
     const int n = static_cast<int>(order_.size());

@@ -138,6 +138,7 @@ private:
     CCountdownClock* CurrentClockObject() const;
     int TakeFirstFreePlace(PlayerColor c);
     int TurnIndexOf(PlayerColor c) const;
+    bool CanReplay() const;
     void ResumeTurn(CBoardCanvas& canvas);
     void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);
     void TickReplay(CBoardCanvas& canvas);

@@ -15,16 +15,6 @@ namespace {
 
 using namespace halmora::testing;
 
-std::string PathText(const Move& m) {
-    std::string s;
-    for (int i = 0; i < m.count; ++i) {
-        if (i)
-            s += ' ';
-        s += std::to_string(m.places[i].col) + "," + std::to_string(m.places[i].row);
-    }
-    return s;
-}
-
 std::vector<std::string> MovesOf(const CGameBoard& board, Place start) {
     MoveList list;
     GenerateMoves(BoardCells::Snapshot(board), start, list);

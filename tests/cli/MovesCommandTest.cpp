@@ -7,6 +7,7 @@
 #include "cli/CliRunner.h"
 #include "game/SavedGameRecord.h"
 #include "support/Boards.h"
+#include "support/TempFolder.h"
 
 namespace halmora {
 namespace {
@@ -15,13 +16,6 @@ using namespace halmora::testing;
 
 class MovesCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("halmora-moves-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     // A two-player game, Yellow against Red, with a crowd round the centre.
     std::string SaveGame() {
         CGameBoard board;
@@ -46,7 +40,8 @@ protected:
         return path.string();
     }
 
-    std::filesystem::path dir_;
+    TempFolder folder_{"halmora-moves"};
+    const std::filesystem::path& dir_ = folder_.Path();
 };
 
 TEST_F(MovesCommand, PrintsEveryPathInGeneratorOrder) {

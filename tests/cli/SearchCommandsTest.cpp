@@ -9,6 +9,7 @@
 #include "cli/CliRunner.h"
 #include "game/SavedGameRecord.h"
 #include "support/Boards.h"
+#include "support/TempFolder.h"
 
 namespace halmora {
 namespace {
@@ -17,13 +18,6 @@ using namespace halmora::testing;
 
 class SearchCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("halmora-search-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     // Yellow (to move) against Red, a few moves into the game.
     std::string SaveGame(const CGameBoard& board, PlayerColor toMove = kYellow) {
         auto record = std::make_unique<SavedGameRecord>();
@@ -47,7 +41,8 @@ protected:
         return board;
     }
 
-    std::filesystem::path dir_;
+    TempFolder folder_{"halmora-search"};
+    const std::filesystem::path& dir_ = folder_.Path();
 };
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -9,6 +9,7 @@
 #include "platform/FileIO.h"
 #include "records/Rating.h"
 #include "records/StatsDatabase.h"
+#include "support/TempFolder.h"
 
 namespace halmora {
 namespace {
@@ -17,13 +18,6 @@ using namespace halmora::testing;
 
 class StatsCommand : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("halmora-stats-cli-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     CliResult Stats(const std::filesystem::path& file) {
         CliResult r = RunCli("stats '" + file.string() + "'");
         if (r.err.find("unknown command") != std::string::npos)
@@ -31,7 +25,8 @@ protected:
         return r;
     }
 
-    std::filesystem::path dir_;
+    TempFolder folder_{"halmora-stats-cli"};
+    const std::filesystem::path& dir_ = folder_.Path();
 };
 
 TEST_F(StatsCommand, PrintsPlayersAndRecordsWithUtf8Names) {

@@ -16,6 +16,7 @@
 #include "support/Boards.h"
 #include "support/FakeCanvas.h"
 #include "support/FakeHost.h"
+#include "support/TempFolder.h"
 
 namespace halmora::testing {
 
@@ -74,8 +75,6 @@ constexpr Place kBottom[10] = {{8, 17}, {8, 16}, {7, 16}, {9, 15}, {8, 15},
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ =
-            std::filesystem::temp_directory_path() / ("halmora-game-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_ / "Data");
         previousFolder_ = ApplicationFolder();
         SetApplicationFolder(dir_);
@@ -84,7 +83,6 @@ protected:
     void TearDown() override {
         game_.reset();
         SetApplicationFolder(previousFolder_);
-        std::filesystem::remove_all(dir_);
     }
 
     ScriptedPlayer* Seat(PlayerColor c, PlayerType type = kSeatHuman) {
@@ -117,7 +115,9 @@ protected:
     FakeHost host_;
     FakeCanvas canvas_;
     std::unique_ptr<CGame> game_;
-    std::filesystem::path dir_, previousFolder_;
+    TempFolder folder_{"halmora-game"};
+    const std::filesystem::path& dir_ = folder_.Path();
+    std::filesystem::path previousFolder_;
 };
 
 }  // namespace halmora::testing

@@ -34,12 +34,8 @@ int RunMoves(int argc, char** argv) {
     }
     MoveList list;
     GenerateMoves(cells, start, list);
-    for (int i = 0; i < list.count; ++i) {
-        const Move& m = list.moves[i];
-        for (int k = 0; k < m.count; ++k)
-            std::printf(k ? " %d,%d" : "%d,%d", m.places[k].col, m.places[k].row);
-        std::putchar('\n');
-    }
+    for (int i = 0; i < list.count; ++i)
+        std::printf("%s\n", PathText(list.moves[i]).c_str());
     return 0;
 }
 

@@ -9,19 +9,11 @@
 #include "board/MoveGenerator.h"
 #include "board/Perft.h"
 #include "board/RandomPlay.h"
+#include "cli/Args.h"
 #include "cli/Commands.h"
 
 namespace halmora::cli {
 namespace {
-
-bool ParseInt(const char* text, int& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < -1000000 || v > 1000000)
-        return false;
-    out = static_cast<int>(v);
-    return true;
-}
 
 // The seated colours and the clockwise turn order used for benchmark and perft positions.
 std::vector<PlayerColor> SeatsFor(int players, std::array<bool, kColorCount>& seated) {
@@ -51,13 +43,13 @@ std::vector<PlayerColor> SeatsFor(int players, std::array<bool, kColorCount>& se
 }  // namespace
 
 int RunPerft(int argc, char** argv) {
-    int players = 0, depth = 0;
-    if (argc != 2 || !ParseInt(argv[0], players) || !ParseInt(argv[1], depth)) {
+    long players = 0, depth = 0;
+    if (argc != 2 || !ParseNumber(argv[0], 0, 6, players) || !ParseNumber(argv[1], 0, 6, depth)) {
         std::fputs("halmora-cli perft: expected PLAYERS DEPTH\n", stderr);
         return 2;
     }
     std::array<bool, kColorCount> seated{};
-    const std::vector<PlayerColor> order = SeatsFor(players, seated);
+    const std::vector<PlayerColor> order = SeatsFor(static_cast<int>(players), seated);
     if (order.empty() || depth < 0 || depth > 6) {
         std::fputs("halmora-cli perft: PLAYERS is 2, 3, 4 or 6 and DEPTH 0..6\n", stderr);
         return 2;
@@ -66,7 +58,8 @@ int RunPerft(int argc, char** argv) {
     SetUpStartPosition(board, seated);
     CBasicBoard basic;
     basic.BuildFrom(board);
-    std::printf("%llu\n", static_cast<unsigned long long>(Perft(basic, order, 0, depth)));
+    std::printf("%llu\n",
+                static_cast<unsigned long long>(Perft(basic, order, 0, static_cast<int>(depth))));
     return 0;
 }
 

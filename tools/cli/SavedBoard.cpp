@@ -1,14 +1,15 @@
 #include "cli/SavedBoard.h"
 
+#include "cli/Args.h"
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace halmora::cli {
 
 bool ParsePlaceArg(const char* text, int& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < 0 || v >= kGridSize)
+    long v = 0;
+    if (!ParseNumber(text, 0, kGridSize - 1, v))
         return false;
     out = static_cast<int>(v);
     return true;

@@ -11,20 +11,12 @@
 #include "ai/Evaluation.h"
 #include "ai/MoveSearch.h"
 #include "ai/Suggestion.h"
+#include "cli/Args.h"
 #include "cli/Commands.h"
 #include "cli/SavedBoard.h"
 
 namespace halmora::cli {
 namespace {
-
-bool ParseNumber(const char* text, long min, long max, long& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < min || v > max)
-        return false;
-    out = v;
-    return true;
-}
 
 int Fail(const char* command, const std::string& problem) {
     std::fprintf(stderr, "halmora-cli %s: %s\n", command, problem.c_str());

@@ -23,6 +23,7 @@
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
 #include "board/RandomPlay.h"
+#include "cli/Args.h"
 #include "cli/Commands.h"
 #include "game/ComputerPlayer.h"
 #include "game/Game.h"
@@ -135,15 +136,6 @@ private:
     Clock::time_point started_;
 };
 
-bool ParseLong(const char* text, long min, long max, long& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < min || v > max)
-        return false;
-    out = v;
-    return true;
-}
-
 int Fail(const std::string& problem) {
     std::fprintf(stderr, "halmora-cli selfplay: %s\n", problem.c_str());
     return 2;
@@ -228,15 +220,15 @@ int RunSelfPlay(int argc, char** argv) {
             if (!ParseSeats(value, seats, error))
                 return Fail(error);
         } else if (std::strcmp(name, "--games") == 0) {
-            ok = ParseLong(value, 1, 100000, games);
+            ok = ParseNumber(value, 1, 100000, games);
         } else if (std::strcmp(name, "--max-moves") == 0) {
-            ok = ParseLong(value, 1, 1000000, maxMoves);
+            ok = ParseNumber(value, 1, 1000000, maxMoves);
         } else if (std::strcmp(name, "--seed") == 0) {
-            ok = ParseLong(value, 0, 2147483647L, seed);
+            ok = ParseNumber(value, 0, 2147483647L, seed);
         } else if (std::strcmp(name, "--budget-ms") == 0) {
-            ok = ParseLong(value, 1, 2147483647L, budget);
+            ok = ParseNumber(value, 1, 2147483647L, budget);
         } else if (std::strcmp(name, "--opening") == 0) {
-            ok = ParseLong(value, 0, 1000, opening);
+            ok = ParseNumber(value, 0, 1000, opening);
         } else {
             return Fail(std::string("unknown option ") + name);
         }
