@@ -1,0 +1,468 @@
+// Checks the files the asset maker wrote into the build's game folder: the sizes the game relies
+// on, the mask convention of every sprite, the marble colours, the toolbar's transparent colour,
+// the cursors' hot spots, well-formed sounds and seamless wallpapers.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace halmora {
+namespace {
+
+QString PathOf(const QString& relative) {
+    return QStringLiteral(HALMORA_GAMEFILES) + '/' + relative;
+}
+
+QByteArray ReadAll(const QString& relative) {
+    QFile file(PathOf(relative));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
+    return file.readAll();
+}
+
+uint32_t U32(const QByteArray& b, int at) {
+    return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
+           static_cast<uint8_t>(b[at + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+}
+uint16_t U16(const QByteArray& b, int at) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1])
+                                                                   << 8);
+}
+
+int BmpBitsPerPixel(const QString& relative) {
+    const QByteArray bytes = ReadAll(relative);
+    if (bytes.size() < 54 || !bytes.startsWith("BM"))
+        return 0;
+    return U16(bytes, 28);
+}
+
+QImage Load(const QString& relative) {
+    QImage image(PathOf(relative));
+    EXPECT_FALSE(image.isNull()) << relative.toStdString() << " does not load";
+    return image;
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+// clang-format off
+const std::array<QString, 6> kColourNames = {"Yellow", "Purple", "Blue", "Red", "Orange", "Green"};
+constexpr std::array<Rgb, 6> kBoardColours = {{
+    {255, 241, 15}, {183, 91, 221}, {59, 45, 237}, {232, 53, 34}, {255, 134, 53}, {60, 217, 23},
+}};
+struct Size {
+    int pixels, hole, marbleWidth, marbleHeight;
+    std::array<int, 6> cursors;
+    double originX, originY, gapX, gapY;
+};
+constexpr std::array<Size, 3> kSizes = {{
+    {300, 10, 12, 13, {139, 142, 144, 143, 141, 140}, 10.0, 12.0,  9.25, 6.75},
+    {400, 14, 16, 18, {145, 148, 150, 149, 147, 146}, 14.0, 18.0, 11.25, 8.0},
+    {600, 20, 25, 26, {151, 154, 156, 155, 153, 152}, 19.0, 22.0, 18.5, 13.5},
+}};
+// clang-format on
+
+QString Stem(const Size& s, const QString& what) {
+    return QStringLiteral("Graphics/%1 %2").arg(s.pixels).arg(what);
+}
+
+std::vector<QString> MaskedStems() {
+    std::vector<QString> stems = {"Graphics/Small Clock"};
+    for (const Size& s : kSizes) {
+        stems.push_back(Stem(s, "Marble Hole"));
+        stems.push_back(Stem(s, "Classic Board"));
+        for (const QString& colour : kColourNames)
+            stems.push_back(Stem(s, colour + " Marble"));
+    }
+    return stems;
+}
+
+bool Shows(const QImage& mask, int x, int y) {
+    return (mask.pixel(x, y) & 0xFFFFFFu) != 0;
+}
+
+// Average colour of the 3 by 3 pixels round (x, y).
+Rgb AverageAround(const QImage& image, int x, int y) {
+    int r = 0, g = 0, b = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QRgb c = image.pixel(x + dx, y + dy);
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+        }
+    }
+    return {r / 9, g / 9, b / 9};
+}
+
+void ExpectCloseColour(Rgb actual, Rgb expected, int tolerance, const std::string& what) {
+    EXPECT_NEAR(actual.r, expected.r, tolerance) << what;
+    EXPECT_NEAR(actual.g, expected.g, tolerance) << what;
+    EXPECT_NEAR(actual.b, expected.b, tolerance) << what;
+}
+
+TEST(AssetsGraphics, PicturesHaveTheSizesOfTheirBoard) {
+    for (const Size& s : kSizes) {
+        EXPECT_EQ(Load(Stem(s, "Marble Hole.bmp")).size(), QSize(s.hole, s.hole));
+        EXPECT_EQ(Load(Stem(s, "Classic Board.bmp")).size(), QSize(s.pixels, s.pixels));
+        for (const QString& colour : kColourNames) {
+            EXPECT_EQ(Load(Stem(s, colour + " Marble.bmp")).size(),
+                      QSize(s.marbleWidth, s.marbleHeight))
+                << s.pixels << ' ' << colour.toStdString();
+        }
+    }
+    const QImage clock = Load("Graphics/Small Clock.bmp");
+    EXPECT_EQ(clock.width(), clock.height());
+    EXPECT_GE(clock.height(), 14);  // readable beside 18-pixel text...
+    EXPECT_LE(clock.height(), 21);  // ...and no taller than its line
+    EXPECT_EQ(Load("Graphics/Popup Logo.bmp").size(), QSize(640, 480));
+}
+
+TEST(AssetsGraphics, BitmapsAre24Bit) {
+    std::vector<QString> files = {"Graphics/Popup Logo.bmp"};
+    for (const QString& stem : MaskedStems()) {
+        files.push_back(stem + ".bmp");
+        files.push_back(stem + " Mask.bmp");
+    }
+    for (const QString& file : files)
+        EXPECT_EQ(BmpBitsPerPixel(file), 24) << file.toStdString();
+}
+
+TEST(AssetsGraphics, EveryMaskedPictureIsBlackWhereItsMaskIsTransparent) {
+    for (const QString& stem : MaskedStems()) {
+        const QImage image = Load(stem + ".bmp");
+        const QImage mask = Load(stem + " Mask.bmp");
+        ASSERT_EQ(image.size(), mask.size()) << stem.toStdString();
+        int shown = 0, hidden = 0, strayColour = 0, notBlackOrWhite = 0;
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const QRgb m = mask.pixel(x, y) & 0xFFFFFFu;
+                if (m != 0 && m != 0xFFFFFFu)
+                    ++notBlackOrWhite;
+                if (m != 0) {
+                    ++shown;
+                } else {
+                    ++hidden;
+                    strayColour += (image.pixel(x, y) & 0xFFFFFFu) != 0;
+                }
+            }
+        }
+        EXPECT_EQ(notBlackOrWhite, 0) << stem.toStdString();
+        EXPECT_EQ(strayColour, 0) << stem.toStdString() << ": colour under a transparent pixel";
+        // Every sprite is round or star-shaped: something shows and the corners are clear.
+        EXPECT_GT(shown, hidden / 4) << stem.toStdString();
+        EXPECT_FALSE(Shows(mask, 0, 0)) << stem.toStdString();
+        EXPECT_FALSE(Shows(mask, mask.width() - 1, mask.height() - 1)) << stem.toStdString();
+    }
+}
+
+// The game composes its board from a drawing on white, so white in a hole would turn into a
+// see-through spot.
+TEST(AssetsGraphics, HolePicturesHaveNoPureWhite) {
+    for (const Size& s : kSizes) {
+        const QImage hole = Load(Stem(s, "Marble Hole.bmp"));
+        const QImage mask = Load(Stem(s, "Marble Hole Mask.bmp"));
+        for (int y = 0; y < hole.height(); ++y) {
+            for (int x = 0; x < hole.width(); ++x) {
+                if (Shows(mask, x, y)) {
+                    EXPECT_NE(hole.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu) << s.pixels;
+                }
+            }
+        }
+    }
+}
+
+TEST(AssetsGraphics, MarblesShowTheBoardColourWhereTheyCoverTheHole) {
+    for (const Size& s : kSizes) {
+        // The game centres a marble on its hole with truncating division.
+        const int offsetX = (s.marbleWidth - s.hole) / 2;
+        const int offsetY = (s.marbleHeight - s.hole) / 2;
+        const QImage holeMask = Load(Stem(s, "Marble Hole Mask.bmp"));
+        for (int c = 0; c < 6; ++c) {
+            const QString stem = Stem(s, kColourNames[c] + " Marble");
+            const QImage marble = Load(stem + ".bmp");
+            const QImage mask = Load(stem + " Mask.bmp");
+            ExpectCloseColour(AverageAround(marble, offsetX + s.hole / 2, offsetY + s.hole / 2),
+                              kBoardColours[c], 48, stem.toStdString());
+            int uncovered = 0;
+            for (int y = 0; y < s.hole; ++y) {
+                for (int x = 0; x < s.hole; ++x)
+                    uncovered += Shows(holeMask, x, y) && !Shows(mask, x + offsetX, y + offsetY);
+            }
+            EXPECT_EQ(uncovered, 0) << stem.toStdString() << " leaves part of the hole showing";
+        }
+    }
+}
+
+// Where the game puts the hole picture of (col, row).
+QPoint HoleCorner(const Size& s, int col, int row) {
+    const double stepX = s.hole + s.gapX;
+    const double x = s.originX + (col - 2) * stepX + (row % 2 == 0 ? stepX / 2 : 0.0);
+    const double y = s.originY + (row - 1) * (s.hole + s.gapY);
+    return {static_cast<int>(x), static_cast<int>(y)};
+}
+
+int Luminance(QRgb c) {
+    return (qRed(c) * 30 + qGreen(c) * 59 + qBlue(c) * 11) / 100;
+}
+
+TEST(AssetsGraphics, ClassicBoardsHaveTheirHolesWhereTheGamePutsThem) {
+    // The six tips, the centre and its upper neighbours.
+    const QPoint holes[] = {{8, 1}, {14, 5}, {14, 13}, {8, 17}, {2, 13},
+                            {2, 5}, {8, 9},  {8, 8},   {9, 9}};
+    for (const Size& s : kSizes) {
+        const QImage board = Load(Stem(s, "Classic Board.bmp"));
+        const QImage mask = Load(Stem(s, "Classic Board Mask.bmp"));
+        const QPoint half(s.hole / 2, s.hole / 2);
+        for (const QPoint& h : holes) {
+            const QPoint centre = HoleCorner(s, h.x(), h.y()) + half;
+            EXPECT_TRUE(Shows(mask, centre.x(), centre.y())) << s.pixels;
+            EXPECT_LT(Luminance(board.pixel(centre)), 90)
+                << s.pixels << " hole " << h.x() << ',' << h.y();
+        }
+        // Between the centre and its two upper neighbours lies open board.
+        const QPoint open =
+            (HoleCorner(s, 8, 9) + HoleCorner(s, 8, 8) + HoleCorner(s, 9, 9)) / 3 + half;
+        EXPECT_GT(Luminance(board.pixel(open)), 120) << s.pixels;
+    }
+    EXPECT_EQ(HoleCorner(kSizes[0], 8, 1), QPoint(125, 12));
+}
+
+// The program writes "2005 Edition" in yellow and the version in white over the logo.
+TEST(AssetsGraphics, PopupLogoLeavesTheTextPlacesDark) {
+    const QImage logo = Load("Graphics/Popup Logo.bmp");
+    for (const QRect& place : {QRect(290, 85, 110, 25), QRect(10, 450, 120, 25)}) {
+        long sum = 0;
+        for (int y = place.top(); y <= place.bottom(); ++y) {
+            for (int x = place.left(); x <= place.right(); ++x)
+                sum += Luminance(logo.pixel(x, y));
+        }
+        EXPECT_LT(sum / (place.width() * place.height()), 100) << place.x() << ',' << place.y();
+    }
+}
+
+TEST(AssetsResources, ToolbarStripsHoldEightKeyedPicturesPerState) {
+    const QString strips[3] = {"Resources/toolbar-157.bmp", "Resources/toolbar-158.bmp",
+                               "Resources/toolbar-159.bmp"};
+    double brightness[3] = {};
+    QRgb key = 0;
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(BmpBitsPerPixel(strips[k]), 24);
+        const QImage strip = Load(strips[k]);
+        ASSERT_EQ(strip.size(), QSize(256, 30));
+        // The toolbar takes its transparent colour from the bottom-left pixel.
+        const QRgb corner = strip.pixel(0, 29);
+        if (k == 0)
+            key = corner;
+        EXPECT_EQ(corner, key) << "all three strips share one transparent colour";
+        long sum = 0, count = 0;
+        for (int picture = 0; picture < 8; ++picture) {
+            int drawn = 0, keyed = 0;
+            for (int y = 0; y < 30; ++y) {
+                for (int x = picture * 32; x < picture * 32 + 32; ++x) {
+                    const QRgb c = strip.pixel(x, y);
+                    if (c == key) {
+                        ++keyed;
+                        continue;
+                    }
+                    ++drawn;
+                    sum += qRed(c) + qGreen(c) + qBlue(c);
+                    ++count;
+                    if (k == 2) {
+                        EXPECT_TRUE(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c)) << "grey";
+                    }
+                }
+            }
+            EXPECT_GT(drawn, 80) << strips[k].toStdString() << " picture " << picture;
+            EXPECT_GT(keyed, 80) << strips[k].toStdString() << " picture " << picture;
+        }
+        brightness[k] = static_cast<double>(sum) / count;
+    }
+    EXPECT_GT(brightness[1], brightness[0] + 5) << "hot pictures are brighter";
+
+    // The three states share their outlines, so a button does not change shape on hover.
+    const QImage normal = Load(strips[0]), hot = Load(strips[1]), disabled = Load(strips[2]);
+    int differentShape = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            const bool drawn = normal.pixel(x, y) != key;
+            differentShape += drawn != (hot.pixel(x, y) != key);
+            differentShape += drawn != (disabled.pixel(x, y) != key);
+        }
+    }
+    EXPECT_EQ(differentShape, 0);
+}
+
+std::map<std::string, std::pair<int, int>> HotSpots() {
+    std::map<std::string, std::pair<int, int>> spots;
+    const QList<QByteArray> lines = ReadAll("Resources/cursors.txt").split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 3)
+            spots[fields[0].toStdString()] = {fields[1].toInt(), fields[2].toInt()};
+        else
+            EXPECT_TRUE(line.isEmpty()) << line.toStdString();
+    }
+    return spots;
+}
+
+TEST(AssetsResources, CursorsAreListedWithTheirHotSpots) {
+    const auto spots = HotSpots();
+    EXPECT_EQ(spots.size(), 19u);
+    EXPECT_EQ(spots.at("cursor-129.png"), std::make_pair(6, 0));
+    const QImage hand = Load("Resources/cursor-129.png");
+    ASSERT_EQ(hand.size(), QSize(32, 32));
+    EXPECT_GT(qAlpha(hand.pixel(6, 1)), 128) << "the hand points with its fingertip";
+    for (int id = 139; id <= 156; ++id)
+        EXPECT_EQ(spots.at(QStringLiteral("cursor-%1.png").arg(id).toStdString()),
+                  std::make_pair(0, 0));
+}
+
+// The hit test takes the cursor's hot spot plus half the marble size as the marble's centre.
+TEST(AssetsResources, MarbleCursorsCarryTheMarbleInTheirTopLeftCorner) {
+    for (const Size& s : kSizes) {
+        for (int c = 0; c < 6; ++c) {
+            const QString name = QStringLiteral("Resources/cursor-%1.png").arg(s.cursors[c]);
+            const QImage cursor = Load(name).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_EQ(cursor.size(), QSize(32, 32)) << name.toStdString();
+            ASSERT_TRUE(cursor.hasAlphaChannel());
+            const int cx = s.marbleWidth / 2, cy = s.marbleHeight / 2;
+            EXPECT_EQ(qAlpha(cursor.pixel(cx, cy)), 255) << name.toStdString();
+            ExpectCloseColour(AverageAround(cursor, cx, cy), kBoardColours[c], 48,
+                              name.toStdString());
+            EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0) << name.toStdString();
+            EXPECT_EQ(qAlpha(cursor.pixel(31, 0)), 0) << name.toStdString();
+        }
+    }
+}
+
+TEST(AssetsResources, IconsAreSquareWithTransparentCorners) {
+    EXPECT_EQ(Load("Resources/icon-124.png").size(), QSize(256, 256));
+    const QImage right = Load("Resources/icon-125.png").convertToFormat(QImage::Format_ARGB32);
+    const QImage left = Load("Resources/icon-126.png").convertToFormat(QImage::Format_ARGB32);
+    for (const QImage& icon : {Load("Resources/icon-124.png"), right, left}) {
+        EXPECT_EQ(icon.width(), icon.height());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    }
+    // Turning left and turning right are mirror images, and not mixed up into one picture.
+    EXPECT_EQ(left, right.mirrored(true, false));
+    EXPECT_NE(left, right);
+}
+
+struct Wav {
+    uint16_t format = 0, channels = 0, bits = 0, blockAlign = 0;
+    uint32_t rate = 0, byteRate = 0;
+    std::vector<int16_t> samples;
+};
+
+Wav ParseWav(const QString& relative) {
+    const QByteArray b = ReadAll(relative);
+    Wav wav;
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt ") {
+        ADD_FAILURE() << relative.toStdString() << ": not a RIFF/WAVE file";
+        return wav;
+    }
+    EXPECT_EQ(U32(b, 4), static_cast<uint32_t>(b.size() - 8)) << "RIFF size";
+    EXPECT_EQ(U32(b, 16), 16u) << "fmt chunk size";
+    wav.format = U16(b, 20);
+    wav.channels = U16(b, 22);
+    wav.rate = U32(b, 24);
+    wav.byteRate = U32(b, 28);
+    wav.blockAlign = U16(b, 32);
+    wav.bits = U16(b, 34);
+    EXPECT_EQ(b.mid(36, 4), "data");
+    const uint32_t dataBytes = U32(b, 40);
+    EXPECT_EQ(dataBytes, static_cast<uint32_t>(b.size() - 44)) << "data size";
+    for (uint32_t i = 44; i + 1 < static_cast<uint32_t>(b.size()); i += 2)
+        wav.samples.push_back(static_cast<int16_t>(U16(b, static_cast<int>(i))));
+    return wav;
+}
+
+TEST(AssetsSounds, AreShortMonoPcmThatNeitherClipsNorClicks) {
+    std::vector<std::vector<int16_t>> all;
+    for (const char* name : {"Sounds/Startup.wav", "Sounds/Win.wav", "Sounds/Lose.wav"}) {
+        SCOPED_TRACE(name);
+        const Wav wav = ParseWav(name);
+        EXPECT_EQ(wav.format, 1);
+        EXPECT_EQ(wav.channels, 1);
+        EXPECT_EQ(wav.rate, 44100u);
+        EXPECT_EQ(wav.bits, 16);
+        EXPECT_EQ(wav.blockAlign, 2);
+        EXPECT_EQ(wav.byteRate, 88200u);
+        const double seconds = wav.samples.size() / 44100.0;
+        EXPECT_GT(seconds, 0.5);
+        EXPECT_LT(seconds, 3.0);
+        ASSERT_FALSE(wav.samples.empty());
+
+        int peak = 0;
+        for (int16_t s : wav.samples)
+            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_LT(peak, 32000) << "clipping";
+        EXPECT_GT(peak, 8000) << "too quiet to hear";
+
+        // Silent at both ends, and no step between neighbouring samples near them.
+        EXPECT_EQ(wav.samples.front(), 0);
+        EXPECT_EQ(wav.samples.back(), 0);
+        const size_t edge = 441;  // 10 ms
+        for (size_t i = 1; i < edge; ++i) {
+            const int tail = wav.samples.size() - i;
+            EXPECT_LT(std::abs(wav.samples[i] - wav.samples[i - 1]), 4000);
+            EXPECT_LT(std::abs(wav.samples[tail] - wav.samples[tail - 1]), 200);
+        }
+        // The sound starts at once: it accompanies what the player sees now.
+        int early = 0;
+        for (size_t i = 0; i < 4410 && i < wav.samples.size(); ++i)
+            early = std::max(early, std::abs(static_cast<int>(wav.samples[i])));
+        EXPECT_GT(early, peak / 4) << "nothing audible in the first 100 ms";
+        all.push_back(wav.samples);
+    }
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_NE(all[0], all[1]);
+    EXPECT_NE(all[1], all[2]);
+    EXPECT_NE(all[0], all[2]);
+}
+
+// The game tiles a wallpaper that is not stretched; its opposite edges must meet without a seam.
+TEST(AssetsWallpapers, AreSeamless24BitTiles) {
+    const QStringList files = QDir(PathOf("Wallpapers")).entryList({"*.bmp"}, QDir::Files);
+    EXPECT_GE(files.size(), 4);
+    for (const QString& file : files) {
+        const QString relative = "Wallpapers/" + file;
+        SCOPED_TRACE(relative.toStdString());
+        EXPECT_EQ(BmpBitsPerPixel(relative), 24);
+        const QImage w = Load(relative);
+        EXPECT_GE(w.width(), 640);
+        EXPECT_GE(w.height(), 480);
+        const auto difference = [&w](QPoint a, QPoint b) {
+            const QRgb p = w.pixel(a), q = w.pixel(b);
+            return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        };
+        // Compare the step across each edge with the step between the first two lines.
+        double acrossX = 0, insideX = 0, acrossY = 0, insideY = 0;
+        for (int y = 0; y < w.height(); ++y) {
+            acrossX += difference({w.width() - 1, y}, {0, y});
+            insideX += difference({0, y}, {1, y});
+        }
+        for (int x = 0; x < w.width(); ++x) {
+            acrossY += difference({x, w.height() - 1}, {x, 0});
+            insideY += difference({x, 0}, {x, 1});
+        }
+        EXPECT_LE(acrossX, insideX * 2.0 + 2.0 * w.height());
+        EXPECT_LE(acrossY, insideY * 2.0 + 2.0 * w.width());
+    }
+}
+
+}  // namespace
+}  // namespace halmora
