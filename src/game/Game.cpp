@@ -312,13 +312,7 @@ void CGame::FinishMove(CBoardCanvas& canvas, bool moved) {
         for (PlayerColor c : order_)
             unfinished += finished_[c] ? 0 : 1;
         if (++passesInRow_ >= unfinished) {
-            for (PlayerColor c : order_) {
-                if (finished_[c])
-                    continue;
-                finished_[c] = 1;
-                host_.SetInfoPlace(c, TakeFirstFreePlace(c) + 1);
-            }
-            SetState(kGameOver, canvas);
+            PlaceTheRestAndEnd(canvas);
             return;
         }
     }
@@ -401,6 +395,11 @@ void CGame::SetState(int32_t state, CBoardCanvas& canvas) {
 void CGame::EndGameNow(CBoardCanvas& canvas) {
     if (!AnyFinished() || state_ != kGamePlaying)
         return;
+    PlaceTheRestAndEnd(canvas);
+}
+
+// The players still playing take the next places in turn order; the game is over.
+void CGame::PlaceTheRestAndEnd(CBoardCanvas& canvas) {
     for (PlayerColor c : order_) {
         if (finished_[c])
             continue;

@@ -139,6 +139,7 @@ private:
     int TakeFirstFreePlace(PlayerColor c);
     int TurnIndexOf(PlayerColor c) const;
     bool CanReplay() const;
+    void PlaceTheRestAndEnd(CBoardCanvas& canvas);
     void ResumeTurn(CBoardCanvas& canvas);
     void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);
     void TickReplay(CBoardCanvas& canvas);

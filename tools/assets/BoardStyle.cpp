@@ -9,21 +9,10 @@
 #include <numbers>
 
 #include "Picture.h"
+#include "board/BoardGeometry.h"
 
 namespace halmora::assets {
 namespace {
-
-// clang-format off
-struct RowSpan { int first, last; };
-constexpr RowSpan kRowHoles[19] = {
-    {1, 0},                                      // row 0: none
-    {8, 8},  {7, 8},  {7, 9},  {6, 9},  {2, 14},  // rows 1..5
-    {2, 13}, {3, 13}, {3, 12}, {4, 12}, {3, 12},  // rows 6..10
-    {3, 13}, {2, 13}, {2, 14}, {6, 9},  {7, 9},   // rows 11..15
-    {7, 8},  {8, 8},                              // rows 16..17
-    {1, 0},                                      // row 18: none
-};
-// clang-format on
 
 QPointF Turn(QPointF p, QPointF centre, double degrees) {
     const double a = degrees * std::numbers::pi / 180.0;
@@ -35,9 +24,7 @@ QPointF Turn(QPointF p, QPointF centre, double degrees) {
 }  // namespace
 
 bool IsHole(int col, int row) {
-    if (row < 0 || row > 18)
-        return false;
-    return col >= kRowHoles[row].first && col <= kRowHoles[row].last;
+    return IsHolePlace(col, row);
 }
 
 QPoint HoleCorner(const BoardSize& size, int col, int row) {
