@@ -254,15 +254,20 @@ void CMoveSearch::Search(int turn, int depth) {
             // The child is a leaf: value it here, reusing the totals of players the move did
             // not come near.
             ++nodes_;
-            if (!haveTotals) {
-                basic_.TakeBackMove(x.start, x.end);
-                evaluator_.Totals(basic_, totals);
-                basic_.ApplyMove(x.start, x.end);
-                haveTotals = true;
-            }
             std::array<float, kColorCount>& leaf = frames_[depth + 1].result;
             leaf.fill(initialValue_);
-            evaluator_.LeafValuesAfter(basic_, depth + 1, totals, c, x.start, x.end, leaf);
+            if (f.keptCount == 1) {
+                // Totals before the move would be worked out for this one leaf alone.
+                evaluator_.LeafValues(basic_, depth + 1, leaf);
+            } else {
+                if (!haveTotals) {
+                    basic_.TakeBackMove(x.start, x.end);
+                    evaluator_.Totals(basic_, totals);
+                    basic_.ApplyMove(x.start, x.end);
+                    haveTotals = true;
+                }
+                evaluator_.LeafValuesAfter(basic_, depth + 1, totals, c, x.start, x.end, leaf);
+            }
         } else {
             Search(next, depth + 1);
         }
