@@ -1,0 +1,210 @@
+#include "view/GameInfoPanel.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+#include "platform/AppFolder.h"
+
+namespace halmora {
+namespace {
+
+// clang-format off
+// The panel's own colours, brighter than the board's on the dark ground.
+constexpr std::array<QRgb, kColorCount> kPanelColour = {
+    qRgb(255, 241,  15),  // Yellow
+    qRgb(183,  91, 221),  // Purple
+    qRgb( 59,  45, 255),  // Blue
+    qRgb(232,  53,  34),  // Red
+    qRgb(255, 134,  53),  // Orange
+    qRgb( 60, 217,  23),  // Green
+};
+// clang-format on
+constexpr QRgb kBackground = qRgb(25, 25, 125);
+
+// 141 by 193 dialog units at (10, 50) from the owner's corner, at 1.5 by 1.625 pixels a unit.
+constexpr int kClientWidth = 212;
+constexpr int kClientHeight = 314;
+constexpr QPoint kOffsetFromOwner(15, 81);
+
+// How much shorter the window is for each row count, so that its height fits the rows.
+int HeightCut(int rows) {
+    switch (rows) {
+        case 2:
+            return 180;
+        case 3:
+            return 140;
+        case 4:
+            return 100;
+        case 6:
+            return 15;
+        default:
+            return 0;
+    }
+}
+
+QString AsQString(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+CGameInfoPanel::CGameInfoPanel(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    setWindowTitle(QString::fromUtf8("游戏信息 "));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int c = 0; c < kColorCount; ++c)
+        painter_[c].Init(18, true, false, "Arial", QColor::fromRgb(kPanelColour[c]));
+    white_.Init(18, true, false, "Arial", QColor(Qt::white));
+    rowColour_.fill(kNoColor);
+    clock_.Load(AppFile("Graphics/Small Clock.bmp").string(),
+                AppFile("Graphics/Small Clock Mask.bmp").string());
+    if (owner)
+        move(owner->mapToGlobal(kOffsetFromOwner));
+    FitHeight();
+}
+
+void CGameInfoPanel::SetClocksShown(bool shown) {
+    clocksShown_ = shown;
+    Render();
+}
+
+void CGameInfoPanel::AddRow(PlayerColor colour, const GbkName& name, uint32_t remainingMs) {
+    if (rowCount_ == kColorCount || !IsColour(colour))
+        return;
+    rowColour_[rowCount_++] = colour;
+    name_[colour] = name;
+    timeLeft_[colour] = remainingMs;
+    marblesHome_[colour] = 0;
+    place_[colour] = 0;
+    FitHeight();
+    Render();
+}
+
+void CGameInfoPanel::Show() {
+    show();
+}
+
+void CGameInfoPanel::Close() {
+    visible_ = false;
+    hide();
+}
+
+void CGameInfoPanel::SetCurrent(PlayerColor colour) {
+    current_ = colour;
+    Render();
+}
+
+void CGameInfoPanel::SetClock(PlayerColor colour, uint32_t remainingMs) {
+    if (!IsColour(colour) || timeLeft_[colour] == remainingMs)
+        return;
+    timeLeft_[colour] = remainingMs;
+    // A game without clocks shows no times at all.
+    if (!clocksShown_ || !IsColour(current_))
+        return;
+    int row = 0;
+    while (row < rowCount_ && rowColour_[row] != current_)
+        ++row;
+    if (row == rowCount_)
+        return;
+    const int h = LineHeight();
+    const int y = RowTop(row, h);
+    const QString name = AsQString(GbkNameToUtf8(name_[current_]));
+    const int x = painter_[current_].Width(name) + clock_.ImageWidth() + 30;
+    const QRect area(x, y, width(), h);
+    QPainter dc(&canvas_);
+    dc.fillRect(area, QColor::fromRgb(kBackground));
+    white_.DrawIn(dc, AsQString(TimeText(timeLeft_[current_])), area);
+    update(area);
+}
+
+void CGameInfoPanel::SetPlace(PlayerColor colour, int place) {
+    if (IsColour(colour))
+        place_[colour] = place;
+}
+
+void CGameInfoPanel::SetMarblesHome(PlayerColor colour, int count) {
+    if (IsColour(colour))
+        marblesHome_[colour] = count;
+}
+
+std::string CGameInfoPanel::TimeText(uint32_t remainingMs) {
+    const uint32_t minutes = remainingMs / 60000;
+    const uint32_t seconds = (remainingMs - 60000 * minutes) / 1000;
+    return "(" + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds) +
+           ")";
+}
+
+std::string CGameInfoPanel::PlaceText(int place) {
+    if (place >= 1 && place <= 5)
+        return "  完成以第" + std::to_string(place) + "名.";
+    return "  完成以第6th.";
+}
+
+std::string CGameInfoPanel::MarblesHomeText(int count) {
+    return "   弹珠入樽: [" + std::to_string(count) + "/10]";
+}
+
+void CGameInfoPanel::paintEvent(QPaintEvent* event) {
+    QPainter dc(this);
+    dc.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CGameInfoPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Render();
+}
+
+void CGameInfoPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    visible_ = true;
+}
+
+void CGameInfoPanel::closeEvent(QCloseEvent* event) {
+    // The close box only hides the panel; the game keeps it until the game ends.
+    visible_ = false;
+    event->accept();
+}
+
+void CGameInfoPanel::FitHeight() {
+    setFixedSize(kClientWidth, kClientHeight - HeightCut(rowCount_));
+}
+
+int CGameInfoPanel::LineHeight() const {
+    return painter_[0].Height("A");
+}
+
+void CGameInfoPanel::Render() {
+    if (canvas_.size() != size())
+        canvas_ = QImage(size(), QImage::Format_RGB32);
+    QPainter dc(&canvas_);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.fillRect(canvas_.rect(), QColor::fromRgb(kBackground));
+    const int h = LineHeight();
+    for (int row = 0; row < rowCount_; ++row)
+        DrawRow(dc, row, h);
+    update();
+}
+
+void CGameInfoPanel::DrawRow(QPainter& dc, int row, int h) {
+    const PlayerColor c = rowColour_[row];
+    const int y = RowTop(row, h);
+    const int right = width();
+    if (c == current_) {
+        dc.setPen(Qt::NoPen);
+        dc.setBrush(QColor::fromRgb(kPanelColour[c]));
+        dc.drawPolygon(QPolygon({QPoint(5, y), QPoint(15, y + 8), QPoint(5, y + 15)}));
+    }
+    const int w = painter_[c].DrawIn(dc, AsQString(GbkNameToUtf8(name_[c])), 20, y, right, y + h);
+    if (clocksShown_) {
+        clock_.Draw(dc, w + 25, y);
+        white_.DrawIn(dc, AsQString(TimeText(timeLeft_[c])), w + clock_.ImageWidth() + 30, y, right,
+                      y + h);
+    }
+    const std::string second =
+        place_[c] != 0 ? PlaceText(place_[c]) : MarblesHomeText(marblesHome_[c]);
+    white_.DrawIn(dc, AsQString(second), 35, y + h, right, y + 2 * h);
+}
+
+}  // namespace halmora

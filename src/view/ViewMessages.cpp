@@ -1,0 +1,47 @@
+#include "view/ViewMessages.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <cstddef>
+#include <utility>
+
+namespace halmora {
+namespace {
+
+// The texts were always built in a 256-byte buffer, terminator included.
+constexpr std::size_t kMessageBytes = 255;
+
+void ShowQtMessageBox(const std::string& caption, const std::string& text) {
+    // Only an OK button and no icon, as the program's load failures were always shown.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+MessageBoxFunction& Current() {
+    static MessageBoxFunction show = ShowQtMessageBox;
+    return show;
+}
+
+std::string CutToFit(const std::string& text) {
+    if (text.size() <= kMessageBytes)
+        return text;
+    std::size_t end = kMessageBytes;
+    // Step back over UTF-8 continuation bytes to the start of the character that does not fit.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+void SetMessageBoxFunction(MessageBoxFunction show) {
+    Current() = show ? std::move(show) : MessageBoxFunction(ShowQtMessageBox);
+}
+
+void ShowLoadMessage(const std::string& text) {
+    Current()(kApplicationTitle, CutToFit(text));
+}
+
+}  // namespace halmora

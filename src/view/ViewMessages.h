@@ -1,0 +1,22 @@
+// The message boxes the pictures show when a file cannot be loaded. They go through one settable
+// function so that tests can capture them instead of blocking on a modal box.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace halmora {
+
+// The caption of the program's error boxes: the application's title.
+inline constexpr char kApplicationTitle[] = "Halmora 汉化版    ";
+
+using MessageBoxFunction = std::function<void(const std::string& caption, const std::string& text)>;
+
+// Replaces the function that shows message boxes; an empty function restores the QMessageBox.
+void SetMessageBoxFunction(MessageBoxFunction show);
+
+// Shows text with an OK button under the application's title. The text is cut to 255 bytes, at a
+// character boundary so that the box never shows half a character.
+void ShowLoadMessage(const std::string& text);
+
+}  // namespace halmora

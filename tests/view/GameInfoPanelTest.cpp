@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
+
+#include "ViewFixtures.h"
+#include "platform/AppFolder.h"
+#include "support/TempFolder.h"
+#include "view/GameInfoPanel.h"
+
+namespace halmora {
+namespace {
+
+using testing::Filled;
+using testing::MessageCapture;
+using testing::Pixel;
+using testing::Rgb;
+using testing::SaveBmp;
+using testing::TempFolder;
+
+constexpr PlayerColor kYellow = 0;
+constexpr PlayerColor kBlue = 2;
+constexpr PlayerColor kRed = 3;
+const QRgb kGround = Rgb(25, 25, 125);
+const QRgb kClockRed = Rgb(255, 0, 0);
+
+TEST(GameInfoPanelTextTest, TimesPlacesAndMarblesHome) {
+    EXPECT_EQ(CGameInfoPanel::TimeText(545000), "(9:05)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(605000), "(10:05)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(610000), "(10:10)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(0), "(0:00)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(59999), "(0:59)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(75 * 60000 + 3000), "(75:03)");
+    EXPECT_EQ(CGameInfoPanel::TimeText(4294967295u), "(71582:47)");
+    EXPECT_EQ(CGameInfoPanel::PlaceText(1), "  完成以第1名.");
+    EXPECT_EQ(CGameInfoPanel::PlaceText(5), "  完成以第5名.");
+    EXPECT_EQ(CGameInfoPanel::PlaceText(6), "  完成以第6th.");
+    EXPECT_EQ(CGameInfoPanel::PlaceText(-1), "  完成以第6th.");
+    EXPECT_EQ(CGameInfoPanel::MarblesHomeText(7), "   弹珠入樽: [7/10]");
+}
+
+// Counts the panel's paint events and where they painted.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+    QRegion painted;
+};
+
+class GameInfoPanelTest : public ::testing::Test {
+protected:
+    GameInfoPanelTest() {
+        // A 12x12 red clock face, all of it shown.
+        SaveBmp(Filled(12, 12, Qt::red), folder_ / "Graphics/Small Clock.bmp");
+        SaveBmp(Filled(12, 12, Qt::white), folder_ / "Graphics/Small Clock Mask.bmp");
+        SetApplicationFolder(folder_.Path());
+        white_.Init(18, true, false, "Arial", QColor(Qt::white));
+    }
+    ~GameInfoPanelTest() override { SetApplicationFolder(previous_); }
+
+    std::unique_ptr<CGameInfoPanel> Panel(int rows, bool clocks) {
+        auto panel = std::make_unique<CGameInfoPanel>();
+        panel->SetClocksShown(clocks);
+        const PlayerColor seats[] = {kYellow, kBlue, kRed, 1, 4, 5};
+        for (int i = 0; i < rows; ++i)
+            panel->AddRow(seats[i], ToGbkName(i == 0 ? "张三" : "Bob"), 545000);
+        panel->Show();
+        panel->SetCurrent(kYellow);
+        return panel;
+    }
+
+    int RowTop(int row) const { return 20 + row * (2 * white_.Height("A") + 10); }
+
+    // True when a pixel of the clock face lies in the row's first line.
+    bool ClockInRow(const QImage& image, int row) const {
+        const int y = RowTop(row) + 6;
+        for (int x = 0; x < image.width(); ++x)
+            if (Pixel(image, x, y) == kClockRed)
+                return true;
+        return false;
+    }
+
+    std::filesystem::path previous_ = ApplicationFolder();
+    TempFolder folder_{"halmora-panel"};
+    MessageCapture capture_;
+    CTextPainter white_;
+};
+
+TEST_F(GameInfoPanelTest, HeightFitsTheRowCount) {
+    const int heights[] = {314, 314, 134, 174, 214, 314, 299};
+    for (int rows = 0; rows <= 6; ++rows) {
+        auto panel = Panel(rows, true);
+        EXPECT_EQ(panel->RowCount(), rows);
+        EXPECT_EQ(panel->width(), 212);
+        EXPECT_EQ(panel->height(), heights[rows]) << rows << " rows";
+    }
+    EXPECT_TRUE(capture_.messages.empty());
+}
+
+TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRow) {
+    auto panel = Panel(3, true);
+    panel->SetCurrent(kBlue);
+    const QImage image = panel->grab().toImage();
+    EXPECT_EQ(Pixel(image, 7, RowTop(1) + 8), Rgb(59, 45, 255)) << "the panel's own blue";
+    EXPECT_EQ(Pixel(image, 7, RowTop(0) + 8), kGround);
+    EXPECT_EQ(Pixel(image, 7, RowTop(2) + 8), kGround);
+    EXPECT_EQ(panel->windowTitle(), QString::fromUtf8("游戏信息 "));
+}
+
+TEST_F(GameInfoPanelTest, ClockPictureOnlyWithClocks) {
+    auto withClocks = Panel(2, true);
+    EXPECT_TRUE(ClockInRow(withClocks->grab().toImage(), 1));
+
+    auto without = Panel(2, false);
+    const QImage hidden = without->grab().toImage();
+    EXPECT_FALSE(ClockInRow(hidden, 1));
+    // Nothing right of a short name: no time either.
+    EXPECT_EQ(Pixel(hidden, 150, RowTop(1) + 8), kGround);
+}
+
+TEST_F(GameInfoPanelTest, FinishedPlayerShowsItsPlace) {
+    auto panel = Panel(2, false);
+    const QImage before = panel->grab().toImage();
+    panel->SetPlace(kBlue, 1);
+    panel->SetCurrent(kYellow);
+    const int h = white_.Height("A");
+    const QImage after = panel->grab().toImage();
+    EXPECT_NE(after.copy(0, RowTop(1) + h, 212, h), before.copy(0, RowTop(1) + h, 212, h));
+    EXPECT_EQ(after.copy(0, 0, 212, RowTop(1)), before.copy(0, 0, 212, RowTop(1)));
+}
+
+TEST_F(GameInfoPanelTest, ClockRedrawsOnlyTheCurrentTimeAndOnlyWhenChanged) {
+    auto panel = Panel(3, true);
+    panel->SetCurrent(kBlue);
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    panel->installEventFilter(&counter);
+    const QImage before = panel->grab().toImage();
+    counter.paints = 0;
+
+    panel->SetClock(kBlue, 545000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0) << "an unchanged value draws nothing";
+
+    panel->SetClock(kBlue, 5000);
+    QCoreApplication::processEvents();
+    EXPECT_GE(counter.paints, 1);
+    const int h = white_.Height("A");
+    const QRect currentLine(0, RowTop(1), 212, h);
+    EXPECT_TRUE(QRegion(currentLine).contains(counter.painted.boundingRect()));
+    const QImage after = panel->grab().toImage();
+    EXPECT_NE(after.copy(currentLine), before.copy(currentLine));
+    EXPECT_TRUE(ClockInRow(after, 1)) << "the clock picture stays";
+    const QRect otherRows(0, 0, 212, RowTop(1));
+    EXPECT_EQ(after.copy(otherRows), before.copy(otherRows));
+}
+
+TEST_F(GameInfoPanelTest, CloseHidesAndShowShowsAgain) {
+    auto panel = Panel(2, true);
+    EXPECT_TRUE(panel->IsShown());
+    panel->close();  // the close box
+    EXPECT_FALSE(panel->IsShown());
+    EXPECT_FALSE(panel->isVisible());
+    panel->Show();
+    panel->Close();
+    EXPECT_FALSE(panel->IsShown());
+}
+
+TEST_F(GameInfoPanelTest, MissingClockIsReportedAndThePanelStillWorks) {
+    std::filesystem::remove(folder_ / "Graphics/Small Clock.bmp");
+    auto panel = Panel(2, true);
+    ASSERT_EQ(capture_.messages.size(), 1u);
+    EXPECT_EQ(capture_.messages[0].text, AppFile("Graphics/Small Clock.bmp").string() +
+                                             " could not be loaded! (CTransparentSurface)");
+    EXPECT_FALSE(ClockInRow(panel->grab().toImage(), 0));
+}
+
+}  // namespace
+}  // namespace halmora
