@@ -1,0 +1,352 @@
+#include "view/BoardRenderer.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <string>
+
+#include "board/BoardGeometry.h"
+#include "platform/AppFolder.h"
+#include "platform/Rounding.h"
+
+namespace halmora {
+namespace {
+
+// clang-format off
+struct StarShape {
+    QPointF apex, baseLeft, baseRight;
+    QPoint hexagon[6];  // clockwise from top left
+    QPoint lineOffset;
+};
+constexpr StarShape kStar[3] = {
+    {{130.5, 0}, { 87,  75}, {174,  75},
+     {{ 87,  75}, {174,  75}, {218, 150}, {174, 225}, { 87, 225}, {43, 150}}, { 5, 5}},
+    {{172.5, 0}, {115, 100}, {230, 100},
+     {{115, 100}, {230, 100}, {288, 200}, {230, 300}, {115, 300}, {57, 200}}, { 6, 6}},
+    {{259.5, 0}, {173, 150}, {346, 150},
+     {{173, 150}, {346, 150}, {433, 300}, {346, 450}, {173, 450}, {86, 300}}, {10, 8}},
+};
+
+// Marble colours by PlayerColor: Yellow, Purple, Blue, Red, Orange, Green.
+constexpr QRgb kMarbleRgb[kColorCount] = {
+    qRgb(255, 241,  15), qRgb(183,  91, 221), qRgb( 59,  45, 237),
+    qRgb(232,  53,  34), qRgb(255, 134,  53), qRgb( 60, 217,  23),
+};
+constexpr QRgb kHexagonRgb = qRgb(225, 199, 149);
+
+// The star's tips clockwise from the top: triangle i takes the zone colour of tip i.
+constexpr Place kTips[kColorCount] = {{8, 1}, {14, 5}, {14, 13}, {8, 17}, {2, 13}, {2, 5}};
+
+struct Segment { Place from, to; };
+constexpr Segment kGridLines[] = {
+    // Upward triangle, down-left from its right edge.
+    {{8, 1}, {2, 13}},  {{8, 2}, {3, 13}},   {{9, 3}, {4, 13}},   {{9, 4}, {5, 13}},
+    {{10, 5}, {6, 13}}, {{10, 6}, {7, 13}},  {{11, 7}, {8, 13}},  {{11, 8}, {9, 13}},
+    {{12, 9}, {10, 13}}, {{12, 10}, {11, 13}}, {{13, 11}, {12, 13}}, {{13, 12}, {13, 13}},
+    // Upward triangle, down-right from its left edge.
+    {{8, 1}, {14, 13}}, {{7, 2}, {13, 13}},  {{7, 3}, {12, 13}},  {{6, 4}, {11, 13}},
+    {{6, 5}, {10, 13}}, {{5, 6}, {9, 13}},   {{5, 7}, {8, 13}},   {{4, 8}, {7, 13}},
+    {{4, 9}, {6, 13}},  {{3, 10}, {5, 13}},  {{3, 11}, {4, 13}},  {{2, 12}, {3, 13}},
+    // Downward triangle, down-right from row 5.
+    {{2, 5}, {8, 17}},  {{3, 5}, {8, 16}},   {{4, 5}, {9, 15}},   {{5, 5}, {9, 14}},
+    {{6, 5}, {10, 13}}, {{7, 5}, {10, 12}},  {{8, 5}, {11, 11}},  {{9, 5}, {11, 10}},
+    {{10, 5}, {12, 9}}, {{11, 5}, {12, 8}},  {{12, 5}, {13, 7}},  {{13, 5}, {13, 6}},
+    // Downward triangle, down-left from row 5.
+    {{14, 5}, {8, 17}}, {{13, 5}, {7, 16}},  {{12, 5}, {7, 15}},  {{11, 5}, {6, 14}},
+    {{10, 5}, {6, 13}}, {{9, 5}, {5, 12}},   {{8, 5}, {5, 11}},   {{7, 5}, {4, 10}},
+    {{6, 5}, {4, 9}},   {{5, 5}, {3, 8}},    {{4, 5}, {3, 7}},    {{3, 5}, {2, 6}},
+};
+// clang-format on
+
+constexpr int kHighlightPossible = 100;
+constexpr int kHighlightImpossible = 101;
+
+QColor FromRgb(Rgb colour) {
+    return QColor::fromRgb(static_cast<QRgb>(colour) | 0xFF000000u);
+}
+
+bool IsColour(PlayerColor c) {
+    return c >= 0 && c < kColorCount;
+}
+
+std::string GraphicsPath(const std::string& name) {
+    return AppFile("Graphics/" + name).string();
+}
+
+// Point p turned by angle a about centre c, clockwise on the screen for positive a.
+QPoint TurnedAndRounded(QPointF p, QPointF c, double a) {
+    const double x = c.x() + (p.x() - c.x()) * std::cos(a) - (p.y() - c.y()) * std::sin(a);
+    const double y = c.y() + (p.x() - c.x()) * std::sin(a) + (p.y() - c.y()) * std::cos(a);
+    return {RoundByRule(x), RoundByRule(y)};
+}
+
+}  // namespace
+
+void CBoardRenderer::Resize(int width, int height) {
+    if (board_ != nullptr)
+        board_->Layout(width, height);
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image_.fill(background_);
+    const int size = board_ != nullptr ? board_->BoardSize() : 0;
+    if (size != loadedSize_)
+        LoadGraphics(size);
+}
+
+void CBoardRenderer::LoadGraphics(int boardSize) {
+    const std::string number = std::to_string(CGameBoard::kBoardPixels[boardSize]) + " ";
+    for (PlayerColor c = 0; c < kColorCount; ++c) {
+        const std::string marble = number + std::string(ColourName(c)) + " Marble";
+        marbles_[c].Load(GraphicsPath(marble + ".bmp"), GraphicsPath(marble + " Mask.bmp"));
+    }
+    hole_.Load(GraphicsPath(number + "Marble Hole.bmp"),
+               GraphicsPath(number + "Marble Hole Mask.bmp"));
+    classicBoard_.Load(GraphicsPath(number + "Classic Board.bmp"),
+                       GraphicsPath(number + "Classic Board Mask.bmp"));
+    loadedSize_ = boardSize;
+}
+
+void CBoardRenderer::DrawStar(QPainter& dc) const {
+    const StarShape& shape = kStar[board_->BoardSize()];
+    const QPointF centre(1.5 * shape.baseLeft.x(), 2.0 * shape.baseLeft.y());
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(Qt::NoPen);
+    for (int i = 0; i < kColorCount; ++i) {
+        const PlayerColor zone = board_->Hole(kTips[i]).zone;
+        if (!IsColour(zone))
+            continue;
+        const double angle = i * std::numbers::pi / 3.0;
+        const QPoint corners[3] = {TurnedAndRounded(shape.apex, centre, angle),
+                                   TurnedAndRounded(shape.baseLeft, centre, angle),
+                                   TurnedAndRounded(shape.baseRight, centre, angle)};
+        dc.setBrush(QColor::fromRgb(kMarbleRgb[zone]));
+        dc.drawPolygon(corners, 3);
+    }
+    dc.setBrush(QColor::fromRgb(kHexagonRgb));
+    dc.drawPolygon(shape.hexagon, 6);
+
+    dc.setPen(QPen(Qt::black, 1));
+    for (const Segment& s : kGridLines) {
+        const HoleRecord& a = board_->Hole(s.from);
+        const HoleRecord& b = board_->Hole(s.to);
+        dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
+    }
+    for (int row = 2; row <= 16; ++row) {
+        int first = -1, last = -1;
+        for (int col = 0; col < kGridSize; ++col) {
+            if (!board_->Hole(col, row).isHole)
+                continue;
+            if (first < 0)
+                first = col;
+            last = col;
+        }
+        if (first < 0)
+            continue;
+        const HoleRecord& a = board_->Hole(first, row);
+        const HoleRecord& b = board_->Hole(last, row);
+        dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
+    }
+    for (int row = 0; row < kGridSize; ++row)
+        for (int col = 0; col < kGridSize; ++col)
+            if (board_->Hole(col, row).isHole)
+                hole_.Draw(dc, board_->Hole(col, row).x, board_->Hole(col, row).y);
+}
+
+void CBoardRenderer::Paint() {
+    if (image_.isNull())
+        return;
+    QPainter dc(&image_);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    Restore(dc, image_.rect());
+    if (board_ != nullptr) {
+        const int pixels = board_->BoardPixels();
+        composed_.ComposeFromDrawing(pixels, pixels, [this](QPainter& p) { DrawStar(p); });
+        composed_.Draw(dc, board_->BoardLeft(), board_->BoardTop());
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col)
+                DrawMarble(dc, {col, row});
+    }
+    dc.end();
+    Changed(image_.rect());
+}
+
+QRect CBoardRenderer::MarbleRect(Place p) const {
+    const PixelSize marble = MarbleSize();
+    const PixelSize hole = HoleSize();
+    const int x = board_->ScreenX(p) - (marble.width - hole.width) / 2;
+    const int y = board_->ScreenY(p) - (marble.height - hole.height) / 2;
+    return {x, y, marble.width, marble.height};
+}
+
+void CBoardRenderer::Restore(QPainter& dc, const QRect& area) const {
+    if (backgroundImage_.isNull())
+        dc.fillRect(area, background_);
+    else
+        dc.drawImage(area.topLeft(), backgroundImage_, area);
+    if (board_ != nullptr)
+        composed_.DrawPart(dc, area.x() - board_->BoardLeft(), area.y() - board_->BoardTop(),
+                           area.width(), area.height(), area.x(), area.y());
+}
+
+void CBoardRenderer::DrawMarble(QPainter& dc, Place p) const {
+    const HoleRecord& h = board_->Hole(p);
+    if (!h.isHole || h.marbleHidden || !IsColour(h.occupant))
+        return;
+    const CTransparentSurface& marble = marbles_[h.occupant];
+    const int x = board_->ScreenX(p) - (marble.ImageWidth() - hole_.ImageWidth()) / 2;
+    const int y = board_->ScreenY(p) - (marble.ImageHeight() - hole_.ImageHeight()) / 2;
+    marble.Draw(dc, x, y);
+}
+
+void CBoardRenderer::Changed(const QRect& area) const {
+    if (changed_)
+        changed_(area.intersected(image_.rect()));
+}
+
+void CBoardRenderer::DrawCell(Place p) {
+    if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
+        return;
+    const QRect area = MarbleRect(p);
+    QPainter dc(&image_);
+    Restore(dc, area);
+    DrawMarble(dc, p);
+    dc.end();
+    Changed(area);
+}
+
+void CBoardRenderer::DrawHoleDisc(Rgb colour, Place p) {
+    if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
+        return;
+    const QRect area = MarbleRect(p);
+    QPainter dc(&image_);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    Restore(dc, area);
+    const PixelSize hole = HoleSize();
+    dc.setPen(Qt::NoPen);
+    dc.setBrush(FromRgb(colour));
+    dc.drawEllipse(QRect(board_->ScreenX(p), board_->ScreenY(p), hole.width, hole.height));
+    dc.end();
+    Changed(area);
+}
+
+void CBoardRenderer::DrawMarbleRing(Rgb colour, Place p, int penWidth) {
+    if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
+        return;
+    const QRect marble = MarbleRect(p);
+    // Bounded by the marble rectangle with its left and top edges moved 2 pixels in.
+    const QRect bounds(marble.left() + 2, marble.top() + 2, marble.width() - 2,
+                       marble.height() - 2);
+    QPainter dc(&image_);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(QPen(FromRgb(colour), penWidth));
+    dc.setBrush(Qt::NoBrush);
+    dc.drawEllipse(bounds);
+    dc.end();
+    const int grow = penWidth / 2 + 1;
+    Changed(bounds.adjusted(-grow, -grow, grow, grow));
+}
+
+void CBoardRenderer::RedrawRegion(int x, int y, int width, int height) {
+    if (image_.isNull())
+        return;
+    const QRect area(x, y, width, height);
+    QRect changed = area;
+    QPainter dc(&image_);
+    Restore(dc, area);
+    if (board_ != nullptr) {
+        for (int row = 0; row < kGridSize; ++row) {
+            for (int col = 0; col < kGridSize; ++col) {
+                const HoleRecord& h = board_->Hole(col, row);
+                if (!h.isHole || h.marbleHidden || !IsColour(h.occupant))
+                    continue;
+                const QRect m = MarbleRect({col, row});
+                // Edges count: a marble that only touches the rectangle is redrawn as well.
+                const bool overlaps = m.x() <= x + width && x <= m.x() + m.width() &&
+                                      m.y() <= y + height && y <= m.y() + m.height();
+                if (!overlaps)
+                    continue;
+                DrawMarble(dc, {col, row});
+                changed |= m;
+            }
+        }
+    }
+    dc.end();
+    Changed(changed);
+}
+
+void CBoardRenderer::DrawMarbleAt(int x, int y, PlayerColor colour) {
+    if (image_.isNull() || !IsColour(colour))
+        return;
+    const CTransparentSurface& marble = marbles_[colour];
+    QPainter dc(&image_);
+    marble.Draw(dc, x, y);
+    dc.end();
+    Changed(QRect(x, y, marble.ImageWidth(), marble.ImageHeight()));
+}
+
+void CBoardRenderer::ClearHoverHighlights() {
+    if (board_ == nullptr)
+        return;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            HoleRecord& h = board_->Hole(col, row);
+            if (h.highlight != kHighlightPossible && h.highlight != kHighlightImpossible)
+                continue;
+            h.highlight = -1;
+            DrawCell({col, row});
+        }
+    }
+}
+
+bool CBoardRenderer::HitTest(int x, int y, Place& hole) {
+    if (board_ == nullptr)
+        return false;
+    const PixelSize marble = MarbleSize();
+    const int mw = marble.width / 2, mh = marble.height / 2;
+    const int rm = static_cast<int>(std::sqrt(static_cast<double>(mw * mw + mh * mh)));
+    // The hole size P of the layout: 10, 14 or 20 pixels square.
+    constexpr int kHolePixels[3] = {10, 14, 20};
+    const int pw = kHolePixels[board_->BoardSize()], ph = pw;
+    const int rh =
+        static_cast<int>(std::sqrt(static_cast<double>((pw / 2) * (pw / 2) + (ph / 2) * (ph / 2))));
+    const int reach = rm + rh;
+    // The marble cursor's hot spot is its top-left corner; aim with the marble's centre.
+    const int testX = x + mw, testY = y + mh;
+    int best = 0;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            if (!board_->Hole(col, row).isHole)
+                continue;
+            const Place p{col, row};
+            const int dx = std::abs(testX - (board_->ScreenX(p) + pw / 2));
+            const int dy = std::abs(testY - (board_->ScreenY(p) + ph / 2));
+            const int d = static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+            // Strictly better only: on equal scores the first hole found stays.
+            if (reach > d && reach - d > best) {
+                best = reach - d;
+                hole = p;
+            }
+        }
+    }
+    return best > 0;
+}
+
+void CBoardRenderer::SetCursor(CursorKind kind, PlayerColor colour) {
+    cursor_ = kind;
+    cursorColour_ = colour;
+}
+
+PixelSize CBoardRenderer::MarbleSize() const {
+    const CTransparentSurface& red = marbles_[3];
+    return {red.ImageWidth(), red.ImageHeight()};
+}
+
+PixelSize CBoardRenderer::HoleSize() const {
+    return {hole_.ImageWidth(), hole_.ImageHeight()};
+}
+
+}  // namespace halmora

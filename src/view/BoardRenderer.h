@@ -1,0 +1,84 @@
+// Draws a CGameBoard into a backing image of the board area's size. Paint composes the star off
+// screen once and lays it over the background; the single-hole operations restore small
+// rectangles from that composed board, so that hovering and animation never recompose it. Every
+// change is reported as a rectangle so the owner widget repaints only that.
+//
+//   CBoardRenderer renderer;
+//   renderer.SetBoard(&board);
+//   renderer.SetChangedCallback([&](const QRect& r) { widget.update(r); });
+//   renderer.Resize(width, height);  // lays the board out and loads the pictures of its size
+//   renderer.Paint();
+//   painter.drawImage(0, 0, renderer.Image());
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+#include <array>
+#include <functional>
+
+#include "board/GameBoard.h"
+#include "game/BoardCanvas.h"
+#include "view/TransparentSurface.h"
+
+class QPainter;
+
+namespace halmora {
+
+class CBoardRenderer : public CBoardCanvas {
+public:
+    using ChangedCallback = std::function<void(const QRect&)>;
+
+    void SetBoard(CGameBoard* board) { board_ = board; }
+    // Lays the board out for an area of this size and reloads the pictures when the board size
+    // changes (or none are loaded yet). The image is cleared to the background.
+    void Resize(int width, int height);
+    // What shows round the star: a colour, or a picture of the area's size when one is set.
+    void SetBackgroundColor(const QColor& colour) { background_ = colour; }
+    void SetBackgroundImage(const QImage& picture) { backgroundImage_ = picture; }
+    void SetChangedCallback(ChangedCallback changed) { changed_ = std::move(changed); }
+
+    const QImage& Image() const { return image_; }
+    // The cursor last asked for; the owner widget applies it.
+    CursorKind RequestedCursor() const { return cursor_; }
+    PlayerColor RequestedCursorColour() const { return cursorColour_; }
+
+    void Paint() override;
+    void DrawCell(Place p) override;
+    void DrawHoleDisc(Rgb colour, Place p) override;
+    void DrawMarbleRing(Rgb colour, Place p, int penWidth) override;
+    void RedrawRegion(int x, int y, int width, int height) override;
+    void DrawMarbleAt(int x, int y, PlayerColor colour) override;
+    void ClearHoverHighlights() override;
+    bool HitTest(int x, int y, Place& hole) override;
+    void SetCursor(CursorKind kind, PlayerColor colour = kNoColor) override;
+    PixelSize MarbleSize() const override;
+    PixelSize HoleSize() const override;
+
+private:
+    void LoadGraphics(int boardSize);
+    void DrawStar(QPainter& dc) const;
+    // The rectangle a marble on the hole covers, in board-area pixels.
+    QRect MarbleRect(Place p) const;
+    // Background, then the composed board over it: a marble drawn outside the star's outline
+    // must not survive its restore.
+    void Restore(QPainter& dc, const QRect& area) const;
+    void DrawMarble(QPainter& dc, Place p) const;
+    void Changed(const QRect& area) const;
+
+    CGameBoard* board_ = nullptr;
+    QImage image_;
+    QColor background_{Qt::black};
+    QImage backgroundImage_;
+    ChangedCallback changed_;
+    int loadedSize_ = -1;
+    std::array<CTransparentSurface, kColorCount> marbles_;
+    CTransparentSurface hole_;
+    CTransparentSurface classicBoard_;  // loaded with the set, never drawn
+    CTransparentSurface composed_;
+    CursorKind cursor_ = CursorKind::Arrow;
+    PlayerColor cursorColour_ = kNoColor;
+};
+
+}  // namespace halmora

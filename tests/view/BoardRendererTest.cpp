@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <QImage>
+#include <QString>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "ViewFixtures.h"
+#include "game/SavedGameRecord.h"
+#include "platform/AppFolder.h"
+#include "support/Boards.h"
+#include "support/TempFolder.h"
+#include "view/BoardRenderer.h"
+
+namespace halmora {
+namespace {
+
+using testing::MessageCapture;
+using testing::Pixel;
+using testing::Rgb;
+using testing::Seats;
+using testing::TempFolder;
+
+const QRgb kBackground = Rgb(16, 11, 218);
+const QRgb kHexagon = Rgb(225, 199, 149);
+const QRgb kGreenDisc = Rgb(0, 255, 0);
+const QRgb kYellowMarble = Rgb(255, 241, 15);
+const QRgb kPurpleMarble = Rgb(183, 91, 221);
+
+class BoardRendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousFolder_ = ApplicationFolder();
+        SetApplicationFolder(HALMORA_GAMEFILES);
+        SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
+        renderer_.SetBoard(&board_);
+        renderer_.SetBackgroundColor(QColor::fromRgb(kBackground));
+        renderer_.SetChangedCallback([this](const QRect& r) { changed_.push_back(r); });
+    }
+    void TearDown() override { SetApplicationFolder(previousFolder_); }
+
+    QPoint HoleCentre(Place p) const {
+        const PixelSize hole = renderer_.HoleSize();
+        return {board_.ScreenX(p) + hole.width / 2, board_.ScreenY(p) + hole.height / 2};
+    }
+    QRgb At(QPoint p) const { return Pixel(renderer_.Image(), p.x(), p.y()); }
+    // The middle of three mutually neighbouring holes: clear of holes, marbles and grid lines.
+    QPoint Between(Place a, Place b, Place c) const {
+        return (HoleCentre(a) + HoleCentre(b) + HoleCentre(c)) / 3;
+    }
+
+    std::filesystem::path previousFolder_;
+    MessageCapture capture_;
+    CGameBoard board_;
+    CBoardRenderer renderer_;
+    std::vector<QRect> changed_;
+};
+
+TEST_F(BoardRendererTest, OnlyTheHeightChoosesTheBoardSize) {
+    renderer_.Resize(2000, 599);
+    EXPECT_EQ(board_.BoardSize(), 1);
+    EXPECT_EQ(renderer_.Image().size(), QSize(2000, 599));
+    EXPECT_EQ(board_.BoardLeft(), 800);
+    renderer_.Resize(600, 600);
+    EXPECT_EQ(board_.BoardSize(), 2);
+    EXPECT_EQ(
+        renderer_.MarbleSize().width,
+        QImage(QString::fromStdString(AppFile("Graphics/600 Red Marble.bmp").string())).width());
+    renderer_.Resize(600, 399);
+    EXPECT_EQ(board_.BoardSize(), 0);
+    EXPECT_EQ(renderer_.HoleSize().width, 10);
+    EXPECT_TRUE(capture_.messages.empty()) << capture_.messages.front().text;
+}
+
+TEST_F(BoardRendererTest, SmallAreaCutsTheBoardOnEverySide) {
+    renderer_.Resize(300, 300);
+    renderer_.Paint();
+    const QImage whole = renderer_.Image();
+    renderer_.Resize(200, 260);
+    EXPECT_EQ(board_.BoardLeft(), -50);
+    EXPECT_EQ(board_.BoardTop(), -20);
+    renderer_.Paint();
+    EXPECT_EQ(renderer_.Image(), whole.copy(50, 20, 200, 260));
+}
+
+TEST_F(BoardRendererTest, PaintsMarblesTrianglesHexagonAndBackground) {
+    renderer_.Resize(800, 600);
+    changed_.clear();
+    renderer_.Paint();
+    ASSERT_EQ(changed_.size(), 1u);
+    EXPECT_EQ(changed_[0], QRect(0, 0, 800, 600));
+
+    // The marble picture's own middle pixel appears at the hole's middle.
+    const QImage yellow(QString::fromStdString(AppFile("Graphics/600 Yellow Marble.bmp").string()));
+    const Place top{8, 1};
+    ASSERT_EQ(board_.Hole(top).occupant, 0);
+    const PixelSize hole = renderer_.HoleSize();
+    const QPoint marbleCorner(board_.ScreenX(top) - (yellow.width() - hole.width) / 2,
+                              board_.ScreenY(top) - (yellow.height() - hole.height) / 2);
+    const QPoint middle(yellow.width() / 2, yellow.height() / 2);
+    EXPECT_EQ(At(marbleCorner + middle), Pixel(yellow, middle.x(), middle.y()));
+
+    EXPECT_EQ(At(Between({8, 9}, {9, 9}, {8, 10})), kHexagon);
+    EXPECT_EQ(At(Between({7, 2}, {8, 2}, {8, 3})), kYellowMarble) << "the top triangle";
+    EXPECT_EQ(At(Between({12, 6}, {13, 6}, {12, 5})), kPurpleMarble) << "the upper right one";
+    EXPECT_EQ(At({0, 0}), kBackground);
+    EXPECT_EQ(At({board_.BoardLeft() + 5, board_.BoardTop() + 5}), kBackground);
+    EXPECT_EQ(At({board_.BoardLeft() + 595, board_.BoardTop() + 300}), kBackground);
+}
+
+TEST_F(BoardRendererTest, HiddenMarbleIsNeverDrawn) {
+    renderer_.Resize(800, 600);
+    const Place p{8, 1};
+    board_.Hole(p).occupant = kNoColor;
+    renderer_.Paint();
+    const QImage empty = renderer_.Image();
+    board_.Hole(p).occupant = 0;
+    board_.Hole(p).marbleHidden = 1;
+    renderer_.Paint();
+    EXPECT_EQ(renderer_.Image(), empty) << "Paint";
+    renderer_.DrawCell(p);
+    EXPECT_EQ(renderer_.Image(), empty) << "DrawCell";
+    renderer_.RedrawRegion(board_.ScreenX(p) - 5, board_.ScreenY(p) - 5, 30, 30);
+    EXPECT_EQ(renderer_.Image(), empty) << "RedrawRegion";
+}
+
+TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHoles) {
+    renderer_.Resize(800, 600);
+    renderer_.Paint();
+    const QImage before = renderer_.Image();
+    const Place green{8, 9}, red{9, 9};
+    board_.Hole(green).highlight = 100;
+    renderer_.DrawHoleDisc(kPossibleTargetRgb, green);
+    board_.Hole(red).highlight = 101;
+    renderer_.DrawHoleDisc(kImpossibleTargetRgb, red);
+    EXPECT_EQ(At(HoleCentre(green)), kGreenDisc);
+    EXPECT_EQ(At(HoleCentre(red)), Rgb(255, 0, 0));
+    ASSERT_FALSE(changed_.empty());
+    EXPECT_TRUE(changed_.back().contains(HoleCentre(red)));
+
+    renderer_.ClearHoverHighlights();
+    EXPECT_EQ(renderer_.Image(), before);
+    EXPECT_EQ(board_.Hole(green).highlight, -1);
+    EXPECT_EQ(board_.Hole(red).highlight, -1);
+}
+
+TEST_F(BoardRendererTest, SingleHoleRepaintsMatchAWholePaint) {
+    // Moving a marble by repainting its two holes gives what a whole paint gives.
+    renderer_.Resize(800, 600);
+    renderer_.Paint();
+    board_.MoveMarble({8, 1}, {8, 9});
+    renderer_.DrawCell({8, 1});
+    renderer_.DrawCell({8, 9});
+    const QImage patched = renderer_.Image();
+    renderer_.Paint();
+    EXPECT_EQ(patched, renderer_.Image());
+}
+
+TEST_F(BoardRendererTest, MarbleDrawnAnywhereIsRemovedByRedrawingItsRegion) {
+    renderer_.Resize(800, 600);
+    renderer_.Paint();
+    const QImage before = renderer_.Image();
+    const PixelSize marble = renderer_.MarbleSize();
+    const QPoint at = Between({8, 9}, {9, 9}, {8, 10});
+    renderer_.DrawMarbleAt(at.x(), at.y(), 3);
+    EXPECT_NE(renderer_.Image(), before);
+    EXPECT_EQ(changed_.back(), QRect(at.x(), at.y(), marble.width, marble.height));
+    renderer_.RedrawRegion(at.x(), at.y(), marble.width, marble.height);
+    EXPECT_EQ(renderer_.Image(), before);
+
+    // Outside the star the composed board is transparent: the background comes back too.
+    renderer_.DrawMarbleAt(3, 4, 0);
+    EXPECT_NE(renderer_.Image(), before);
+    renderer_.RedrawRegion(3, 4, marble.width, marble.height);
+    EXPECT_EQ(renderer_.Image(), before);
+}
+
+TEST_F(BoardRendererTest, HitTestPrefersTheFirstHoleOnEqualScores) {
+    renderer_.Resize(800, 600);
+    const PixelSize marble = renderer_.MarbleSize();
+    const int mw = marble.width / 2, mh = marble.height / 2;
+    const Place left{8, 9}, right{9, 9};
+    const int leftX = board_.ScreenX(left) + 10, rightX = board_.ScreenX(right) + 10;
+    ASSERT_EQ((rightX - leftX) % 2, 0) << "the test needs an exact middle";
+    const int middle = (leftX + rightX) / 2, y = board_.ScreenY(left) + 10;
+
+    Place hit{};
+    ASSERT_TRUE(renderer_.HitTest(middle - mw, y - mh, hit));
+    EXPECT_EQ(hit, left);
+    ASSERT_TRUE(renderer_.HitTest(middle + 2 - mw, y - mh, hit));
+    EXPECT_EQ(hit, right);
+    ASSERT_TRUE(renderer_.HitTest(board_.ScreenX({8, 1}) + 10 - mw, 0, hit));
+    EXPECT_EQ(hit, (Place{8, 1}));
+
+    EXPECT_FALSE(renderer_.HitTest(0, 0, hit));
+    EXPECT_FALSE(renderer_.HitTest(799, 599, hit));
+}
+
+TEST_F(BoardRendererTest, RotationMovesMarblesButNotHoles) {
+    renderer_.Resize(800, 600);
+    board_.MoveMarble({8, 4}, {8, 8});
+    renderer_.Paint();
+    const QImage before = renderer_.Image();
+    const QPoint marbleAt = HoleCentre({8, 8}), emptyAt = HoleCentre({9, 9});
+    const QRgb marblePixel = At(marbleAt), emptyPixel = At(emptyAt);
+    ASSERT_NE(marblePixel, emptyPixel);
+
+    board_.Rotate(0);
+    renderer_.Paint();
+    EXPECT_EQ(HoleCentre({8, 8}), marbleAt);
+    EXPECT_EQ(At(emptyAt), marblePixel);
+    EXPECT_EQ(At(marbleAt), emptyPixel);
+    EXPECT_EQ(At(Between({7, 2}, {8, 2}, {8, 3})), Rgb(60, 217, 23)) << "Green turned to the top";
+
+    for (int i = 0; i < 5; ++i)
+        board_.Rotate(0);
+    renderer_.Paint();
+    EXPECT_EQ(renderer_.Image(), before);
+}
+
+// halmora-render driven as a user would, on a saved game made here.
+class RenderTool : public ::testing::Test {
+protected:
+    std::string SaveGame() {
+        CGameBoard board;
+        SetUpStartPosition(board, Seats({0, 1, 2, 3, 4, 5}));
+        board.MoveMarble({8, 4}, {8, 5});
+        auto record = std::make_unique<SavedGameRecord>();
+        record->playerCount = 6;
+        for (PlayerColor c = 0; c < kColorCount; ++c) {
+            record->players[c].colour = c;
+            record->seatTypes[c] = 1;
+        }
+        board.WriteHoles(record->holes);
+        const auto path = folder_ / "game.hlm";
+        EXPECT_TRUE(SaveSavedGameFile(path, *record).Ok());
+        return path.string();
+    }
+    int Run(const std::string& args) {
+        const std::string command =
+            std::string(HALMORA_RENDER) + " " + args + " 2>" + (folder_ / "err").string();
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    TempFolder folder_{"halmora-render"};
+};
+
+TEST_F(RenderTool, WritesTheBoardAsAPicture) {
+    const std::string out = (folder_ / "board.png").string();
+    ASSERT_EQ(Run(SaveGame() + " " + out + " --height 450 --width 500"), 0);
+    const QImage png(QString::fromStdString(out));
+    ASSERT_EQ(png.size(), QSize(500, 450));
+    EXPECT_EQ(Pixel(png, 0, 0), kBackground);
+    // The 400 board: the hexagon between three middle holes.
+    CGameBoard layout;
+    layout.Layout(500, 450);
+    const int x = (layout.ScreenX({8, 9}) + layout.ScreenX({9, 9}) + layout.ScreenX({8, 10})) / 3;
+    const int y = (layout.ScreenY({8, 9}) + layout.ScreenY({9, 9}) + layout.ScreenY({8, 10})) / 3;
+    EXPECT_EQ(Pixel(png, x + 7, y + 7), kHexagon);
+    EXPECT_EQ(Pixel(png, layout.ScreenX({8, 5}) + 7, layout.ScreenY({8, 5}) + 7),
+              Pixel(QImage(QString::fromStdString(std::string(HALMORA_GAMEFILES) +
+                                                  "/Graphics/400 Yellow Marble.bmp")),
+                    8, 9))
+        << "the moved marble";
+}
+
+TEST_F(RenderTool, BadInputIsExitTwo) {
+    const std::string out = (folder_ / "board.png").string();
+    EXPECT_EQ(Run((folder_ / "missing.hlm").string() + " " + out), 2);
+    EXPECT_EQ(Run(SaveGame() + " " + out + " --height x"), 2);
+    EXPECT_EQ(Run(SaveGame() + " " + out + " --assets " + folder_.Path().string()), 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+}  // namespace
+}  // namespace halmora
