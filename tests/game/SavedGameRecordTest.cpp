@@ -11,6 +11,7 @@
 
 #include "board/BoardGeometry.h"
 #include "platform/FileIO.h"
+#include "support/Mutate.h"
 
 namespace halmora {
 namespace {
@@ -82,7 +83,7 @@ void PutI32(std::vector<uint8_t>& bytes, std::size_t at, int32_t v) {
 
 // Per process, so that test runs side by side do not share files.
 std::filesystem::path TempFile(const std::string& name) {
-    return testing::TempDir() + "halmora-" + std::to_string(::getpid()) + "-" + name;
+    return ::testing::TempDir() + "halmora-" + std::to_string(::getpid()) + "-" + name;
 }
 
 SavedGameError ReadError(const std::vector<uint8_t>& bytes) {
@@ -252,26 +253,7 @@ TEST(SavedGameRecord, HostileBytesNeverCrashAndAcceptedFilesRoundTrip) {
     std::mt19937 random(20240611);
     int accepted = 0;
     for (int round = 0; round < 3000; ++round) {
-        std::vector<uint8_t> bytes = good;
-        const int edits = 1 + static_cast<int>(random() % 4);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = random() % bytes.size();
-            switch (random() % 4) {
-                case 0:
-                    bytes[at] = static_cast<uint8_t>(random());
-                    break;
-                case 1:
-                    bytes[at] ^= static_cast<uint8_t>(1u << (random() % 8));
-                    break;
-                case 2:
-                    bytes.erase(bytes.begin() + at);
-                    break;
-                default:
-                    if (at + 4 <= bytes.size())
-                        PutI32(bytes, at, static_cast<int32_t>(random()));
-                    break;
-            }
-        }
+        const std::vector<uint8_t> bytes = halmora::testing::Mutate(good, random);
         const SavedGameReadResult read = ReadSavedGame(bytes);
         if (!read.status.Ok())
             continue;

@@ -15,6 +15,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/FileIO.h"
+#include "support/Mutate.h"
 
 namespace halmora {
 namespace {
@@ -65,10 +66,10 @@ StatsDatabase MakeDatabase() {
     return db;
 }
 
-class StatsFile : public testing::Test {
+class StatsFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = testing::TempDir() + "halmora-stats-XXXXXX";
+        std::string pattern = ::testing::TempDir() + "halmora-stats-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
         fs::create_directory(dir_ / "Data");
@@ -297,26 +298,7 @@ TEST(StatsDatabase, MutatedFilesNeverCrashNorHoldMoreThanTheirBytes) {
     std::mt19937 random(20240612);
     int accepted = 0;
     for (int round = 0; round < 3000; ++round) {
-        std::vector<uint8_t> bytes = good;
-        const int edits = 1 + static_cast<int>(random() % 4);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = random() % bytes.size();
-            switch (random() % 4) {
-                case 0:
-                    bytes[at] = static_cast<uint8_t>(random());
-                    break;
-                case 1:
-                    bytes.erase(bytes.begin() + at);
-                    break;
-                case 2:
-                    bytes.insert(bytes.begin() + at, static_cast<uint8_t>(random()));
-                    break;
-                default:
-                    if (at + 4 <= bytes.size())
-                        PutI32(bytes, at, static_cast<int32_t>(random()));
-                    break;
-            }
-        }
+        const std::vector<uint8_t> bytes = halmora::testing::Mutate(good, random);
         StatsDatabase db;
         const StatsStatus status = db.Read(bytes);
         std::size_t held = 0;
