@@ -175,8 +175,7 @@ void CComputerPlayer::ShowMove(CBoardCanvas& canvas, CGameBoard& board) {
         moveState_ = kMoveDone;
         return;
     }
-    animator_.Start(canvas, previousMove_, board,
-                    static_cast<float>(settings_.AnimationSpeed) * 0.001f);
+    animator_.Start(canvas, previousMove_, board, settings_.MarbleSpeed());
     moveState_ = kMoveAnimating;
 }
 

@@ -375,8 +375,7 @@ void CGame::SetState(int32_t state, CBoardCanvas& canvas) {
                 clock->Stop();
             replayIndex_ = 0;
             if (!replay_.empty())
-                animator_.Start(canvas, replay_[0].second, *board_,
-                                static_cast<float>(settings_.AnimationSpeed) * 0.001f);
+                animator_.Start(canvas, replay_[0].second, *board_, settings_.MarbleSpeed());
             break;
         case kGameOver:
             gameClock_.Pause();
@@ -595,8 +594,7 @@ void CGame::TickReplay(CBoardCanvas& canvas) {
         return;
     ++replayIndex_;
     if (replayIndex_ < static_cast<int>(replay_.size())) {
-        animator_.Start(canvas, replay_[replayIndex_].second, *board_,
-                        static_cast<float>(settings_.AnimationSpeed) * 0.001f);
+        animator_.Start(canvas, replay_[replayIndex_].second, *board_, settings_.MarbleSpeed());
         moveCount_ += direction;
         return;
     }

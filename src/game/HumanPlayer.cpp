@@ -216,8 +216,7 @@ void CHumanPlayer::Perform(CBoardCanvas& canvas, CGameBoard& board) {
     previousMove_ = selected_;
     // The marble goes along the path the player clicked.
     if (settings_.FullAnimation == 1) {
-        animator_.Start(canvas, selected_, board,
-                        static_cast<float>(settings_.AnimationSpeed) * 0.001f);
+        animator_.Start(canvas, selected_, board, settings_.MarbleSpeed());
         return;
     }
     board.MoveMarble(selected_.Start(), selected_.End());

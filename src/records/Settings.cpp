@@ -176,4 +176,8 @@ int32_t CSettings::GameSecondsPerMove() const {
     return UseTimer == 1 ? ClockSeconds(MoveMinutes, MoveSeconds) : 0;
 }
 
+float CSettings::MarbleSpeed() const {
+    return static_cast<float>(std::max(AnimationSpeed, kSlowestShownSpeed)) * 0.001f;
+}
+
 }  // namespace halmora

@@ -33,6 +33,7 @@ inline constexpr std::size_t kSettingsReservedBytes = 14;
 // Speeds of the animation slider; the default 1 lies below them and is kept as it is.
 inline constexpr int32_t kMinAnimationSpeed = 1;
 inline constexpr int32_t kMaxAnimationSpeed = 200;
+inline constexpr int32_t kSlowestShownSpeed = 20;
 
 using SettingsName = std::array<uint8_t, kSettingsNameBytes>;
 
@@ -57,6 +58,11 @@ public:
     // 0..INT32_MAX.
     int32_t GameInitialSeconds() const;
     int32_t GameSecondsPerMove() const;
+
+    // How fast marbles glide, in pixels per millisecond. A speed below the slider's slowest
+    // position (the default 1 included) glides at that slowest position: at 1 a single step
+    // would take half a minute.
+    float MarbleSpeed() const;
 
     friend bool operator==(const CSettings&, const CSettings&) = default;
 

@@ -216,6 +216,17 @@ TEST(SettingsClock, TimesAreCombinedWithoutOverflow) {
     EXPECT_EQ(s.GameSecondsPerMove(), 0);
 }
 
+TEST(SettingsSpeed, MarblesNeverGlideSlowerThanTheSlidersSlowestPosition) {
+    CSettings s;
+    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.02f);  // the default 1 as the slider shows it
+    s.AnimationSpeed = 20;
+    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.02f);
+    s.AnimationSpeed = 137;
+    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.137f);
+    s.AnimationSpeed = 200;
+    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.2f);
+}
+
 TEST_F(Settings, AnyFileLoadsWithoutHarm) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 300; ++round) {
