@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <numbers>
 #include <string>
 
@@ -107,16 +108,22 @@ void CBoardRenderer::LoadGraphics(int boardSize) {
                GraphicsPath(number + "Marble Hole Mask.bmp"));
     classicBoard_.Load(GraphicsPath(number + "Classic Board.bmp"),
                        GraphicsPath(number + "Classic Board Mask.bmp"));
+    for (PlayerColor c = 0; c < kColorCount; ++c)
+        marbleSprites_[c].Take(marbles_[c]);
+    // The composed board of the old size would be laid at the new offsets: drop it.
+    composed_.Clear();
+    composedFrom_.clear();
     loadedSize_ = boardSize;
 }
 
-void CBoardRenderer::DrawStar(QPainter& dc) const {
-    const StarShape& shape = kStar[board_->BoardSize()];
+void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
+                              const CTransparentSurface& hole) {
+    const StarShape& shape = kStar[board.BoardSize()];
     const QPointF centre(1.5 * shape.baseLeft.x(), 2.0 * shape.baseLeft.y());
     dc.setRenderHint(QPainter::Antialiasing, false);
     dc.setPen(Qt::NoPen);
     for (int i = 0; i < kColorCount; ++i) {
-        const PlayerColor zone = board_->Hole(kTips[i]).zone;
+        const PlayerColor zone = board.Hole(kTips[i]).zone;
         if (!IsColour(zone))
             continue;
         const double angle = i * std::numbers::pi / 3.0;
@@ -131,14 +138,14 @@ void CBoardRenderer::DrawStar(QPainter& dc) const {
 
     dc.setPen(QPen(Qt::black, 1));
     for (const Segment& s : kGridLines) {
-        const HoleRecord& a = board_->Hole(s.from);
-        const HoleRecord& b = board_->Hole(s.to);
+        const HoleRecord& a = board.Hole(s.from);
+        const HoleRecord& b = board.Hole(s.to);
         dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
     }
     for (int row = 2; row <= 16; ++row) {
         int first = -1, last = -1;
         for (int col = 0; col < kGridSize; ++col) {
-            if (!board_->Hole(col, row).isHole)
+            if (!board.Hole(col, row).isHole)
                 continue;
             if (first < 0)
                 first = col;
@@ -146,31 +153,47 @@ void CBoardRenderer::DrawStar(QPainter& dc) const {
         }
         if (first < 0)
             continue;
-        const HoleRecord& a = board_->Hole(first, row);
-        const HoleRecord& b = board_->Hole(last, row);
+        const HoleRecord& a = board.Hole(first, row);
+        const HoleRecord& b = board.Hole(last, row);
         dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
     }
     for (int row = 0; row < kGridSize; ++row)
         for (int col = 0; col < kGridSize; ++col)
-            if (board_->Hole(col, row).isHole)
-                hole_.Draw(dc, board_->Hole(col, row).x, board_->Hole(col, row).y);
+            if (board.Hole(col, row).isHole)
+                hole.Draw(dc, board.Hole(col, row).x, board.Hole(col, row).y);
+}
+
+void CBoardRenderer::UpdateComposedBoard() {
+    std::vector<int> from;
+    from.reserve(1 + kColorCount + 3 * kGridSize * kGridSize);
+    from.push_back(board_->BoardSize());
+    for (const Place tip : kTips)
+        from.push_back(board_->Hole(tip).zone);
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            const HoleRecord& h = board_->Hole(col, row);
+            from.insert(from.end(), {h.isHole, h.x, h.y});
+        }
+    }
+    if (from == composedFrom_)
+        return;
+    const int pixels = board_->BoardPixels();
+    composed_.ComposeFromDrawing(pixels, pixels,
+                                 [this](QPainter& p) { DrawStar(p, *board_, hole_); });
+    composedFrom_ = std::move(from);
 }
 
 void CBoardRenderer::Paint() {
     if (image_.isNull())
         return;
-    QPainter dc(&image_);
-    dc.setRenderHint(QPainter::Antialiasing, false);
-    Restore(dc, image_.rect());
-    if (board_ != nullptr) {
-        const int pixels = board_->BoardPixels();
-        composed_.ComposeFromDrawing(pixels, pixels, [this](QPainter& p) { DrawStar(p); });
-        composed_.Draw(dc, board_->BoardLeft(), board_->BoardTop());
+    // Composed first, so that the whole image comes from the board as it is now.
+    if (board_ != nullptr)
+        UpdateComposedBoard();
+    Restore(image_.rect());
+    if (board_ != nullptr)
         for (int row = 0; row < kGridSize; ++row)
             for (int col = 0; col < kGridSize; ++col)
-                DrawMarble(dc, {col, row});
-    }
-    dc.end();
+                DrawMarble({col, row});
     Changed(image_.rect());
 }
 
@@ -182,24 +205,61 @@ QRect CBoardRenderer::MarbleRect(Place p) const {
     return {x, y, marble.width, marble.height};
 }
 
-void CBoardRenderer::Restore(QPainter& dc, const QRect& area) const {
+void CBoardRenderer::Restore(const QRect& area) {
+    FillBackground(area);
+    if (board_ != nullptr)
+        composed_.DrawPart(image_, area.x() - board_->BoardLeft(), area.y() - board_->BoardTop(),
+                           area.width(), area.height(), area.x(), area.y());
+}
+
+void CBoardRenderer::FillBackground(const QRect& area) {
+    const QRect inside = area.intersected(image_.rect());
+    if (inside.isEmpty())
+        return;
+    const qsizetype stride = image_.bytesPerLine();
+    if (backgroundImage_.isNull() && background_.isValid() && background_.alpha() == 255) {
+        if (fillColour_ != background_) {
+            QImage one(1, 1, QImage::Format_RGB32);
+            one.fill(0xFF000000);
+            QPainter dc(&one);
+            dc.fillRect(0, 0, 1, 1, background_);
+            dc.end();
+            fillPixel_ = *reinterpret_cast<const QRgb*>(one.constBits());
+            fillColour_ = background_;
+        }
+        uchar* bits = image_.bits();
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(bits + y * stride) + inside.x();
+            std::fill_n(line, inside.width(), fillPixel_);
+        }
+        return;
+    }
+    if (backgroundImage_.format() == QImage::Format_RGB32) {
+        // The picture's pixels at the same place; where it does not reach the image stays.
+        const QRect covered = inside.intersected(backgroundImage_.rect());
+        uchar* bits = image_.bits();
+        for (int y = covered.top(); y <= covered.bottom(); ++y)
+            std::memcpy(bits + y * stride + covered.x() * 4,
+                        backgroundImage_.constScanLine(y) + covered.x() * 4,
+                        static_cast<size_t>(covered.width()) * 4);
+        return;
+    }
+    // A see-through colour or a picture of another format blends: leave that to the painter.
+    QPainter dc(&image_);
     if (backgroundImage_.isNull())
         dc.fillRect(area, background_);
     else
         dc.drawImage(area.topLeft(), backgroundImage_, area);
-    if (board_ != nullptr)
-        composed_.DrawPart(dc, area.x() - board_->BoardLeft(), area.y() - board_->BoardTop(),
-                           area.width(), area.height(), area.x(), area.y());
 }
 
-void CBoardRenderer::DrawMarble(QPainter& dc, Place p) const {
+void CBoardRenderer::DrawMarble(Place p) {
     const HoleRecord& h = board_->Hole(p);
     if (!h.isHole || h.marbleHidden || !IsColour(h.occupant))
         return;
     const CTransparentSurface& marble = marbles_[h.occupant];
     const int x = board_->ScreenX(p) - (marble.ImageWidth() - hole_.ImageWidth()) / 2;
     const int y = board_->ScreenY(p) - (marble.ImageHeight() - hole_.ImageHeight()) / 2;
-    marble.Draw(dc, x, y);
+    marbleSprites_[h.occupant].Draw(image_, x, y);
 }
 
 void CBoardRenderer::Changed(const QRect& area) const {
@@ -211,10 +271,8 @@ void CBoardRenderer::DrawCell(Place p) {
     if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
         return;
     const QRect area = MarbleRect(p);
-    QPainter dc(&image_);
-    Restore(dc, area);
-    DrawMarble(dc, p);
-    dc.end();
+    Restore(area);
+    DrawMarble(p);
     Changed(area);
 }
 
@@ -222,9 +280,9 @@ void CBoardRenderer::DrawHoleDisc(Rgb colour, Place p) {
     if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
         return;
     const QRect area = MarbleRect(p);
+    Restore(area);
     QPainter dc(&image_);
     dc.setRenderHint(QPainter::Antialiasing, false);
-    Restore(dc, area);
     const PixelSize hole = HoleSize();
     dc.setPen(Qt::NoPen);
     dc.setBrush(FromRgb(colour));
@@ -255,8 +313,7 @@ void CBoardRenderer::RedrawRegion(int x, int y, int width, int height) {
         return;
     const QRect area(x, y, width, height);
     QRect changed = area;
-    QPainter dc(&image_);
-    Restore(dc, area);
+    Restore(area);
     if (board_ != nullptr) {
         for (int row = 0; row < kGridSize; ++row) {
             for (int col = 0; col < kGridSize; ++col) {
@@ -269,12 +326,11 @@ void CBoardRenderer::RedrawRegion(int x, int y, int width, int height) {
                                       m.y() <= y + height && y <= m.y() + m.height();
                 if (!overlaps)
                     continue;
-                DrawMarble(dc, {col, row});
+                DrawMarble({col, row});
                 changed |= m;
             }
         }
     }
-    dc.end();
     Changed(changed);
 }
 
@@ -282,9 +338,7 @@ void CBoardRenderer::DrawMarbleAt(int x, int y, PlayerColor colour) {
     if (image_.isNull() || !IsColour(colour))
         return;
     const CTransparentSurface& marble = marbles_[colour];
-    QPainter dc(&image_);
-    marble.Draw(dc, x, y);
-    dc.end();
+    marbleSprites_[colour].Draw(image_, x, y);
     Changed(QRect(x, y, marble.ImageWidth(), marble.ImageHeight()));
 }
 

@@ -1,7 +1,12 @@
 // Draws a CGameBoard into a backing image of the board area's size. Paint composes the star off
-// screen once and lays it over the background; the single-hole operations restore small
-// rectangles from that composed board, so that hovering and animation never recompose it. Every
-// change is reported as a rectangle so the owner widget repaints only that.
+// screen and lays it over the background; the single-hole operations restore small rectangles
+// from that composed board, so that hovering and animation never recompose it. Every change is
+// reported as a rectangle so the owner widget repaints only that.
+//
+// The composed star is kept between paints and made again only when what it shows changes (the
+// board size, the triangles' colours after a rotation or a new game); all masked pictures are
+// held as CMaskedSprite and laid straight into the image, which keeps a full paint to a fill and
+// a few block operations.
 //
 //   CBoardRenderer renderer;
 //   renderer.SetBoard(&board);
@@ -17,9 +22,11 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "board/GameBoard.h"
 #include "game/BoardCanvas.h"
+#include "view/MaskedSprite.h"
 #include "view/TransparentSurface.h"
 
 class QPainter;
@@ -56,15 +63,21 @@ public:
     PixelSize MarbleSize() const override;
     PixelSize HoleSize() const override;
 
+    // The composed board's drawing for the board's layout, at the painter's origin: the coloured
+    // triangles, the hexagon, the grid lines and the hole picture on every hole.
+    static void DrawStar(QPainter& dc, const CGameBoard& board, const CTransparentSurface& hole);
+
 private:
     void LoadGraphics(int boardSize);
-    void DrawStar(QPainter& dc) const;
+    // Composes the star again when the drawing it was made from has changed since.
+    void UpdateComposedBoard();
     // The rectangle a marble on the hole covers, in board-area pixels.
     QRect MarbleRect(Place p) const;
     // Background, then the composed board over it: a marble drawn outside the star's outline
     // must not survive its restore.
-    void Restore(QPainter& dc, const QRect& area) const;
-    void DrawMarble(QPainter& dc, Place p) const;
+    void Restore(const QRect& area);
+    void FillBackground(const QRect& area);
+    void DrawMarble(Place p);
     void Changed(const QRect& area) const;
 
     CGameBoard* board_ = nullptr;
@@ -76,7 +89,14 @@ private:
     std::array<CTransparentSurface, kColorCount> marbles_;
     CTransparentSurface hole_;
     CTransparentSurface classicBoard_;  // loaded with the set, never drawn
-    CTransparentSurface composed_;
+    std::array<CMaskedSprite, kColorCount> marbleSprites_;
+    CMaskedSprite composed_;
+    // Everything the star's drawing reads (board size, tip zones, every hole's flag and
+    // position), as it was when composed_ was made; empty when composed_ must be made again.
+    std::vector<int> composedFrom_;
+    // The background colour as one image pixel, worked out by a painter once per colour.
+    QColor fillColour_;
+    QRgb fillPixel_ = 0;
     CursorKind cursor_ = CursorKind::Arrow;
     PlayerColor cursorColour_ = kNoColor;
 };

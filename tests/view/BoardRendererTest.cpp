@@ -3,10 +3,13 @@
 #include <sys/wait.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
+#include <array>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ViewFixtures.h"
@@ -15,6 +18,8 @@
 #include "support/Boards.h"
 #include "support/TempFolder.h"
 #include "view/BoardRenderer.h"
+#include "view/MaskedSprite.h"
+#include "view/TransparentSurface.h"
 
 namespace halmora {
 namespace {
@@ -22,6 +27,7 @@ namespace {
 using testing::MessageCapture;
 using testing::Pixel;
 using testing::Rgb;
+using testing::SaveBmp;
 using testing::Seats;
 using testing::TempFolder;
 
@@ -220,6 +226,260 @@ TEST_F(BoardRendererTest, RotationMovesMarblesButNotHoles) {
         board_.Rotate(0);
     renderer_.Paint();
     EXPECT_EQ(renderer_.Image(), before);
+}
+
+// The board drawn the plain way, for comparison with the renderer's fast drawing: the star
+// composed afresh into a masked surface, and every picture laid on with the surfaces' own masked
+// drawing through a painter.
+class PlainBoard {
+public:
+    PlainBoard(const CGameBoard& board, QSize area, QColor background, QImage wallpaper = {})
+        : board_(board), background_(background), wallpaper_(std::move(wallpaper)) {
+        const std::string size = std::to_string(board.BoardPixels()) + " ";
+        Load(hole_, size + "Marble Hole");
+        for (PlayerColor c = 0; c < kColorCount; ++c)
+            Load(marbles_[c], size + std::string(ColourName(c)) + " Marble");
+        composed_.ComposeFromDrawing(board.BoardPixels(), board.BoardPixels(), [&](QPainter& p) {
+            CBoardRenderer::DrawStar(p, board, hole_);
+        });
+        image = QImage(area, QImage::Format_RGB32);
+        Restore(image.rect());
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col)
+                Marble({col, row});
+    }
+
+    void Cell(Place p) {
+        Restore(MarbleRect(p));
+        Marble(p);
+    }
+    void Disc(halmora::Rgb colour, Place p) {
+        Restore(MarbleRect(p));
+        QPainter dc(&image);
+        dc.setPen(Qt::NoPen);
+        dc.setBrush(QColor::fromRgb(colour | 0xFF000000u));
+        dc.drawEllipse(
+            QRect(board_.ScreenX(p), board_.ScreenY(p), hole_.ImageWidth(), hole_.ImageHeight()));
+    }
+    void Ring(halmora::Rgb colour, Place p, int width) {
+        const QRect m = MarbleRect(p);
+        QPainter dc(&image);
+        dc.setPen(QPen(QColor::fromRgb(colour | 0xFF000000u), width));
+        dc.drawEllipse(QRect(m.left() + 2, m.top() + 2, m.width() - 2, m.height() - 2));
+    }
+    void MarbleAt(int x, int y, PlayerColor c) {
+        QPainter dc(&image);
+        marbles_[c].Draw(dc, x, y);
+    }
+    void Region(const QRect& area) {
+        Restore(area);
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col)
+                if (MarbleRect({col, row})
+                        .adjusted(0, 0, 1, 1)
+                        .intersects(area.adjusted(0, 0, 1, 1)))
+                    Marble({col, row});
+    }
+
+    QImage image;
+
+private:
+    static void Load(CTransparentSurface& surface, const std::string& name) {
+        surface.Load(AppFile("Graphics/" + name + ".bmp").string(),
+                     AppFile("Graphics/" + name + " Mask.bmp").string());
+    }
+    QRect MarbleRect(Place p) const {
+        const CTransparentSurface& red = marbles_[3];
+        return {board_.ScreenX(p) - (red.ImageWidth() - hole_.ImageWidth()) / 2,
+                board_.ScreenY(p) - (red.ImageHeight() - hole_.ImageHeight()) / 2, red.ImageWidth(),
+                red.ImageHeight()};
+    }
+    void Restore(const QRect& area) {
+        QPainter dc(&image);
+        if (wallpaper_.isNull())
+            dc.fillRect(area, background_);
+        else
+            dc.drawImage(area.topLeft(), wallpaper_, area);
+        composed_.DrawPart(dc, area.x() - board_.BoardLeft(), area.y() - board_.BoardTop(),
+                           area.width(), area.height(), area.x(), area.y());
+    }
+    void Marble(Place p) {
+        const HoleRecord& h = board_.Hole(p);
+        if (!h.isHole || h.marbleHidden || h.occupant < 0)
+            return;
+        QPainter dc(&image);
+        const CTransparentSurface& m = marbles_[h.occupant];
+        m.Draw(dc, board_.ScreenX(p) - (m.ImageWidth() - hole_.ImageWidth()) / 2,
+               board_.ScreenY(p) - (m.ImageHeight() - hole_.ImageHeight()) / 2);
+    }
+
+    const CGameBoard& board_;
+    QColor background_;
+    QImage wallpaper_;
+    CTransparentSurface hole_;
+    std::array<CTransparentSurface, kColorCount> marbles_;
+    CTransparentSurface composed_;
+};
+
+// Empty when the two pictures hold the same bits, else where and how they first differ.
+std::string FirstDifference(const QImage& actual, const QImage& expected) {
+    if (actual.size() != expected.size() || actual.format() != expected.format())
+        return "size or format differs";
+    for (int y = 0; y < actual.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(actual.constScanLine(y));
+        const auto* e = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < actual.width(); ++x)
+            if (a[x] != e[x])
+                return "(" + std::to_string(x) + ", " + std::to_string(y) +
+                       "): " + QString::number(a[x], 16).toStdString() + " instead of " +
+                       QString::number(e[x], 16).toStdString();
+    }
+    return {};
+}
+
+class FastDrawingTest : public BoardRendererTest {
+protected:
+    void Check(const PlainBoard& plain, const char* what) {
+        EXPECT_EQ(FirstDifference(renderer_.Image(), plain.image), "") << what;
+    }
+};
+
+TEST_F(FastDrawingTest, StartPositionsMatchAPlainCompositionAtEverySize) {
+    // Two players on the 300 board, three on the 400 board over a wallpaper, six on the 600.
+    SetUpStartPosition(board_, Seats({0, 3}));
+    renderer_.Resize(360, 330);
+    renderer_.Paint();
+    Check(PlainBoard(board_, {360, 330}, QColor::fromRgb(kBackground)), "2 players, 300");
+
+    QImage wallpaper(450, 420, QImage::Format_RGB32);
+    for (int y = 0; y < wallpaper.height(); ++y)
+        for (int x = 0; x < wallpaper.width(); ++x)
+            wallpaper.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    renderer_.SetBackgroundImage(wallpaper);
+    SetUpStartPosition(board_, Seats({0, 2, 4}));
+    renderer_.Resize(450, 420);
+    renderer_.Paint();
+    Check(PlainBoard(board_, {450, 420}, QColor::fromRgb(kBackground), wallpaper),
+          "3 players, 400, wallpaper");
+
+    renderer_.SetBackgroundImage(QImage());
+    SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
+    renderer_.Resize(700, 640);
+    renderer_.Paint();
+    Check(PlainBoard(board_, {700, 640}, QColor::fromRgb(kBackground)), "6 players, 600");
+
+    // Smaller again, and cut on every side: nothing of the larger board may stay.
+    renderer_.Resize(250, 280);
+    renderer_.Paint();
+    Check(PlainBoard(board_, {250, 280}, QColor::fromRgb(kBackground)), "6 players, cut 300");
+    EXPECT_TRUE(capture_.messages.empty());
+}
+
+TEST_F(FastDrawingTest, HighlightsHiddenMarblesAndRotationsMatchAPlainComposition) {
+    renderer_.Resize(700, 640);
+    board_.MoveMarble({8, 4}, {8, 8});
+    board_.Hole({8, 1}).marbleHidden = 1;
+    board_.Hole({2, 13}).marbleHidden = 1;
+    renderer_.Paint();
+    PlainBoard plain(board_, {700, 640}, QColor::fromRgb(kBackground));
+    Check(plain, "hidden marbles");
+
+    const Place possible{8, 9}, impossible{9, 10}, suggested{8, 8};
+    board_.Hole(possible).highlight = 100;
+    renderer_.DrawHoleDisc(kPossibleTargetRgb, possible);
+    plain.Disc(kPossibleTargetRgb, possible);
+    board_.Hole(impossible).highlight = 101;
+    renderer_.DrawHoleDisc(kImpossibleTargetRgb, impossible);
+    plain.Disc(kImpossibleTargetRgb, impossible);
+    renderer_.DrawMarbleRing(kSuggestionRgb, suggested, 2);
+    plain.Ring(kSuggestionRgb, suggested, 2);
+    Check(plain, "highlights");
+
+    // A marble in flight over the grid, over the star's edge and off the area's corner.
+    const PixelSize m = renderer_.MarbleSize();
+    for (const QPoint at : {QPoint(353, 301), QPoint(board_.BoardLeft() + 2, 290), QPoint(-7, -5),
+                            QPoint(690, 630)}) {
+        renderer_.DrawMarbleAt(at.x(), at.y(), 4);
+        plain.MarbleAt(at.x(), at.y(), 4);
+        Check(plain, "marble in flight");
+        renderer_.RedrawRegion(at.x(), at.y(), m.width, m.height);
+        plain.Region(QRect(at.x(), at.y(), m.width, m.height));
+        Check(plain, "region restored");
+    }
+
+    renderer_.ClearHoverHighlights();
+    plain.Cell(possible);
+    plain.Cell(impossible);
+    Check(plain, "highlights cleared");
+
+    for (int turn = 1; turn <= 6; ++turn) {
+        board_.Rotate(turn % 2);
+        renderer_.Paint();
+        Check(PlainBoard(board_, {700, 640}, QColor::fromRgb(kBackground)), "rotated");
+    }
+}
+
+QImage Noise(int width, int height, int seed) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           qRgb((x * 37 + seed) % 256, (y * 53 + x * seed) % 256,
+                                (x * y * 11 + seed * 3) % 256));
+    return image;
+}
+
+// The fast sprite must do exactly what the surface's painter-based masked drawing does, even for
+// a picture that breaks the mask convention, and cut parts at every edge the same way.
+TEST(MaskedSpriteTest, LaysASurfaceAsItsOwnMaskedDrawingDoes) {
+    MessageCapture capture;
+    TempFolder folder("halmora-sprite");
+    QImage picture = Noise(13, 9, 5), mask(13, 9, QImage::Format_RGB32);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 13; ++x)
+            mask.setPixel(x, y, (x + y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    picture.setPixel(3, 0, qRgb(255, 255, 255));
+    CTransparentSurface surface;
+    surface.Load(SaveBmp(picture, folder / "p.bmp"), SaveBmp(mask, folder / "m.bmp"));
+    ASSERT_TRUE(capture.messages.empty());
+    CMaskedSprite sprite;
+    sprite.Take(surface);
+
+    // A drawing with a pure white part and the odd surface over the ground, composed both ways.
+    const auto drawing = [&](QPainter& p) {
+        p.fillRect(2, 1, 15, 6, QColor(200, 30, 90));
+        p.fillRect(4, 2, 3, 3, Qt::white);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(0, 11, 17, 3);
+        surface.Draw(p, 6, 3);
+    };
+    CTransparentSurface composedSurface;
+    composedSurface.ComposeFromDrawing(18, 14, drawing);
+    CMaskedSprite composedSprite;
+    composedSprite.ComposeFromDrawing(18, 14, drawing);
+
+    struct Part {
+        int srcX, srcY, width, height, dstX, dstY;
+    };
+    const Part parts[] = {{0, 0, 18, 14, 3, 4},   {-2, -3, 10, 8, 0, 0}, {5, 4, 20, 20, 12, 10},
+                          {0, 0, 18, 14, -4, -2}, {3, 1, 4, 4, 19, 15},  {14, 0, 6, 3, -1, 20}};
+    for (const Part& part : parts) {
+        for (const bool composed : {false, true}) {
+            const QImage screen = Noise(20, 16, part.dstX + 7);
+            QImage expected = screen.copy();
+            QPainter dc(&expected);
+            (composed ? composedSurface : surface)
+                .DrawPart(dc, part.srcX, part.srcY, part.width, part.height, part.dstX, part.dstY);
+            dc.end();
+            QImage actual = screen.copy();
+            (composed ? composedSprite : sprite)
+                .DrawPart(actual, part.srcX, part.srcY, part.width, part.height, part.dstX,
+                          part.dstY);
+            EXPECT_EQ(FirstDifference(actual, expected), "")
+                << (composed ? "composed " : "loaded ") << part.srcX << "," << part.srcY << " to "
+                << part.dstX << "," << part.dstY;
+        }
+    }
 }
 
 // halmora-render driven as a user would, on a saved game made here.
