@@ -1,0 +1,65 @@
+#include "app/AnimationPage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace halmora {
+
+CAnimationPage::CAnimationPage(QWidget* parent)
+    : QWidget(parent),
+      fullAnimation_(new QCheckBox(QStringLiteral("显示完全动画的弹珠运动。"))),
+      speed_(new QSlider(Qt::Horizontal)) {
+    setObjectName(QStringLiteral("page116"));
+    fullAnimation_->setObjectName(QStringLiteral("check1060"));
+    speed_->setObjectName(QStringLiteral("slider1061"));
+    speed_->setRange(kSpeedSliderMin, kSpeedSliderMax);
+    speed_->setTickPosition(QSlider::TicksBelow);
+    speed_->setTickInterval(kSpeedSliderTicks);
+    speed_->setSingleStep(1);
+    speed_->setPageStep(kSpeedSliderTicks);
+
+    auto* group = new QGroupBox(QStringLiteral("弹珠移动速度"));
+    auto* groupLayout = new QGridLayout(group);
+    groupLayout->addWidget(speed_, 0, 0, 1, 2);
+    groupLayout->addWidget(new QLabel(QStringLiteral("最慢的")), 1, 0, Qt::AlignLeft);
+    groupLayout->addWidget(new QLabel(QStringLiteral("最快的")), 1, 1, Qt::AlignRight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fullAnimation_);
+    layout->addWidget(group);
+    layout->addStretch();
+}
+
+QString CAnimationPage::Caption() {
+    return QStringLiteral(" 动画   ");
+}
+
+void CAnimationPage::Initialise() {
+    if (initialised_)
+        return;
+    settings_.Load();
+    fullAnimation_->setChecked(settings_.FullAnimation == 1);
+    // The slider keeps to its range: the default speed 1 shows as 20.
+    speed_->setValue(settings_.AnimationSpeed);
+    initialised_ = true;
+}
+
+void CAnimationPage::Store() {
+    if (!initialised_)
+        return;
+    settings_.Load();
+    settings_.FullAnimation = fullAnimation_->isChecked() ? 1 : 0;
+    settings_.AnimationSpeed = speed_->value();
+    settings_.Save();
+}
+
+void CAnimationPage::showEvent(QShowEvent* event) {
+    Initialise();
+    QWidget::showEvent(event);
+}
+
+}  // namespace halmora

@@ -1,0 +1,34 @@
+// The board settings sheet: the mouse input page and the animation page on tabs, with OK and
+// Cancel and no Apply. OK stores each page that was shown, mouse page first; Cancel stores
+// nothing. The main window runs it with exec() and re-reads the settings file afterwards.
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+
+namespace halmora {
+
+class CAnimationPage;
+class CMouseInputPage;
+
+class CBoardSettingsSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CBoardSettingsSheet(QWidget* parent);
+
+    CMouseInputPage& MousePage() { return *mousePage_; }
+    CAnimationPage& AnimationPage() { return *animationPage_; }
+    QTabWidget& Tabs() { return *tabs_; }
+
+public slots:
+    void accept() override;
+
+private:
+    QTabWidget* tabs_;
+    CMouseInputPage* mousePage_;
+    CAnimationPage* animationPage_;
+};
+
+}  // namespace halmora

@@ -1,0 +1,68 @@
+#include "app/GameApp.h"
+
+#include <QScreen>
+
+#include <chrono>
+#include <thread>
+
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "app/StartupScreen.h"
+#include "platform/TickCount.h"
+
+namespace halmora {
+
+CGameApp::CGameApp(int& argc, char** argv) : application_(argc, argv) {
+    QApplication::setApplicationName(QStringLiteral("Halmora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.03"));
+}
+
+CGameApp::~CGameApp() = default;
+
+void CGameApp::ShowSplash(const std::function<void()>& pause) {
+    CSplashWindow splash;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen != nullptr ? screen->size() : QSize(1024, 768);
+    splash.CentreOn(size.width(), size.height());
+    splash.show();
+    splash.repaint();
+    const uint32_t start = TickCount();
+    while (TickCount() - start < kSplashMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        if (pause)
+            pause();
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    splash.close();
+}
+
+bool CGameApp::InitInstance() {
+    window_ = std::make_unique<CMainWindow>();
+    // The whole screen first: without a window manager there is nobody to maximise it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window_->setGeometry(screen->availableGeometry());
+    window_->showMaximized();
+    QCoreApplication::processEvents();
+    window_->CreateControls();
+
+    ShowSplash();
+
+    CStartupScreen screen(window_.get(), window_->Cursors().Hand());
+    screen.move(window_->geometry().center() - screen.rect().center());
+    screen.exec();
+    if (screen.ChosenCommand() != 0)
+        window_->Command(screen.ChosenCommand());
+    window_->StartIdleLoop();
+    return true;
+}
+
+int CGameApp::Run() {
+    if (!InitInstance())
+        return 1;
+    const int code = QApplication::exec();
+    window_.reset();
+    return code;
+}
+
+}  // namespace halmora

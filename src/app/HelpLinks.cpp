@@ -1,0 +1,129 @@
+#include "app/HelpLinks.h"
+
+#include <QDesktopServices>
+#include <QString>
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "app/MessageBoxes.h"
+#include "platform/AppFolder.h"
+
+namespace halmora {
+namespace {
+
+constexpr const char* kHelpFile = "Data/hlmhelp.html";
+constexpr const char* kMessageCaption = "帮助";
+
+// Keyword topics and the anchors of their sections in the help page. The anchors are plain ASCII
+// so that every browser and desktop passes them on unchanged.
+struct TopicAnchor {
+    const char* keyword;
+    const char* anchor;
+};
+// clang-format off
+constexpr TopicAnchor kTopicAnchors[] = {
+    {kHowToPlayTopic,   "how-to-play"},
+    {kGameHistoryTopic, "history"},
+};
+// clang-format on
+
+// Sections that stand in for web pages: there is no project web site to point at.
+constexpr const char* kSupportAnchor = "support";
+constexpr const char* kAboutAnchor = "about";
+constexpr const char* kUpdatesAnchor = "updates";
+
+bool OpenWithDesktop(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+std::function<bool(const QUrl&)>& Opener() {
+    static std::function<bool(const QUrl&)> open = OpenWithDesktop;
+    return open;
+}
+
+QUrl HelpSectionUrl(const char* anchor) {
+    QUrl url = HelpFileUrl();
+    url.setFragment(QString::fromUtf8(anchor));
+    return url;
+}
+
+}  // namespace
+
+void SetUrlOpener(std::function<bool(const QUrl&)> open) {
+    Opener() = open ? std::move(open) : std::function<bool(const QUrl&)>(OpenWithDesktop);
+}
+
+bool OpenUrl(const QUrl& url) {
+    // A browser handed a missing file shows at best an error page of its own, at worst nothing;
+    // say which file is missing and how it comes back.
+    if (url.isLocalFile()) {
+        const std::string path = url.toLocalFile().toStdString();
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            ShowMessageBox(nullptr,
+                           "游戏文件夹中缺少帮助文件：\n" + path +
+                               "\n\n重新启动游戏（halmora 或 scripts/play.sh）会补上缺少的文件。",
+                           kMessageCaption);
+            return false;
+        }
+    }
+    if (Opener()(url))
+        return true;
+    ShowMessageBox(nullptr,
+                   "系统无法打开这个地址：\n" + url.toDisplayString().toStdString() +
+                       "\n\n请用网页浏览器打开它。",
+                   kMessageCaption);
+    return false;
+}
+
+QUrl HelpFileUrl() {
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(AppFile(kHelpFile), ec);
+    if (ec)
+        path = AppFile(kHelpFile);
+    return QUrl::fromLocalFile(QString::fromStdString(path.lexically_normal().string()));
+}
+
+QUrl HelpTopicUrl(const std::string& keyword) {
+    for (const TopicAnchor& topic : kTopicAnchors) {
+        if (keyword == topic.keyword)
+            return HelpSectionUrl(topic.anchor);
+    }
+    return HelpFileUrl();
+}
+
+QUrl SupportPageUrl() {
+    return HelpSectionUrl(kSupportAnchor);
+}
+
+QUrl WebsiteUrl() {
+    return HelpSectionUrl(kAboutAnchor);
+}
+
+QUrl UpdatePageUrl() {
+    return HelpSectionUrl(kUpdatesAnchor);
+}
+
+void OpenHelp() {
+    OpenUrl(HelpFileUrl());
+}
+
+void OpenHelpTopic(const std::string& keyword) {
+    OpenUrl(HelpTopicUrl(keyword));
+}
+
+void OpenOnlineSupport() {
+    OpenUrl(SupportPageUrl());
+}
+
+void OpenWebsite() {
+    OpenUrl(WebsiteUrl());
+}
+
+void OpenUpdatePage() {
+    OpenUrl(UpdatePageUrl());
+}
+
+}  // namespace halmora

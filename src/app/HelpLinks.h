@@ -1,0 +1,46 @@
+// The help file and the web links of the Help and Internet menus and the start-up screen. The
+// help is one HTML page, Data/hlmhelp.html in the application folder, with an anchor per keyword
+// topic; it and every link are handed to the desktop (the system's browser), never shown inside
+// the game. The project has no web site of its own, so the support, home and update links open
+// sections of the same page that say where help and new versions come from.
+//
+// The main window calls these inside its pause frame; they return as soon as the desktop has the
+// request.
+#pragma once
+
+#include <QUrl>
+
+#include <functional>
+#include <string>
+
+namespace halmora {
+
+// The keyword topics of the help file, as the menus ask for them (trailing blanks included).
+inline constexpr const char* kHowToPlayTopic = "How to Play";
+inline constexpr const char* kGameHistoryTopic = "游戏历史    ";
+
+// Replaces what hands a URL to the desktop; an empty function restores QDesktopServices::openUrl.
+// Tests capture the URLs here.
+void SetUrlOpener(std::function<bool(const QUrl&)> open);
+
+// Hands `url` to the desktop. A local file that does not exist, or a URL that the desktop cannot
+// open, is reported in a message box; returns whether the desktop took the URL.
+bool OpenUrl(const QUrl& url);
+
+// The help file in the application folder, and the same with the anchor of a keyword topic (an
+// unknown keyword gives the file without an anchor).
+QUrl HelpFileUrl();
+QUrl HelpTopicUrl(const std::string& keyword);
+
+// The pages behind Online Support, Visit Website and the start-up screen's update link.
+QUrl SupportPageUrl();
+QUrl WebsiteUrl();
+QUrl UpdatePageUrl();
+
+void OpenHelp();
+void OpenHelpTopic(const std::string& keyword);
+void OpenOnlineSupport();
+void OpenWebsite();
+void OpenUpdatePage();
+
+}  // namespace halmora

@@ -1,0 +1,66 @@
+#include "app/MouseInputPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace halmora {
+
+CMouseInputPage::CMouseInputPage(QWidget* parent)
+    : QWidget(parent),
+      dragAndDrop_(new QRadioButton(QStringLiteral("\"拖曳和落下\" 弹珠移动"))),
+      clickPath_(new QRadioButton(
+          QStringLiteral("\" 连接迹点 \" 弹珠移动 (单击设定每步移动,用双击执行完全的动作。)"))),
+      showMoves_(new QCheckBox(QStringLiteral("当鼠标在弹珠之上悬停时，显示所有的可能动作。"))) {
+    setObjectName(QStringLiteral("page115"));
+    dragAndDrop_->setObjectName(QStringLiteral("radio1056"));
+    clickPath_->setObjectName(QStringLiteral("radio1057"));
+    showMoves_->setObjectName(QStringLiteral("check1058"));
+
+    auto* group = new QGroupBox(QStringLiteral("弹珠移动"));
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(dragAndDrop_);
+    groupLayout->addWidget(clickPath_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(showMoves_);
+    layout->addStretch();
+}
+
+QString CMouseInputPage::Caption() {
+    return QStringLiteral("鼠标输入 ");
+}
+
+void CMouseInputPage::Initialise() {
+    if (initialised_)
+        return;
+    settings_.Load();
+    // Neither button starts ticked, so another mode leaves both clear.
+    if (settings_.MouseMode == 0)
+        dragAndDrop_->setChecked(true);
+    else if (settings_.MouseMode == 1)
+        clickPath_->setChecked(true);
+    showMoves_->setChecked(settings_.ShowMovesOnHover == 1);
+    initialised_ = true;
+}
+
+void CMouseInputPage::Store() {
+    if (!initialised_)
+        return;
+    settings_.Load();
+    if (dragAndDrop_->isChecked())
+        settings_.MouseMode = 0;
+    else if (clickPath_->isChecked())
+        settings_.MouseMode = 1;
+    settings_.ShowMovesOnHover = showMoves_->isChecked() ? 1 : 0;
+    settings_.Save();
+}
+
+void CMouseInputPage::showEvent(QShowEvent* event) {
+    Initialise();
+    QWidget::showEvent(event);
+}
+
+}  // namespace halmora

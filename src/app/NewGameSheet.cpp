@@ -1,0 +1,97 @@
+#include "app/NewGameSheet.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "app/MessageBoxes.h"
+#include "app/PlayerSetupPage.h"
+#include "app/TimerPage.h"
+#include "game/Player.h"
+#include "records/Settings.h"
+
+namespace halmora {
+namespace {
+
+constexpr const char* kRefusedCaption = "不能开始游戏    ";
+constexpr const char* kNoPlayers =
+    "          你无法开始一个游戏以没有玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
+constexpr const char* kOnePlayer =
+    "             你无法开始一个游戏以唯一的玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
+constexpr const char* kFivePlayers =
+    "         你无法开始一个游戏以5 个玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
+
+}  // namespace
+
+CNewGameSheet::CNewGameSheet(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("新的游戏"));
+
+    tabs_ = new QTabWidget(this);
+    setupPage_ = new CPlayerSetupPage(tabs_);
+    timerPage_ = new CTimerPage(tabs_);
+    tabs_->addTab(setupPage_, QStringLiteral("玩家设置 "));
+    tabs_->addTab(timerPage_, QStringLiteral("计时器设置 "));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("确定"));
+    ok->setObjectName(QStringLiteral("buttonOk"));
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    cancel->setText(QStringLiteral("取消"));
+    cancel->setObjectName(QStringLiteral("buttonCancel"));
+    // The buttons decide themselves whether the sheet closes.
+    connect(ok, &QPushButton::clicked, this, &CNewGameSheet::Ok);
+    connect(cancel, &QPushButton::clicked, this, &CNewGameSheet::Cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+}
+
+void CNewGameSheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Each opening starts unconfirmed; a restored window is no new opening.
+    if (!event->spontaneous())
+        confirmed_ = false;
+}
+
+void CNewGameSheet::Ok() {
+    setupPage_->Store();
+    timerPage_->Store();
+
+    CSettings settings;
+    settings.Load();
+    const auto players = std::count_if(settings.PlayerType.begin(), settings.PlayerType.end(),
+                                       [](PlayerType type) { return type != kSeatEmpty; });
+    const char* refusal = nullptr;
+    switch (players) {
+        case 0:
+            refusal = kNoPlayers;
+            break;
+        case 1:
+            refusal = kOnePlayer;
+            break;
+        case 5:
+            refusal = kFivePlayers;
+            break;
+        default:
+            break;
+    }
+    if (refusal != nullptr) {
+        ShowMessageBox(this, refusal, kRefusedCaption);
+        return;
+    }
+    confirmed_ = true;
+    accept();
+}
+
+void CNewGameSheet::Cancel() {
+    confirmed_ = false;
+    reject();
+}
+
+}  // namespace halmora

@@ -1,0 +1,41 @@
+// Asks for a new player name for one human seat and writes it to that seat's PlayerName in the
+// settings file. The name becomes a statistics entry only when its first game is filed, and it is
+// not compared with other names. Escape and the close box save nothing.
+#pragma once
+
+#include <QDialog>
+
+#include "board/Place.h"
+#include "records/Settings.h"
+#include "view/TextPainter.h"
+
+class QLineEdit;
+
+namespace halmora {
+
+// The most characters of a player name, as the user sees them. 15 Chinese characters are 30
+// bytes in GBK and fit the 32-byte name fields with their zero.
+inline constexpr int kMaxPlayerNameCharacters = 15;
+
+class CPlayerNameDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // seat: the PlayerColor 0..5 whose name is asked for.
+    CPlayerNameDialog(QWidget* parent, PlayerColor seat);
+
+    // The OK button: refuses an empty name, otherwise saves it and closes.
+    void Ok();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    PlayerColor seat_;
+    CSettings settings_;
+    CTextPainter painter_;
+    QLineEdit* edit_ = nullptr;
+};
+
+}  // namespace halmora

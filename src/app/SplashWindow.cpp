@@ -1,0 +1,45 @@
+#include "app/SplashWindow.h"
+
+#include <QPainter>
+
+#include "app/SoundPlayer.h"
+#include "app/Version.h"
+#include "platform/AppFolder.h"
+#include "view/ViewMessages.h"
+
+namespace halmora {
+
+CSplashWindow::CSplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName("splashWindow");
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    setFixedSize(kWidth, kHeight);
+    settings_.Load();
+    logo_.Load(AppFile("Graphics/Popup Logo.bmp").string());
+    painter_.Init(16, true, false, QStringLiteral("Arial"), Qt::white, 0);
+    if (settings_.MuteSounds == 0)
+        PlayGameSound("Sounds/Startup.wav");
+}
+
+void CSplashWindow::CentreOn(int screenWidth, int screenHeight) {
+    move((screenWidth - kWidth) / 2, (screenHeight - kHeight) / 2);
+}
+
+void CSplashWindow::paintEvent(QPaintEvent*) {
+    QPainter dc(this);
+    dc.fillRect(rect(), Qt::black);
+    logo_.Draw(dc, 0, 0);
+    const QString edition = QStringLiteral("2005 Edition");
+    const QString version = QStringLiteral("Version ") + QString::fromUtf8(kVersionText);
+    CTextPainter text = painter_;
+    text.SetColour(Qt::black);
+    text.DrawIn(dc, edition, 292, 87, 400, 110);
+    text.SetColour(QColor(255, 255, 0));
+    text.DrawIn(dc, edition, 290, 85, 400, 110);
+    text.SetColour(Qt::black);
+    text.DrawIn(dc, version, 12, 452, 400, 475);
+    text.SetColour(Qt::white);
+    text.DrawIn(dc, version, 10, 450, 400, 475);
+}
+
+}  // namespace halmora

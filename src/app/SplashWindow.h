@@ -1,0 +1,34 @@
+// The window shown for the first seconds: the logo with the edition and version over it, and the
+// start-up sound unless sounds are muted.
+#pragma once
+
+#include <QWidget>
+
+#include "records/Settings.h"
+#include "view/Surface.h"
+#include "view/TextPainter.h"
+
+namespace halmora {
+
+class CSplashWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+    explicit CSplashWindow(QWidget* parent = nullptr);
+
+    // Centres the window on a screen of this size, as the program always placed it.
+    void CentreOn(int screenWidth, int screenHeight);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CSettings settings_;
+    CSurface logo_;
+    CTextPainter painter_;
+};
+
+}  // namespace halmora

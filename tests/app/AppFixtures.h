@@ -1,0 +1,105 @@
+// Helpers for the application tests: message boxes answered by script, a temporary application
+// folder, and modal dialogs driven from a timer while they run.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/MessageBoxes.h"
+#include "platform/AppFolder.h"
+#include "support/TempFolder.h"
+#include "view/ViewMessages.h"
+
+namespace halmora::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    MessageButtons buttons;
+};
+
+// Records every message box and question while it lives. Questions take the next scripted
+// answer, or `defaultAnswer` when the script is used up.
+class MessageScript {
+public:
+    MessageScript() {
+        SetMessageFunction([this](QWidget*, const std::string& text, const std::string& caption,
+                                  MessageButtons buttons) {
+            shown.push_back({text, caption, buttons});
+            if (buttons == MessageButtons::Ok)
+                return MessageAnswer::Ok;
+            if (answers.empty())
+                return defaultAnswer;
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+        SetMessageBoxFunction([this](const std::string& caption, const std::string& text) {
+            shown.push_back({text, caption, MessageButtons::Ok});
+        });
+    }
+    ~MessageScript() {
+        SetMessageFunction(nullptr);
+        SetMessageBoxFunction(nullptr);
+    }
+    MessageScript(const MessageScript&) = delete;
+    MessageScript& operator=(const MessageScript&) = delete;
+
+    std::vector<ShownMessage> shown;
+    std::deque<MessageAnswer> answers;
+    MessageAnswer defaultAnswer = MessageAnswer::No;
+};
+
+// A temporary application folder for one test; the old folder comes back afterwards.
+class AppFolderScope {
+public:
+    explicit AppFolderScope(const std::string& name)
+        : folder_(name), previous_(ApplicationFolder()) {
+        SetApplicationFolder(folder_.Path());
+        std::filesystem::create_directories(folder_.Path() / "Data");
+    }
+    ~AppFolderScope() { SetApplicationFolder(previous_); }
+    AppFolderScope(const AppFolderScope&) = delete;
+    AppFolderScope& operator=(const AppFolderScope&) = delete;
+
+    const std::filesystem::path& Path() const { return folder_.Path(); }
+
+private:
+    TempFolder folder_;
+    std::filesystem::path previous_;
+};
+
+// Makes the game's pictures, sounds and wallpapers of the build visible in a test's application
+// folder, without copying them.
+inline void LinkGameFiles(const std::filesystem::path& folder) {
+    for (const char* part : {"Graphics", "Resources", "Sounds", "Wallpapers"}) {
+        const std::filesystem::path from = std::filesystem::path(HALMORA_GAMEFILES) / part;
+        std::error_code ec;
+        if (std::filesystem::exists(from, ec))
+            std::filesystem::create_directory_symlink(from, folder / part, ec);
+    }
+}
+
+// Runs `step` on the next modal dialog of type T once it is showing (the caller then starts the
+// code that opens it). The step must close the dialog, e.g. with accept() or reject().
+template <typename T>
+void WhenModalShows(std::function<void(T&)> step, int attempts = 200) {
+    QTimer::singleShot(0, [step = std::move(step), attempts]() {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            step(*dialog);
+            return;
+        }
+        if (attempts > 0)
+            WhenModalShows<T>(step, attempts - 1);
+    });
+}
+
+}  // namespace halmora::testing

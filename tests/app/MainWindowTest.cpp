@@ -1,0 +1,626 @@
+// The main window driven as a player would: commands, real mouse events on the board area, the
+// dialogs of a new game, menus and toolbar following the game, the status panes, saving and
+// loading, and the end of a game with the statistics window and the question for another.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QThread>
+#include <QToolButton>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/AboutDialog.h"
+#include "app/AppFixtures.h"
+#include "app/CommandIds.h"
+#include "app/GameToolBar.h"
+#include "app/MainWindow.h"
+#include "app/NewGameSheet.h"
+#include "app/PlayerPickerDialog.h"
+#include "app/StatsWindow.h"
+#include "app/WallpaperDialog.h"
+#include "board/BoardGeometry.h"
+#include "board/HoleDistance.h"
+#include "board/Move.h"
+#include "board/MoveGenerator.h"
+#include "game/ComputerPlayer.h"
+#include "game/HumanPlayer.h"
+#include "records/Rating.h"
+#include "support/FakeCanvas.h"
+#include "support/FakeHost.h"
+#include "support/FakeTicks.h"
+
+namespace halmora {
+namespace {
+
+using testing::AppFolderScope;
+using testing::LinkGameFiles;
+using testing::MessageScript;
+using testing::ScopedFakeTicks;
+using testing::WhenModalShows;
+
+constexpr PlayerColor kYellow = 0;
+constexpr PlayerColor kRed = 3;
+
+struct Seat {
+    PlayerColor colour;
+    PlayerType type;
+    const char* name;
+};
+
+// A saved game made by the game itself; `arrange` may change the board before it is saved. The
+// turn starts with the first seat given.
+std::filesystem::path MakeSavedGame(const std::filesystem::path& path,
+                                    const std::vector<Seat>& seats,
+                                    const std::function<void(CGame&)>& arrange = {}) {
+    for (int start = 0; start < kColorCount; ++start) {
+        testing::FakeHost host;
+        testing::FakeCanvas canvas;
+        CGame game(host);
+        for (const Seat& seat : seats) {
+            const GbkName name = ToGbkName(seat.name);
+            if (seat.type == kSeatHuman)
+                game.AddPlayer(
+                    std::make_unique<CHumanPlayer>(seat.colour, seat.type, GbkNameBytes(name)));
+            else
+                game.AddPlayer(
+                    std::make_unique<CComputerPlayer>(seat.colour, seat.type, GbkNameBytes(name)));
+        }
+        game.SetTurnStart(start);
+        game.NewGame(canvas, 800, 600, kGamePlaying, 0, 0);
+        if (game.CurrentColour() != seats.front().colour)
+            continue;
+        if (arrange)
+            arrange(game);
+        std::string error;
+        EXPECT_TRUE(game.Save(path, error)) << error;
+        return path;
+    }
+    ADD_FAILURE() << "no turn start gives the first seat the first move";
+    return path;
+}
+
+// Red with nine marbles home and the tenth one step away from its last free target hole.
+void OneStepFromHome(CGame& game) {
+    CGameBoard& board = *game.Board();
+    for (int i = 0; i < kPlaceCount; ++i) {
+        HoleRecord& hole = board.Hole(i % kGridSize, i / kGridSize);
+        if (hole.occupant == kRed)
+            hole.occupant = kNoColor;
+    }
+    const PlayerColor target = board.TargetColour(kRed);
+    const auto& zone = board.ZoneList(target);
+    for (int k = kTriangleHoles - 1; k >= 0; --k) {
+        for (int dir = 0; dir < 6; ++dir) {
+            const Place n = Neighbour(zone[k], dir);
+            if (!InsideGrid(n) || !board.Hole(n).isHole || board.Hole(n).zone == target ||
+                board.Hole(n).occupant != kNoColor)
+                continue;
+            for (int j = 0; j < kTriangleHoles; ++j) {
+                if (j != k) {
+                    board.Hole(zone[j]).occupant = kRed;
+                }
+            }
+            board.Hole(zone[k]).occupant = kNoColor;
+            board.Hole(n).occupant = kRed;
+            return;
+        }
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LinkGameFiles(folder.Path());
+        window = std::make_unique<CMainWindow>();
+        window->resize(1000, 760);
+        window->show();
+        window->CreateControls();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override {
+        SetFileDialogFunction(nullptr);
+        messages.defaultAnswer = MessageAnswer::Yes;
+        window.reset();
+    }
+
+    void Open(const std::filesystem::path& path) {
+        SetFileDialogFunction([path](QWidget*, bool) { return path.string(); });
+        window->Command(kCmdOpenGame);
+        SetFileDialogFunction(nullptr);
+    }
+
+    // Ticks the game (and the clocks by `stepMs`) until the condition holds; false if it never
+    // does within the given number of ticks.
+    bool TickUntil(const std::function<bool()>& done, int ticks = 20000, uint32_t stepMs = 40) {
+        for (int i = 0; i < ticks; ++i) {
+            if (done())
+                return true;
+            fakeTicks.Advance(stepMs);
+            window->IdleTick();
+            // Computer players think on their own threads; give them the processor.
+            QThread::msleep(1);
+        }
+        return done();
+    }
+
+    QPoint HoleCentre(Place p) const {
+        const CGameBoard& board = *window->Game()->Board();
+        const PixelSize hole = window->Renderer().HoleSize();
+        return {board.ScreenX(p) + hole.width / 2, board.ScreenY(p) + hole.height / 2};
+    }
+
+    // A marble of the colour to move with a single step into an empty hole.
+    std::pair<Place, Place> SomeStep() const {
+        const CGameBoard& board = *window->Game()->Board();
+        const PlayerColor c = window->Game()->CurrentColour();
+        for (int i = 0; i < kPlaceCount; ++i) {
+            const Place from{i % kGridSize, i / kGridSize};
+            if (board.Hole(from).occupant != c)
+                continue;
+            for (int dir = 0; dir < 6; ++dir) {
+                const Place to = Neighbour(from, dir);
+                if (InsideGrid(to) && board.Hole(to).isHole && board.Hole(to).occupant == kNoColor)
+                    return {from, to};
+            }
+        }
+        return {};
+    }
+
+    void DragMarble(Place from, Place to) {
+        QWidget* area = window->BoardArea();
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
+        window->IdleTick();
+        QTest::mouseMove(area, HoleCentre(to));
+        window->IdleTick();
+        QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+        window->IdleTick();
+    }
+
+    std::vector<int32_t> Occupants() const {
+        std::vector<int32_t> all;
+        const CGameBoard& board = *window->Game()->Board();
+        for (int i = 0; i < kPlaceCount; ++i)
+            all.push_back(board.Hole(i % kGridSize, i / kGridSize).occupant);
+        return all;
+    }
+
+    bool MenuEnabled(int id) const { return window->MenuAction(id)->isEnabled(); }
+    bool ToolEnabled(int id) const { return window->ToolBar()->ActionOf(id)->isEnabled(); }
+
+    void WriteSettings(const std::function<void(CSettings&)>& change) {
+        CSettings settings;
+        settings.Load();
+        change(settings);
+        ASSERT_TRUE(settings.Save());
+    }
+
+    void AddPlayerToStatistics(const char* name) {
+        // A player exists once a game of theirs is recorded: one won against a Novice.
+        StatsDatabase stats;
+        stats.Load();
+        RecordSeat human;
+        human.name = ToGbkName(name);
+        human.colour = kRed;
+        RecordSeat computer;
+        computer.seatType = kSeatNovice;
+        computer.colour = kYellow;
+        computer.startRating = ComputerLevelRating(kSeatNovice);
+        computer.place = 1;
+        const std::vector<RecordSeat> seats = {computer, human};
+        const std::optional<GameRecord> record =
+            BuildGameRecord(seats, RecordTime{6, 11, 2026, 36000000}, 600000);
+        ASSERT_TRUE(record.has_value());
+        stats.AddGameRecord(*record);
+        ASSERT_TRUE(stats.Save().Ok());
+    }
+
+    ScopedFakeTicks fakeTicks{100000};
+    AppFolderScope folder{"halmora-mainwindow"};
+    MessageScript messages;
+    std::unique_ptr<CMainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsWithOnlyNewGameEnabled) {
+    window->IdleTick();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Halmora 汉化版    "));
+    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
+    EXPECT_TRUE(MenuEnabled(kCmdOpenGame));
+    for (int id : {kCmdRestart, kCmdSaveGame, kCmdPause, kCmdContinue, kCmdUndo, kCmdRedo,
+                   kCmdSuggest, kCmdForce, kCmdRotateLeft, kCmdRotateRight})
+        EXPECT_FALSE(MenuEnabled(id)) << id;
+    EXPECT_TRUE(ToolEnabled(kCmdNewGame));
+    for (int id : {kCmdRestart, kCmdUndo, kCmdRedo, kCmdSuggest, kCmdForce})
+        EXPECT_FALSE(ToolEnabled(id)) << id;
+    EXPECT_TRUE(ToolEnabled(kCmdViewStatistics));
+    EXPECT_TRUE(ToolEnabled(kCmdHelp));
+    EXPECT_TRUE(window->FootButton(kCmdShowGameInfo)->isHidden());
+    EXPECT_EQ(window->ToolBar()->ButtonOf(kCmdNewGame)->size(), QSize(52, 52));
+    EXPECT_EQ(window->MenuAction(kCmdPause)->text(), QString::fromUtf8("暂停游戏      "));
+    EXPECT_EQ(window->MenuAction(kCmdRotateRight)->text(),
+              QString::fromUtf8("转动棋盘向右            "));
+    // Without a game the board area shows the plain colour of the settings.
+    const QImage shown = window->BoardArea()->grab().toImage();
+    EXPECT_EQ(shown.pixel(200, 200) & 0xFFFFFF, qRgb(16, 11, 218) & 0xFFFFFF);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, NewGameThroughTheDialogsStartsOneHumanAgainstComputers) {
+    AddPlayerToStatistics("Ann");
+    bool pickerShown = false;
+    WhenModalShows<CNewGameSheet>([&](CNewGameSheet& sheet) {
+        auto* quick = sheet.findChild<QComboBox*>("combo1026");
+        ASSERT_NE(quick, nullptr);
+        quick->setCurrentIndex(3);  // one human against three Novices
+        emit quick->activated(3);
+        WhenModalShows<CPlayerPickerDialog>([&](CPlayerPickerDialog& picker) {
+            pickerShown = true;
+            auto* names = picker.findChild<QComboBox*>("combo1085");
+            ASSERT_NE(names, nullptr);
+            names->setCurrentIndex(names->findText("Ann"));
+            QTest::mouseClick(picker.findChild<QPushButton*>("button1086"), Qt::LeftButton);
+        });
+        QTest::mouseClick(sheet.findChild<QPushButton*>("buttonOk"), Qt::LeftButton);
+    });
+    window->Command(kCmdNewGame);
+
+    EXPECT_TRUE(pickerShown);
+    ASSERT_NE(window->Game(), nullptr);
+    EXPECT_TRUE(window->GameReady());
+    EXPECT_EQ(window->Game()->Players(), 4);
+    ASSERT_NE(window->Game()->Seat(kRed), nullptr);
+    EXPECT_TRUE(window->Game()->Seat(kRed)->IsHuman());
+    EXPECT_EQ(GbkNameToUtf8(window->Game()->Seat(kRed)->Name()), "Ann");
+    EXPECT_TRUE(MenuEnabled(kCmdRestart));
+    EXPECT_TRUE(MenuEnabled(kCmdPause));
+    EXPECT_FALSE(window->FootButton(kCmdRotateLeft)->isHidden());
+}
+
+TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheRunningGameAndCancelLeavesNone) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    CGame* running = window->Game();
+    ASSERT_NE(running, nullptr);
+    messages.answers = {MessageAnswer::No};
+    window->Command(kCmdNewGame);
+    EXPECT_EQ(window->Game(), running);
+
+    messages.answers = {MessageAnswer::Yes};
+    WhenModalShows<CNewGameSheet>([](CNewGameSheet& sheet) { sheet.Cancel(); });
+    window->Command(kCmdNewGame);
+    EXPECT_EQ(window->Game(), nullptr);
+    EXPECT_FALSE(MenuEnabled(kCmdRestart));
+}
+
+TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEvents) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    ASSERT_TRUE(window->GameReady());
+    ASSERT_EQ(window->Game()->CurrentColour(), kRed);
+    const auto [from, to] = SomeStep();
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    EXPECT_EQ(window->Game()->Board()->Hole(from).occupant, kNoColor);
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
+    EXPECT_EQ(window->Game()->MoveCount(), 1);
+    // The moved marble is on screen where the board says it is.
+    const QImage shown = window->BoardArea()->grab().toImage();
+    const QPoint centre = HoleCentre(to);
+    EXPECT_EQ(shown.pixel(centre), window->Renderer().Image().pixel(centre));
+    EXPECT_EQ(window->PaneText(2), QString::fromUtf8("(Yellow) Bob's turn"));
+}
+
+TEST_F(MainWindowTest, StatusPanesShowTimeTurnsAndTheClockOfThePlayerToMove) {
+    WriteSettings([](CSettings& s) {
+        s.UseTimer = 1;
+        s.InitialMinutes = 1;
+        s.InitialSeconds = 5;
+        s.MoveMinutes = 0;
+        s.MoveSeconds = 0;
+    });
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    ASSERT_TRUE(window->GameReady());
+    window->IdleTick();
+    EXPECT_EQ(window->PaneText(0), QString("Game Time 00:00"));
+    EXPECT_EQ(window->PaneText(1), QString("Turns Played: 0"));
+    EXPECT_TRUE(window->PaneText(2).startsWith(QString::fromUtf8("(Red) Ann's turn")))
+        << window->PaneText(2).toStdString();
+    fakeTicks.Advance(545000);
+    window->IdleTick();
+    EXPECT_EQ(window->PaneText(0), QString("Game Time 09:05"));
+}
+
+TEST_F(MainWindowTest, TimedGameShowsTheRemainingTimeUnpadded) {
+    WriteSettings([](CSettings& s) {
+        s.UseTimer = 1;
+        s.InitialMinutes = 1;
+        s.InitialSeconds = 5;
+    });
+    AddPlayerToStatistics("Ann");
+    WhenModalShows<CNewGameSheet>([&](CNewGameSheet& sheet) {
+        auto* quick = sheet.findChild<QComboBox*>("combo1026");
+        quick->setCurrentIndex(1);
+        emit quick->activated(1);
+        WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& picker) {
+            auto* names = picker.findChild<QComboBox*>("combo1085");
+            names->setCurrentIndex(names->findText("Ann"));
+            picker.Ok();
+        });
+        sheet.Ok();
+    });
+    window->Command(kCmdNewGame);
+    ASSERT_NE(window->Game(), nullptr);
+    // Whoever moves first, its clock shows 1:05 before any time has passed.
+    window->IdleTick();
+    EXPECT_TRUE(window->PaneText(2).endsWith(" - Time Remaining 1:05"))
+        << window->PaneText(2).toStdString();
+}
+
+TEST_F(MainWindowTest, ComputersPlayOnAndTurnsPlayedCountsRounds) {
+    WriteSettings(
+        [](CSettings& s) { s.PlayerType = {kSeatNovice, 0, kSeatNovice, 0, 0, kSeatNovice}; });
+    WhenModalShows<CNewGameSheet>([](CNewGameSheet& sheet) { sheet.Ok(); });
+    window->Command(kCmdNewGame);
+    ASSERT_NE(window->Game(), nullptr);
+    EXPECT_EQ(window->Game()->Players(), 3);
+    bool forceOffered = false;
+    ASSERT_TRUE(TickUntil([&] {
+        forceOffered = forceOffered || MenuEnabled(kCmdForce);
+        return window->Game()->MoveCount() >= 10;
+    }));
+    window->IdleTick();
+    EXPECT_EQ(window->PaneText(1), QString("Turns Played: 3"));
+    EXPECT_TRUE(forceOffered);
+    EXPECT_FALSE(MenuEnabled(kCmdSuggest));  // nobody human to advise
+}
+
+TEST_F(MainWindowTest, PauseShowsTheNoticeAndGreysTheMenusUntilContinue) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const QImage before = window->BoardArea()->grab().toImage();
+    window->Command(kCmdPause);
+    EXPECT_EQ(window->Game()->State(), kGamePaused);
+    EXPECT_TRUE(MenuEnabled(kCmdContinue));
+    EXPECT_FALSE(MenuEnabled(kCmdPause));
+    EXPECT_FALSE(MenuEnabled(kCmdSaveGame));
+    const QImage paused = window->BoardArea()->grab().toImage();
+    // White text appears where the notice goes, a little above the bottom of the window.
+    const int l = window->BoardArea()->width() / 2 - 100;
+    const int y = window->BoardArea()->height() + window->BoardArea()->y() +
+                  window->statusBar()->height() - 130;
+    int changed = 0;
+    for (int py = std::max(0, y - 2); py < std::min(paused.height(), y + 30); ++py)
+        for (int px = l - 2; px < l + 250; ++px)
+            changed += paused.pixel(px, py) != before.pixel(px, py) ? 1 : 0;
+    EXPECT_GT(changed, 100);
+
+    window->Command(kCmdContinue);
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_TRUE(MenuEnabled(kCmdPause));
+    EXPECT_FALSE(MenuEnabled(kCmdContinue));
+}
+
+TEST_F(MainWindowTest, SaveAndOpenThroughTheCommands) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const auto [from, to] = SomeStep();
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    const std::vector<int32_t> board = Occupants();
+
+    const std::filesystem::path saved = folder.Path() / "Save1.hlm";
+    SetFileDialogFunction([&](QWidget*, bool save) {
+        EXPECT_TRUE(save);
+        return std::optional<std::string>(saved.string());
+    });
+    window->Command(kCmdSaveGame);
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+
+    messages.answers = {MessageAnswer::Yes};
+    Open(saved);
+    ASSERT_TRUE(window->GameReady());
+    EXPECT_EQ(Occupants(), board);
+    EXPECT_EQ(window->Game()->CurrentColour(), kYellow);
+    EXPECT_EQ(window->Game()->MoveCount(), 1);
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeLoadedIsReportedAndLeavesNoGame) {
+    const std::filesystem::path bad = folder.Path() / "bad.hlm";
+    std::ofstream(bad) << "not a saved game";
+    Open(bad);
+    EXPECT_EQ(window->Game(), nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(messages.shown[0].text.empty());
+    window->IdleTick();
+    EXPECT_FALSE(MenuEnabled(kCmdRestart));
+    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
+}
+
+TEST_F(MainWindowTest, RotatingTurnsTheMarblesButNotTheHoles) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const CGameBoard& board = *window->Game()->Board();
+    const Place redTip = board.ZoneList(kRed)[0];
+    const QPoint pixel(board.ScreenX(redTip), board.ScreenY(redTip));
+    ASSERT_EQ(board.Hole(redTip).occupant, kRed);
+    window->Command(kCmdRotateLeft);
+    EXPECT_NE(window->Game()->Board()->Hole(redTip).occupant, kRed);
+    EXPECT_EQ(QPoint(board.ScreenX(redTip), board.ScreenY(redTip)), pixel);
+    window->Command(kCmdRotateRight);
+    EXPECT_EQ(window->Game()->Board()->Hole(redTip).occupant, kRed);
+}
+
+TEST_F(MainWindowTest, UndoTakesBackTheComputersMovesAndTheHumansOwn) {
+    Open(MakeSavedGame(folder.Path() / "four.hlm", {{kRed, kSeatHuman, "Ann"},
+                                                    {4, kSeatNovice, "C1"},
+                                                    {5, kSeatNovice, "C2"},
+                                                    {kYellow, kSeatNovice, "C3"}}));
+    ASSERT_EQ(window->Game()->CurrentColour(), kRed);
+    EXPECT_FALSE(MenuEnabled(kCmdUndo));
+    const std::vector<int32_t> before = Occupants();
+    const auto [from, to] = SomeStep();
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] {
+        return window->Game()->MoveCount() == 4 && window->Game()->CurrentColour() == kRed &&
+               window->Game()->CanSuggest();
+    }));
+    EXPECT_TRUE(MenuEnabled(kCmdUndo));
+    EXPECT_TRUE(ToolEnabled(kCmdUndo));
+    window->Command(kCmdUndo);
+    ASSERT_TRUE(TickUntil([&] {
+        return window->Game()->State() == kGamePlaying && window->Game()->CurrentColour() == kRed &&
+               window->Game()->CanSuggest();
+    }));
+    EXPECT_EQ(Occupants(), before);
+    EXPECT_TRUE(MenuEnabled(kCmdRedo));
+}
+
+TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnother) {
+    Open(MakeSavedGame(folder.Path() / "end.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}, OneStepFromHome));
+    ASSERT_TRUE(window->GameReady());
+    const CGameBoard& board = *window->Game()->Board();
+    Place from{}, to{};
+    const auto& zone = board.ZoneList(board.TargetColour(kRed));
+    for (const Place& p : zone)
+        if (board.Hole(p).occupant == kNoColor)
+            to = p;
+    for (int dir = 0; dir < 6; ++dir) {
+        const Place n = Neighbour(to, dir);
+        if (InsideGrid(n) && board.Hole(n).isHole && board.Hole(n).occupant == kRed &&
+            board.Hole(n).zone != board.TargetColour(kRed))
+            from = n;
+    }
+
+    int statsRows = -1;
+    QString statsPlayer;
+    WhenModalShows<CStatsWindow>([&](CStatsWindow& stats) {
+        statsRows = stats.RowCount();
+        statsPlayer = stats.ShownPlayer();
+        stats.Close();
+    });
+    messages.answers = {MessageAnswer::No};
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] { return window->Game() == nullptr; }));
+
+    // The first human seat in colour order is Yellow's.
+    EXPECT_EQ(statsRows, 1);
+    EXPECT_EQ(statsPlayer, QString("Bob"));
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "是否你想要玩另一个游戏?             ");
+    EXPECT_EQ(messages.shown.back().caption, "新的游戏");
+    window->IdleTick();
+    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
+    EXPECT_FALSE(MenuEnabled(kCmdRestart));
+    EXPECT_TRUE(window->PaneText(2).isEmpty());
+    StatsDatabase stats;
+    ASSERT_TRUE(stats.Load().Ok());
+    ASSERT_NE(stats.Find(GbkNameBytes(ToGbkName("Ann"))), nullptr);
+}
+
+TEST_F(MainWindowTest, ClosingWithAGameAsksFirstWithoutTheBrokenCharacter) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "  你现在正参与一个游戏，游戏尚未结束  你确定你想要退出吗?           ");
+    EXPECT_EQ(messages.shown[0].caption, "游戏在进行      ");
+    EXPECT_NE(window->Game(), nullptr);
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(window->Game(), nullptr);
+}
+
+TEST_F(MainWindowTest, FootButtonsStayAnchoredWhenTheWindowIsResized) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    window->resize(1200, 900);
+    QCoreApplication::processEvents();
+    const int w = window->BoardArea()->width();
+    const int b = window->BoardArea()->height();
+    EXPECT_EQ(window->FootButton(kCmdRotateRight)->geometry(), QRect(10, b - 50, 40, 40));
+    EXPECT_EQ(window->FootButton(kCmdRotateLeft)->geometry(), QRect(60, b - 50, 40, 40));
+    EXPECT_EQ(window->FootButton(kCmdShowGameInfo)->geometry(), QRect(w - 140, b - 50, 130, 40));
+    EXPECT_EQ(window->FootButton(kCmdQuitGame)->geometry(), QRect(w - 250, b - 50, 100, 40));
+    // Opening and closing the information panel is remembered in the settings file.
+    ASSERT_NE(window->InfoPanel(), nullptr);
+    window->InfoPanel()->Close();
+    window->IdleTick();
+    CSettings settings;
+    settings.Load();
+    EXPECT_EQ(settings.ShowGameInfo, 0);
+    EXPECT_TRUE(window->FootButton(kCmdShowGameInfo)->isEnabled());
+    window->Command(kCmdShowGameInfo);
+    settings.Load();
+    EXPECT_EQ(settings.ShowGameInfo, 1);
+    EXPECT_FALSE(window->FootButton(kCmdShowGameInfo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
+    WriteSettings([](CSettings& s) {
+        s.WallpaperMode = 1;
+        const std::string file = "Wallpapers/Green Felt.bmp";
+        std::copy(file.begin(), file.end(), s.WallpaperFile.begin());
+    });
+    window = std::make_unique<CMainWindow>();
+    window->resize(900, 700);
+    window->show();
+    window->CreateControls();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window->HasWallpaperPicture());
+    const QImage felt = window->BoardArea()->grab().toImage();
+
+    CWallpaperDialog::SetColorPicker(
+        [](QWidget*, QColor) { return std::optional<QColor>(QColor(200, 30, 40)); });
+    WhenModalShows<CWallpaperDialog>([](CWallpaperDialog& dialog) {
+        dialog.ChooseEntry(0);
+        dialog.ChangeColor();
+        dialog.accept();
+    });
+    window->Command(kCmdChooseWallpaper);
+    CWallpaperDialog::SetColorPicker(nullptr);
+
+    EXPECT_EQ(window->Settings().WallpaperMode, 0);
+    EXPECT_TRUE(window->HasWallpaperPicture());
+    const QImage shown = window->BoardArea()->grab().toImage();
+    EXPECT_NE(shown.pixel(300, 300), felt.pixel(300, 300));
+    EXPECT_EQ(shown.pixel(300, 300) & 0xFFFFFF, qRgb(200, 30, 40) & 0xFFFFFF);
+}
+
+TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const std::vector<int32_t> before = Occupants();
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Z, Qt::Key_F1, Qt::Key_Space})
+        QTest::keyClick(window->BoardArea(), key);
+    window->IdleTick();
+    EXPECT_EQ(Occupants(), before);
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+
+    // In click mode a move is its marble, the holes of its path, and the last hole again. The
+    // window system turns the second press of a double click into a double click event, which
+    // must reach the game as that press.
+    WriteSettings([](CSettings& s) { s.MouseMode = 1; });
+    window->Game()->SettingsChanged();
+    const auto [from, to] = SomeStep();
+    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
+    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kNoColor);
+    QTest::mouseDClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
+}
+
+}  // namespace
+}  // namespace halmora

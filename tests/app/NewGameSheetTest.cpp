@@ -1,0 +1,276 @@
+// The new-game sheet driven through its controls: seat combos and quick setups, the player-count
+// checks, the timer page and what reaches the settings file.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <array>
+#include <string>
+
+#include "AppFixtures.h"
+#include "app/NewGameSheet.h"
+#include "app/PlayerSetupPage.h"
+#include "app/TimerPage.h"
+#include "records/Settings.h"
+
+namespace halmora {
+namespace {
+
+using testing::AppFolderScope;
+using testing::MessageScript;
+using testing::WhenModalShows;
+
+// PlayerColor
+constexpr int kYellow = 0, kPurple = 1, kBlue = 2, kRed = 3, kOrange = 4, kGreen = 5;
+using Types = std::array<int32_t, 6>;  // by PlayerColor
+
+const char* const kSeatCombos[6] = {"combo1033", "combo1034", "combo1035",
+                                    "combo1030", "combo1031", "combo1032"};  // by PlayerColor
+const QString kTypeNames[7] = {
+    "不参与游戏 ",       "人类 ",           "电脑玩家 初学  ", "电脑玩家 普通   ",
+    "电脑玩家 高级    ", "电脑玩家 专家  ", "电脑玩家 大师  "};
+const std::string kCaption = "不能开始游戏    ";
+
+CSettings Saved() {
+    CSettings settings;
+    settings.Load();
+    return settings;
+}
+
+void SaveTypes(const Types& types) {
+    CSettings settings;
+    settings.Load();
+    settings.PlayerType = types;
+    ASSERT_TRUE(settings.Save());
+}
+
+QComboBox& Combo(QWidget& sheet, const char* name) {
+    auto* combo = sheet.findChild<QComboBox*>(name);
+    EXPECT_NE(combo, nullptr) << name;
+    return *combo;
+}
+
+// Clicks the button; a check box at its box.
+void Click(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    const QPoint at = qobject_cast<QCheckBox*>(widget) ? QPoint(8, widget->height() / 2)
+                                                       : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+void ChooseQuickSetup(QWidget& sheet, const QString& text) {
+    QComboBox& quick = Combo(sheet, "combo1026");
+    const int index = quick.findText(text);
+    ASSERT_GE(index, 0);
+    quick.setCurrentIndex(index);
+    emit quick.activated(index);
+}
+
+void ShowTimerTab(CNewGameSheet& sheet) {
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    ASSERT_EQ(tabs->currentIndex(), 1);
+}
+
+class NewGameSheetTest : public ::testing::Test {
+protected:
+    AppFolderScope folder{"halmora-newgame"};
+    MessageScript messages;
+};
+
+TEST_F(NewGameSheetTest, OpensOnTheSavedSeatsAndStoresTheChangedOnes) {
+    SaveTypes({6, 0, 7, 1, 0, 0});  // Yellow Master, Blue network, Red human
+    CNewGameSheet sheet;
+    sheet.show();
+
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    EXPECT_EQ(tabs->tabText(0), "玩家设置 ");
+    EXPECT_EQ(tabs->tabText(1), "计时器设置 ");
+    EXPECT_EQ(sheet.windowTitle(), "新的游戏");
+    EXPECT_EQ(Combo(sheet, "combo1026").currentText(), "自定义游戏 ");
+    EXPECT_EQ(Combo(sheet, kSeatCombos[kYellow]).currentText(), kTypeNames[6]);
+    EXPECT_EQ(Combo(sheet, kSeatCombos[kRed]).currentText(), kTypeNames[1]);
+    EXPECT_EQ(Combo(sheet, kSeatCombos[kPurple]).currentText(), kTypeNames[0]);
+    EXPECT_EQ(Combo(sheet, kSeatCombos[kBlue]).currentIndex(), -1);  // network is never offered
+    EXPECT_EQ(Combo(sheet, kSeatCombos[kBlue]).count(), 7);
+
+    Combo(sheet, kSeatCombos[kOrange]).setCurrentIndex(3);
+    Click(sheet, "buttonOk");
+
+    EXPECT_TRUE(sheet.Confirmed());
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(Saved().PlayerType, (Types{6, 0, 7, 1, 3, 0}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(NewGameSheetTest, QuickSetupsFillTheSeatsAndAreStoredOnOk) {
+    struct Case {
+        QString entry;
+        Types types;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"一个人类玩家对一个电脑玩家(初)",   {2, 0, 0, 1, 0, 0}},  // Red, Yellow
+        {"一个人类玩家对两个电脑玩家(初)",   {0, 2, 0, 1, 0, 2}},  // Red, Green, Purple
+        {"一个人类玩家对三个电脑玩家(初)",   {2, 0, 0, 1, 2, 2}},  // Red, Orange, Green, Yellow
+        {"一个人类玩家对五个电脑玩家(初)",   {2, 2, 2, 1, 2, 2}},
+        {"一个人类玩家对一个电脑玩家(高级)", {4, 0, 0, 1, 0, 0}},
+        {"一个人类玩家对两个电脑玩家(高级)", {0, 4, 0, 1, 0, 4}},
+        {"一个人类玩家对三个电脑玩家(高级)", {4, 0, 0, 1, 4, 4}},
+        {"一个人类玩家对五个电脑玩家(高级)", {4, 4, 4, 1, 4, 4}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry.toStdString());
+        SaveTypes({0, 0, 0, 0, 0, 0});
+        CNewGameSheet sheet;
+        sheet.show();
+        ChooseQuickSetup(sheet, c.entry);
+        for (int colour = 0; colour < 6; ++colour)
+            EXPECT_EQ(Combo(sheet, kSeatCombos[colour]).currentText(), kTypeNames[c.types[colour]]);
+        // Nothing reaches the file before OK.
+        EXPECT_EQ(Saved().PlayerType, (Types{0, 0, 0, 0, 0, 0}));
+
+        Click(sheet, "buttonOk");
+        EXPECT_TRUE(sheet.Confirmed());
+        EXPECT_EQ(Saved().PlayerType, c.types);
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(NewGameSheetTest, RefusesNoneOneOrFivePlayersAndKeepsTheStoredTypes) {
+    CNewGameSheet sheet;
+    sheet.show();
+
+    // The custom entry clears every seat.
+    ChooseQuickSetup(sheet, "一个人类玩家对三个电脑玩家(初)");
+    ChooseQuickSetup(sheet, "自定义游戏 ");
+    for (const char* name : kSeatCombos)
+        EXPECT_EQ(Combo(sheet, name).currentText(), kTypeNames[0]);
+    Click(sheet, "buttonOk");
+
+    Combo(sheet, kSeatCombos[kGreen]).setCurrentIndex(1);
+    Click(sheet, "buttonOk");
+
+    ChooseQuickSetup(sheet, "一个人类玩家对五个电脑玩家(高级)");
+    Combo(sheet, kSeatCombos[kBlue]).setCurrentIndex(0);
+    Click(sheet, "buttonOk");
+
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].text,
+              "          你无法开始一个游戏以没有玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+    EXPECT_EQ(
+        messages.shown[1].text,
+        "             你无法开始一个游戏以唯一的玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+    EXPECT_EQ(messages.shown[2].text,
+              "         你无法开始一个游戏以5 个玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+    for (const auto& shown : messages.shown)
+        EXPECT_EQ(shown.caption, kCaption);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_FALSE(sheet.Confirmed());
+
+    // The refused types were stored before the count was tested, and Cancel leaves them.
+    Click(sheet, "buttonCancel");
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_FALSE(sheet.Confirmed());
+    EXPECT_EQ(Saved().PlayerType, (Types{4, 4, 0, 1, 4, 4}));
+}
+
+TEST_F(NewGameSheetTest, TimerSettingsStayWhenTheTimerTabIsNeverShown) {
+    CSettings settings;
+    settings.UseTimer = 1;
+    settings.InitialMinutes = 5;
+    settings.InitialSeconds = 30;
+    settings.MoveMinutes = -2;
+    settings.MoveSeconds = 10;
+    ASSERT_TRUE(settings.Save());
+
+    CNewGameSheet sheet;
+    sheet.show();
+    ChooseQuickSetup(sheet, "一个人类玩家对一个电脑玩家(初)");
+    Click(sheet, "buttonOk");
+
+    ASSERT_TRUE(sheet.Confirmed());
+    EXPECT_FALSE(sheet.TimerPage().Initialised());
+    const CSettings after = Saved();
+    EXPECT_EQ(after.UseTimer, 1);
+    EXPECT_EQ(after.InitialMinutes, 5);
+    EXPECT_EQ(after.InitialSeconds, 30);
+    EXPECT_EQ(after.MoveMinutes, -2);
+    EXPECT_EQ(after.MoveSeconds, 10);
+}
+
+TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
+    CSettings settings;
+    settings.PlayerType = {2, 0, 0, 1, 0, 0};
+    settings.InitialMinutes = 5;
+    settings.InitialSeconds = 30;
+    settings.MoveMinutes = 1;
+    settings.MoveSeconds = 10;
+    ASSERT_TRUE(settings.Save());
+
+    CNewGameSheet sheet;
+    sheet.show();
+    ShowTimerTab(sheet);
+    auto* check = sheet.findChild<QCheckBox*>("check1006");
+    EXPECT_EQ(check->text(), "使用计时器");
+    EXPECT_FALSE(check->isChecked());
+    const char* const names[4] = {"edit1007", "edit1040", "edit1041", "edit1042"};
+    const QString shown[4] = {"5", "30", "1", "10"};
+    std::array<QLineEdit*, 4> edits{};
+    for (int i = 0; i < 4; ++i) {
+        edits[i] = sheet.findChild<QLineEdit*>(names[i]);
+        ASSERT_NE(edits[i], nullptr);
+        EXPECT_EQ(edits[i]->text(), shown[i]);
+        EXPECT_FALSE(edits[i]->isEnabled());
+    }
+
+    for (const bool ticked : {true, false, true}) {
+        Click(sheet, "check1006");
+        EXPECT_EQ(check->isChecked(), ticked);
+        for (QLineEdit* edit : edits)
+            EXPECT_EQ(edit->isEnabled(), ticked);
+    }
+
+    const QString typed[4] = {"abc", "-5", "12abc", "  1234567890"};
+    for (int i = 0; i < 4; ++i) {
+        edits[i]->clear();
+        QTest::keyClicks(edits[i], typed[i]);
+    }
+    EXPECT_EQ(edits[3]->text(), "  12345");  // seven characters at most
+
+    Click(sheet, "buttonOk");
+    ASSERT_TRUE(sheet.Confirmed());
+    const CSettings after = Saved();
+    EXPECT_EQ(after.UseTimer, 1);
+    EXPECT_EQ(after.InitialMinutes, 5);  // letters keep the old value
+    EXPECT_EQ(after.InitialSeconds, -5);
+    EXPECT_EQ(after.MoveMinutes, 12);
+    EXPECT_EQ(after.MoveSeconds, 12345);
+}
+
+TEST_F(NewGameSheetTest, ModalSheetReportsOkAndEscape) {
+    SaveTypes({0, 0, 0, 1, 0, 2});
+    {
+        CNewGameSheet sheet;
+        WhenModalShows<CNewGameSheet>([](CNewGameSheet& shown) { Click(shown, "buttonOk"); });
+        EXPECT_EQ(sheet.exec(), QDialog::Accepted);
+        EXPECT_TRUE(sheet.Confirmed());
+        // Opening again starts unconfirmed.
+        WhenModalShows<CNewGameSheet>(
+            [](CNewGameSheet& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
+        EXPECT_EQ(sheet.exec(), QDialog::Rejected);
+        EXPECT_FALSE(sheet.Confirmed());
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace halmora

@@ -1,0 +1,266 @@
+// The player picker and the name dialog driven through their controls, on settings and statistics
+// files made here.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "AppFixtures.h"
+#include "app/PlayerNameDialog.h"
+#include "app/PlayerPickerDialog.h"
+#include "platform/TextEncoding.h"
+#include "records/Settings.h"
+
+namespace halmora {
+namespace {
+
+using testing::AppFolderScope;
+using testing::MessageScript;
+using testing::WhenModalShows;
+
+constexpr int kYellow = 0, kBlue = 2, kRed = 3, kOrange = 4;
+const std::string kNoName = "    请创建一个新的玩家或者选择一个现有的玩家            ";
+const std::string kNameCaption = "玩家名字   ";
+
+void PutInt(std::ofstream& out, int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out.put(static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF));
+}
+
+// Data/Stats.dat with a block of no records for each name (UTF-8), in this order.
+void WriteStats(const std::filesystem::path& folder, const std::vector<std::string>& names) {
+    std::ofstream out(folder / "Data" / "Stats.dat", std::ios::binary);
+    PutInt(out, static_cast<int32_t>(names.size()));
+    for (const std::string& name : names) {
+        const GbkName field = ToGbkName(name);
+        out.write(reinterpret_cast<const char*>(field.data()), field.size());
+        PutInt(out, 0);     // records
+        PutInt(out, 1500);  // rating
+    }
+}
+
+void SaveSeat(PlayerColor seat, int32_t type, const std::string& name) {
+    CSettings settings;
+    settings.Load();
+    settings.PlayerType[seat] = type;
+    StoreGbkName(name, settings.PlayerName[seat]);
+    ASSERT_TRUE(settings.Save());
+}
+
+std::string SavedName(PlayerColor seat) {
+    CSettings settings;
+    settings.Load();
+    return GbkNameToUtf8(settings.PlayerName[seat]);
+}
+
+QStringList Listed(QWidget& picker) {
+    auto* combo = picker.findChild<QComboBox*>("combo1085");
+    QStringList names;
+    for (int i = 0; i < combo->count(); ++i)
+        names << combo->itemText(i);
+    return names;
+}
+
+// Types text into the widget key by key. QTest::keyClicks knows only Latin-1 keys, so other
+// characters come as key events carrying their text, as an input method delivers them.
+void Type(QWidget* widget, const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80)
+            QTest::keyClicks(widget, QString(QChar(static_cast<char16_t>(c))));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
+    }
+}
+
+void Click(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// Dark pixels of the widget's own painting inside and outside the prompt rectangle.
+struct Ink {
+    int inside = 0;
+    int outside = 0;
+};
+Ink PromptInk(QWidget& dialog, const QRect& prompt) {
+    QImage image(dialog.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    dialog.render(&image);
+    Ink ink;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96)
+                ++(prompt.contains(x, y) ? ink.inside : ink.outside);
+    return ink;
+}
+
+class PlayerPickerTest : public ::testing::Test {
+protected:
+    AppFolderScope folder{"halmora-picker"};
+    MessageScript messages;
+};
+
+TEST_F(PlayerPickerTest, ListsTheFileNamesExceptThoseOfLowerHumanSeats) {
+    WriteStats(folder.Path(), {"Ann", "张三", "Bob"});
+    SaveSeat(kYellow, 4, "Bob");  // a computer seat takes no name
+    SaveSeat(kBlue, 1, "张三");
+    SaveSeat(kRed, 1, "");
+
+    CPlayerPickerDialog blue(nullptr, kBlue);
+    EXPECT_EQ(blue.windowTitle(), "当前玩家的名字  ");
+    EXPECT_EQ(Listed(blue), (QStringList{"Ann", "张三", "Bob"}));
+    EXPECT_EQ(blue.findChild<QComboBox*>("combo1085")->currentText(), "张三");
+
+    CPlayerPickerDialog red(nullptr, kRed);
+    EXPECT_EQ(Listed(red), (QStringList{"Ann", "Bob"}));
+    EXPECT_EQ(red.findChild<QComboBox*>("combo1085")->currentIndex(), -1);
+}
+
+TEST_F(PlayerPickerTest, OkRefusesNoChoiceAndSavesTheChosenName) {
+    WriteStats(folder.Path(), {"Ann", "Bob"});
+    SaveSeat(kRed, 1, "Carl");  // no longer in the file: nothing is preselected
+
+    CPlayerPickerDialog picker(nullptr, kRed);
+    picker.show();
+    Click(picker, "button1086");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kNoName);
+    EXPECT_EQ(messages.shown[0].caption, kNameCaption);
+    EXPECT_TRUE(picker.isVisible());
+    EXPECT_EQ(SavedName(kRed), "Carl");
+
+    picker.findChild<QComboBox*>("combo1085")->setCurrentIndex(1);
+    EXPECT_EQ(SavedName(kRed), "Carl");  // only OK saves
+    Click(picker, "button1086");
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(SavedName(kRed), "Bob");
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(PlayerPickerTest, ThePreselectedNameIsTheOneSaved) {
+    WriteStats(folder.Path(), {"Ann", "Bobby"});
+    SaveSeat(kOrange, 1, "bob");  // a case-insensitive prefix of a listed name
+
+    CPlayerPickerDialog picker(nullptr, kOrange);
+    picker.show();
+    EXPECT_EQ(picker.findChild<QComboBox*>("combo1085")->currentText(), "Bobby");
+    Click(picker, "button1086");
+    EXPECT_EQ(SavedName(kOrange), "Bobby");
+}
+
+TEST_F(PlayerPickerTest, NewPlayerRunsTheNameDialogThenClosesThePicker) {
+    WriteStats(folder.Path(), {"Ann"});
+    SaveSeat(kRed, 1, "Ann");
+
+    CPlayerPickerDialog picker(nullptr, kRed);
+    WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
+        WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
+            Type(names.findChild<QLineEdit*>("edit1087"), "新人");
+            Click(names, "button1088");
+        });
+        Click(shown, "button1087");
+    });
+    EXPECT_EQ(picker.exec(), QDialog::Accepted);
+    EXPECT_EQ(SavedName(kRed), "新人");
+
+    // Escape in the name dialog closes the picker too, and saves nothing.
+    CPlayerPickerDialog again(nullptr, kRed);
+    WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
+        WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
+            Type(names.findChild<QLineEdit*>("edit1087"), "Zed");
+            QTest::keyClick(&names, Qt::Key_Escape);
+        });
+        Click(shown, "button1087");
+    });
+    EXPECT_EQ(again.exec(), QDialog::Rejected);
+    EXPECT_EQ(SavedName(kRed), "新人");
+}
+
+TEST_F(PlayerPickerTest, WithoutPlayersTheNameDialogComesAtOnce) {
+    for (const bool fileExists : {false, true}) {
+        SCOPED_TRACE(fileExists);
+        if (fileExists)
+            WriteStats(folder.Path(), {});
+        SaveSeat(kRed, 1, "");
+        CPlayerPickerDialog picker(nullptr, kRed);
+        bool pickerShown = true;
+        WhenModalShows<CPlayerNameDialog>([&](CPlayerNameDialog& names) {
+            pickerShown = picker.isVisible();
+            Type(names.findChild<QLineEdit*>("edit1087"), "李四");
+            Click(names, "button1088");
+        });
+        EXPECT_EQ(picker.exec(), QDialog::Accepted);
+        EXPECT_FALSE(pickerShown);
+        EXPECT_EQ(SavedName(kRed), "李四");
+    }
+}
+
+TEST_F(PlayerPickerTest, NameDialogRefusesAnEmptyNameAndStoresATypedOne) {
+    CPlayerNameDialog dialog(nullptr, kOrange);
+    dialog.show();
+    auto* edit = dialog.findChild<QLineEdit*>("edit1087");
+    EXPECT_EQ(dialog.windowTitle(), " 输入当前玩家的名字   ");
+    EXPECT_EQ(dialog.focusWidget(), edit);
+
+    Click(dialog, "button1088");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, " 请为这个玩家输入一个名字          .");
+    EXPECT_EQ(messages.shown[0].caption, kNameCaption);
+    EXPECT_TRUE(dialog.isVisible());
+
+    // Fifteen Chinese characters fit; the sixteenth is refused.
+    const QString fifteen = "一二三四五六七八九十甲乙丙丁戊";
+    Type(edit, fifteen + "己");
+    EXPECT_EQ(edit->text(), fifteen);
+    Click(dialog, "button1088");
+    EXPECT_FALSE(dialog.isVisible());
+    CSettings settings;
+    settings.Load();
+    EXPECT_EQ(GbkNameBytes(settings.PlayerName[kOrange]), Utf8ToGbk(fifteen.toStdString()));
+    EXPECT_EQ(GbkNameBytes(settings.PlayerName[kOrange]).size(), 30u);
+}
+
+TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndEscapeSavesNothing) {
+    SaveSeat(kRed, 1, "Old");
+    CPlayerNameDialog dialog(nullptr, kRed);
+    dialog.show();
+    auto* edit = dialog.findChild<QLineEdit*>("edit1087");
+    // A character outside the BMP is two UTF-16 units but one character.
+    const QString name = QString("abcdefghijklmn") + QString::fromUtf8("\xF0\x9F\x98\x80");
+    Type(edit, name + "x");
+    EXPECT_EQ(edit->text(), name);
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(SavedName(kRed), "Old");
+}
+
+TEST_F(PlayerPickerTest, PromptsArePaintedInTheirRectangles) {
+    WriteStats(folder.Path(), {"Ann"});
+    CPlayerPickerDialog picker(nullptr, kRed);
+    picker.resize(320, 140);
+    const Ink pickerInk = PromptInk(picker, QRect(QPoint(10, 10), QPoint(274, 59)));
+    EXPECT_GT(pickerInk.inside, 50);
+    EXPECT_EQ(pickerInk.outside, 0);
+
+    CPlayerNameDialog names(nullptr, kRed);
+    names.resize(320, 110);
+    const Ink nameInk = PromptInk(names, QRect(QPoint(10, 10), QPoint(249, 59)));
+    EXPECT_GT(nameInk.inside, 50);
+    EXPECT_EQ(nameInk.outside, 0);
+}
+
+}  // namespace
+}  // namespace halmora
