@@ -14,9 +14,7 @@ if [ "${1:-}" = "--folder" ]; then
 fi
 scripts/install-deps.sh
 scripts/build.sh build Release
-program="$(pwd)/build/tools/halmora-cli"
-mkdir -p "$folder/Data"
-# Copy what the game needs without replacing anything the player already has.
-cp -R -n build/gamefiles/. "$folder/"
-cd "$folder"
-exec "$program" "$@"
+# The installed launcher's preparation: copy what the game needs without replacing anything the
+# player already has, then run the game in that folder.
+exec packaging/halmora-launcher.sh --program "$(pwd)/build/src/halmora" \
+    --game-files "$(pwd)/build/gamefiles" --folder "$folder" -- "$@"
