@@ -156,18 +156,6 @@ FileDialogFunction& FileDialog() {
     return ask;
 }
 
-// The wallpaper file named by the settings: below the game folder in mode 1, as written in mode 2.
-// Old files may separate folders with backslashes.
-std::string WallpaperPathOf(const CSettings& settings) {
-    const auto& field = settings.WallpaperFile;
-    const auto end = std::find(field.begin(), field.end(), uint8_t{0});
-    std::string file(field.begin(), end);
-    std::replace(file.begin(), file.end(), '\\', '/');
-    if (settings.WallpaperMode == 1)
-        return AppFile(file).string();
-    return file;
-}
-
 }  // namespace
 
 void SetFileDialogFunction(FileDialogFunction ask) {
@@ -742,7 +730,7 @@ void CMainWindow::LoadWallpaper() {
     if (settings_.WallpaperMode != 1 && settings_.WallpaperMode != 2)
         return;
     wallpaper_ = std::make_unique<CSurface>();
-    wallpaper_->Load(WallpaperPathOf(settings_));
+    wallpaper_->Load(CWallpaperDialog::PicturePath(settings_).string());
 }
 
 // The picture the board is laid over: the wallpaper tiled or stretched over the board area, or

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QThread>
 #include <QToolButton>
+#include <QUrl>
 
 #include <algorithm>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "app/AppFixtures.h"
 #include "app/CommandIds.h"
 #include "app/GameToolBar.h"
+#include "app/HelpLinks.h"
 #include "app/MainWindow.h"
 #include "app/NewGameSheet.h"
 #include "app/PlayerPickerDialog.h"
@@ -620,6 +622,34 @@ TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
     QTest::mouseDClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
     EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
+}
+
+TEST_F(MainWindowTest, HelpCommandsOpenTheirPagesAndTheGameGoesOn) {
+    std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
+    std::vector<QUrl> opened;
+    SetUrlOpener([&](const QUrl& url) {
+        // The game waits while the page is being opened.
+        EXPECT_EQ(window->Game()->State(), kGamePaused);
+        opened.push_back(url);
+        return true;
+    });
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    window->Command(kCmdHelp);
+    window->Command(kCmdHowToPlay);
+    window->Command(kCmdGameHistory);
+    window->Command(kCmdOnlineSupport);
+    window->Command(kCmdVisitWebsite);
+    SetUrlOpener(nullptr);
+    ASSERT_EQ(opened.size(), 5u);
+    EXPECT_EQ(opened[0], HelpFileUrl());
+    EXPECT_EQ(opened[1], HelpTopicUrl(kHowToPlayTopic));
+    EXPECT_EQ(opened[1].fragment(), QString("how-to-play"));
+    EXPECT_EQ(opened[2], HelpTopicUrl(kGameHistoryTopic));
+    EXPECT_EQ(opened[3], SupportPageUrl());
+    EXPECT_EQ(opened[4], WebsiteUrl());
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

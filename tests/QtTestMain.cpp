@@ -1,4 +1,5 @@
-// The application tests need a QApplication; off screen unless the caller chose a platform.
+// The Qt test programs need a QApplication; off screen unless the caller chose a platform, so
+// that test discovery runs without a display as well.
 #include <gtest/gtest.h>
 
 #include <QApplication>
