@@ -1,12 +1,15 @@
 #include "platform/FileIO.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <new>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -80,6 +83,47 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
     return -1;
 }
 
+// The process id in a temporary's name ".NAME.PID.COUNTER.tmp" of the target NAME, or 0 when the
+// name is not one of ours.
+pid_t TemporaryOwner(std::string_view name, std::string_view target) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() < target.size() + 2 + kSuffix.size() || name[0] != '.' ||
+        name.substr(1, target.size()) != target || name[1 + target.size()] != '.' ||
+        !name.ends_with(kSuffix))
+        return 0;
+    const std::string_view middle =
+        name.substr(target.size() + 2, name.size() - target.size() - 2 - kSuffix.size());
+    const std::size_t dot = middle.find('.');
+    if (dot == std::string_view::npos || dot + 1 == middle.size())
+        return 0;
+    for (std::size_t i = 0; i < middle.size(); ++i)
+        if (i != dot && (middle[i] < '0' || middle[i] > '9'))
+            return 0;
+    pid_t pid = 0;
+    const auto [end, ec] = std::from_chars(middle.data(), middle.data() + dot, pid);
+    return ec == std::errc() && end == middle.data() + dot && pid > 0 ? pid : 0;
+}
+
+// A writer killed part way leaves its temporary behind for good. Each write clears those of its
+// target whose process is gone, so crashes cannot pile files up in the folder; a temporary of a
+// live process (another instance saving right now) is left alone.
+void RemoveDeadTemporaries(const std::filesystem::path& target) {
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    const std::string targetName = target.filename().string();
+    std::vector<std::filesystem::path> dead;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const pid_t owner = TemporaryOwner(it->path().filename().string(), targetName);
+        if (owner != 0 && owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            dead.push_back(it->path());
+    }
+    for (const std::filesystem::path& p : dead)
+        ::unlink(p.c_str());
+}
+
 void SyncFolderOf(const std::filesystem::path& target) {
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
@@ -151,6 +195,7 @@ FileReadResult ReadFileLimited(const std::filesystem::path& path, std::size_t ma
 
 FileStatus WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     try {
+        RemoveDeadTemporaries(path);
         int err = 0;
         std::filesystem::path temp;
         FdGuard fd(CreateTemporaryBeside(path, temp, err));

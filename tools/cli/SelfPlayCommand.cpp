@@ -1,7 +1,16 @@
 // selfplay: whole games between computer seats through the game's own tick, with no window.
 //
 //   halmora-cli selfplay --seats Red=master,Yellow=novice [--games N] [--max-moves M]
-//                        [--seed S] [--budget-ms MS] [--opening K]
+//                        [--seed S] [--budget-ms MS] [--opening K] [--force-percent P]
+//                        [--max-seconds T] [--report on]
+//
+// --force-percent forces P in 100 of the searched moves, through the game as the menu does,
+// after a random 0..MS milliseconds (MS the budget, or 100 without one), drawn from the seed.
+// --max-seconds gives up a game after T seconds of wall time. --report on adds why each
+// unfinished game stopped, and a last line counting the reasons and the forced moves:
+//   game 2: order Yellow Red | unfinished after 400 moves | 90.0 s
+//     why: move cap reached | home Yellow 10 Red 9
+//   unfinished: move cap 1, time cap 0, other 0; ended with nobody able to move 0; forced moves 12
 //
 // One line per game, then a summary:
 //   game 1: order Red Yellow | places Red Yellow | 88 moves | 41.2 s
@@ -9,6 +18,7 @@
 //   wins: Red=master 1, Yellow=novice 0, unfinished 1
 //   think: master 0.912 s/move over 44 moves; novice 0.004 s/move over 44 moves
 #include <unistd.h>
+#include <algorithm>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -21,6 +31,7 @@
 #include <vector>
 
 #include "board/BoardCells.h"
+#include "board/BoardGeometry.h"
 #include "board/MoveGenerator.h"
 #include "board/RandomPlay.h"
 #include "cli/Args.h"
@@ -44,6 +55,12 @@ struct SeatSpec {
 struct ThinkTime {
     double seconds = 0;
     int moves = 0;
+};
+
+// When and how often searches are cut short.
+struct ForcePlan {
+    uint32_t percent = 0;
+    uint32_t withinMs = 100;
 };
 
 class NullCanvas : public CBoardCanvas {
@@ -84,12 +101,14 @@ public:
 class SelfPlayer : public CPlayer {
 public:
     SelfPlayer(PlayerColor colour, PlayerType type, int randomMoves, uint64_t seed,
-               uint32_t budgetMs, ThinkTime& think)
+               uint32_t budgetMs, ThinkTime& think, ForcePlan force = {})
         : CPlayer(colour, type, ""),
           inner_(colour, type, ""),
           randomMoves_(randomMoves),
           random_(seed),
-          think_(think) {
+          think_(think),
+          force_(force),
+          forceRandom_(seed ^ 0x5DEECE66Dull) {
         name_ = inner_.Name();
         rating_ = inner_.Rating();
         if (budgetMs > 0)
@@ -104,7 +123,20 @@ public:
         }
         random_turn_ = false;
         started_ = Clock::now();
+        // Its own generator, so that forcing leaves the openings as they were.
+        forceDue_ = force_.percent > 0 && forceRandom_.Below(100) < force_.percent;
+        if (forceDue_)
+            forceAt_ = started_ +
+                       std::chrono::microseconds(forceRandom_.Below(force_.withinMs * 1000u + 1u));
         inner_.BeginTurn(canvas, board, turn);
+    }
+
+    // True once, when this turn's search is due to be forced.
+    bool ForceDue(Clock::time_point now) {
+        if (!forceDue_ || random_turn_ || now < forceAt_)
+            return false;
+        forceDue_ = false;
+        return true;
     }
 
     int32_t PollTurn(CBoardCanvas& canvas, CGameBoard& board) override {
@@ -134,7 +166,28 @@ private:
     SplitMix64 random_;
     ThinkTime& think_;
     Clock::time_point started_;
+    ForcePlan force_;
+    SplitMix64 forceRandom_;
+    bool forceDue_ = false;
+    Clock::time_point forceAt_;
 };
+
+// Why a game stopped short of every seat reaching home.
+struct Shortfalls {
+    int moveCap = 0;
+    int timeCap = 0;
+    int other = 0;  // a game that stopped playing without being over: never expected
+    int nobodyCanMove = 0;
+    long forced = 0;
+};
+
+// How many marbles each colour has home, in turn order.
+std::string HomeCounts(const CGame& game) {
+    std::string text = "home";
+    for (PlayerColor c : game.TurnOrder())
+        text += " " + std::string(ColourName(c)) + " " + std::to_string(game.Board()->CountHome(c));
+    return text;
+}
 
 int Fail(const std::string& problem) {
     std::fprintf(stderr, "halmora-cli selfplay: %s\n", problem.c_str());
@@ -209,6 +262,8 @@ bool PrepareFolder(std::filesystem::path& folder) {
 int RunSelfPlay(int argc, char** argv) {
     std::vector<SeatSpec> seats;
     long games = 1, maxMoves = 1000, seed = 1, budget = 0, opening = 0;
+    long forcePercent = 0, maxSeconds = 0;
+    bool report = false;
     for (int i = 0; i < argc; i += 2) {
         if (i + 1 >= argc)
             return Fail(std::string("missing value after ") + argv[i]);
@@ -229,6 +284,13 @@ int RunSelfPlay(int argc, char** argv) {
             ok = ParseNumber(value, 1, 2147483647L, budget);
         } else if (std::strcmp(name, "--opening") == 0) {
             ok = ParseNumber(value, 0, 1000, opening);
+        } else if (std::strcmp(name, "--force-percent") == 0) {
+            ok = ParseNumber(value, 0, 100, forcePercent);
+        } else if (std::strcmp(name, "--max-seconds") == 0) {
+            ok = ParseNumber(value, 1, 1000000, maxSeconds);
+        } else if (std::strcmp(name, "--report") == 0) {
+            ok = std::strcmp(value, "on") == 0 || std::strcmp(value, "off") == 0;
+            report = std::strcmp(value, "on") == 0;
         } else {
             return Fail(std::string("unknown option ") + name);
         }
@@ -246,6 +308,11 @@ int RunSelfPlay(int argc, char** argv) {
     std::map<PlayerColor, int> wins;
     std::map<PlayerType, ThinkTime> think;
     int unfinished = 0;
+    Shortfalls shortfalls;
+    ForcePlan force;
+    force.percent = static_cast<uint32_t>(forcePercent);
+    if (budget > 0)
+        force.withinMs = static_cast<uint32_t>(std::min(budget, 1000000L));
     for (long g = 0; g < games; ++g) {
         const auto started = Clock::now();
         CGame game(host);
@@ -254,13 +321,24 @@ int RunSelfPlay(int argc, char** argv) {
             auto p = std::make_unique<SelfPlayer>(
                 s.colour, s.type, static_cast<int>(opening),
                 static_cast<uint64_t>(seed) * 7919u + static_cast<uint64_t>(g * 31 + s.colour),
-                static_cast<uint32_t>(budget), think[s.type]);
+                static_cast<uint32_t>(budget), think[s.type], force);
             game.AddPlayer(std::move(p));
         }
         game.NewGame(canvas, 800, 600, kGamePlaying, 0, 0);
+        bool outOfTime = false;
         while (game.State() == kGamePlaying && game.MoveCount() < maxMoves) {
             const int before = game.MoveCount();
             game.Tick(canvas);
+            auto* player = dynamic_cast<SelfPlayer*>(game.Current());
+            if (game.State() == kGamePlaying && player != nullptr &&
+                player->ForceDue(Clock::now())) {
+                game.ForceMove();
+                ++shortfalls.forced;
+            }
+            if (maxSeconds > 0 && Clock::now() - started >= std::chrono::seconds(maxSeconds)) {
+                outOfTime = game.State() == kGamePlaying;
+                break;
+            }
             if (game.MoveCount() == before)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -276,9 +354,30 @@ int RunSelfPlay(int argc, char** argv) {
             std::printf("places %s | %d moves | %.1f s\n", places.c_str(), game.MoveCount(),
                         seconds);
             ++wins[game.PlaceAt(0)];
+            bool allHome = true;
+            for (PlayerColor c : game.TurnOrder())
+                allHome = allHome && game.Board()->CountHome(c) == kTriangleHoles;
+            if (!allHome) {
+                ++shortfalls.nobodyCanMove;
+                if (report)
+                    std::printf("  why: ended with nobody able to move | %s\n",
+                                HomeCounts(game).c_str());
+            }
         } else {
             std::printf("unfinished after %d moves | %.1f s\n", game.MoveCount(), seconds);
             ++unfinished;
+            const char* why = outOfTime                      ? "time cap reached"
+                              : game.MoveCount() >= maxMoves ? "move cap reached"
+                              : game.State() == kGamePlaying ? "still playing"
+                                                             : "left play";
+            if (outOfTime)
+                ++shortfalls.timeCap;
+            else if (game.MoveCount() >= maxMoves)
+                ++shortfalls.moveCap;
+            else
+                ++shortfalls.other;
+            if (report)
+                std::printf("  why: %s | %s\n", why, HomeCounts(game).c_str());
         }
         std::fflush(stdout);
     }
@@ -298,6 +397,12 @@ int RunSelfPlay(int argc, char** argv) {
         first = false;
     }
     std::printf("%s\n", line.c_str());
+    if (report)
+        std::printf(
+            "unfinished: move cap %d, time cap %d, other %d; ended with nobody able to "
+            "move %d; forced moves %ld\n",
+            shortfalls.moveCap, shortfalls.timeCap, shortfalls.other, shortfalls.nobodyCanMove,
+            shortfalls.forced);
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
     return 0;

@@ -27,7 +27,8 @@ void PrintUsage(std::FILE* to) {
         "                       signature and speed\n"
         "  stats FILE           a statistics file: players, ratings and every game\n"
         "  selfplay --seats COLOUR=LEVEL,... [--games N] [--max-moves M] [--seed S]\n"
-        "           [--budget-ms MS] [--opening K]\n"
+        "           [--budget-ms MS] [--opening K] [--force-percent P] [--max-seconds T]\n"
+        "           [--report on]\n"
         "                       whole games between computer seats, without a window\n",
         to);
 }
