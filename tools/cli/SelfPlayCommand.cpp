@@ -38,6 +38,7 @@
 #include "cli/Commands.h"
 #include "game/ComputerPlayer.h"
 #include "game/Game.h"
+#include "game/NullCanvas.h"
 #include "platform/AppFolder.h"
 
 namespace halmora::cli {
@@ -61,21 +62,6 @@ struct ThinkTime {
 struct ForcePlan {
     uint32_t percent = 0;
     uint32_t withinMs = 100;
-};
-
-class NullCanvas : public CBoardCanvas {
-public:
-    void Paint() override {}
-    void DrawCell(Place) override {}
-    void DrawHoleDisc(Rgb, Place) override {}
-    void DrawMarbleRing(Rgb, Place, int) override {}
-    void RedrawRegion(int, int, int, int) override {}
-    void DrawMarbleAt(int, int, PlayerColor) override {}
-    void ClearHoverHighlights() override {}
-    bool HitTest(int, int, Place&) override { return false; }
-    void SetCursor(CursorKind, PlayerColor) override {}
-    PixelSize MarbleSize() const override { return {12, 13}; }
-    PixelSize HoleSize() const override { return {10, 10}; }
 };
 
 class ConsoleHost : public CGameHost {
@@ -303,7 +289,7 @@ int RunSelfPlay(int argc, char** argv) {
     if (!PrepareFolder(folder))
         return Fail("cannot prepare a folder for the game's settings");
 
-    NullCanvas canvas;
+    CNullCanvas canvas;
     ConsoleHost host;
     std::map<PlayerColor, int> wins;
     std::map<PlayerType, ThinkTime> think;
