@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
     fonts-liberation desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 missing=()
