@@ -16,6 +16,7 @@
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "game/NullCanvas.h"
+#include "game/NullHost.h"
 #include "game/Player.h"
 #include "game/SavedGameRecord.h"
 #include "platform/AppFolder.h"
@@ -29,22 +30,6 @@ namespace halmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-class NullHost : public CGameHost {
-public:
-    void ShowMessage(const std::string&, const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-    void CreateInfoPanel() override {}
-    void CloseInfoPanel() override {}
-    void DestroyInfoPanel() override {}
-    void AddInfoRow(PlayerColor, const GbkName&, uint32_t) override {}
-    void SetInfoCurrent(PlayerColor) override {}
-    void SetInfoMarblesHome(PlayerColor, int) override {}
-    void SetInfoPlace(PlayerColor, int) override {}
-    void SetInfoClock(uint32_t) override {}
-    int32_t HumanRating(const GbkName&) override { return 1500; }
-    void FileGameRecord(const CGame&) override {}
-};
 
 // Plays a random legal move as soon as it is asked, seeded so the seeds are the same each run.
 class RandomPlayer : public CPlayer {
@@ -101,7 +86,7 @@ struct GameSeed {
 };
 
 void WriteGameSeed(const fs::path& folder, const GameSeed& g, int index) {
-    NullHost host;
+    CNullHost host;
     CNullCanvas canvas;
     CGame game(host);
     game.SetRandomSeed(1000 + index);

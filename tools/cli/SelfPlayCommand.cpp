@@ -39,6 +39,7 @@
 #include "game/ComputerPlayer.h"
 #include "game/Game.h"
 #include "game/NullCanvas.h"
+#include "game/NullHost.h"
 #include "platform/AppFolder.h"
 
 namespace halmora::cli {
@@ -64,22 +65,11 @@ struct ForcePlan {
     uint32_t withinMs = 100;
 };
 
-class ConsoleHost : public CGameHost {
+class ConsoleHost : public CNullHost {
 public:
     void ShowMessage(const std::string& caption, const std::string& text) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
-    void PlaySound(const std::string&) override {}
-    void CreateInfoPanel() override {}
-    void CloseInfoPanel() override {}
-    void DestroyInfoPanel() override {}
-    void AddInfoRow(PlayerColor, const GbkName&, uint32_t) override {}
-    void SetInfoCurrent(PlayerColor) override {}
-    void SetInfoMarblesHome(PlayerColor, int) override {}
-    void SetInfoPlace(PlayerColor, int) override {}
-    void SetInfoClock(uint32_t) override {}
-    int32_t HumanRating(const GbkName&) override { return 1500; }
-    void FileGameRecord(const CGame&) override {}
 };
 
 // A computer seat that plays its first moves at random, for varied openings, and times the
