@@ -1,4 +1,5 @@
 #include "game/SavedGameRecord.h"
+#include "support/SavedRecords.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -39,15 +40,7 @@ std::unique_ptr<SavedGameRecord> MakeGame(bool clocksOn) {
         p.remainingMs = clocksOn ? 1000u * (100 + i) : 0;
         r->seatTypes[colours[i]] = p.seatType;
     }
-    for (int row = 0; row < kGridSize; ++row)
-        for (int col = 0; col < kGridSize; ++col)
-            r->holes[PlaceIndex(col, row)].isHole = IsHolePlace(col, row);
-    for (int c = 0; c < kColorCount; ++c)
-        for (Place p : TriangleHoles(c)) {
-            r->holes[PlaceIndex(p)].zone = c;
-            if (r->seatTypes[c] != 0)
-                r->holes[PlaceIndex(p)].occupant = c;
-        }
+    testing::FillStartHoles(*r);
     r->holes[PlaceIndex(8, 1)].highlight = 101;
     r->holes[PlaceIndex(8, 1)].marbleHidden = 1;
     r->historyTop = 3;

@@ -26,6 +26,7 @@
 #include "platform/TextEncoding.h"
 #include "records/Settings.h"
 #include "records/StatsDatabase.h"
+#include "support/SavedRecords.h"
 #include "support/TempFolder.h"
 
 namespace halmora {
@@ -121,15 +122,7 @@ std::unique_ptr<SavedGameRecord> MakeSavedGame(int players, int moves) {
         p.colour = colours[i];
         r->seatTypes[colours[i]] = p.seatType;
     }
-    for (int row = 0; row < kGridSize; ++row)
-        for (int col = 0; col < kGridSize; ++col)
-            r->holes[PlaceIndex(col, row)].isHole = IsHolePlace(col, row);
-    for (int c = 0; c < kColorCount; ++c)
-        for (Place p : TriangleHoles(c)) {
-            r->holes[PlaceIndex(p)].zone = c;
-            if (r->seatTypes[c] != 0)
-                r->holes[PlaceIndex(p)].occupant = c;
-        }
+    testing::FillStartHoles(*r);
     r->historyTop = r->historyPosition = moves;
     for (int i = 0; i < moves; ++i) {
         r->history[i].mover = colours[i % players];
