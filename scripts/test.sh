@@ -17,7 +17,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # forced moves, stopping and destroying a search, undo over computer moves, and a short self-play.
 scripts/build.sh build-tsan RelWithDebInfo -DHALMORA_TSAN=ON --target halmora_core_tests halmora-cli
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/halmora_core_tests \
-    --gtest_filter='ComputerPlayer*:MoveSearch.Stop*:GameCommands*:*Destroy*:*Force*'
+    --gtest_filter='ComputerPlayer*:MoveSearch.Stop*:MoveSearch.Parallel*:GameCommands*:*Destroy*:*Force*'
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tools/halmora-cli selfplay \
     --seats Red=novice,Yellow=novice,Green=novice --games 1 --max-moves 24 --seed 7
 

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstring>
 
-#include "ai/MoveSearch.h"
 #include "board/BoardCells.h"
 #include "board/HoleDistance.h"
 #include "board/MoveGenerator.h"
@@ -144,14 +143,15 @@ std::vector<BenchPosition> MakeBenchPositions() {
 }
 
 BenchResult RunBench(const std::vector<BenchPosition>& positions, int fromSeatType, int toSeatType,
-                     const std::function<void(const BenchLine&)>& report) {
+                     const std::function<void(const BenchLine&)>& report,
+                     const SearchSetup& setup) {
     using Clock = std::chrono::steady_clock;
     BenchResult result;
     Hasher hash;
     for (const BenchPosition& p : positions) {
         for (int seat = fromSeatType; seat <= toSeatType; ++seat) {
             CMoveSearch search(p.board, p.order[0], LevelRating(seat), CMoveSearch::kNoBudget,
-                               p.moveCount, p.order, Move{});
+                               p.moveCount, p.order, Move{}, setup);
             const auto start = Clock::now();
             search.Run();
             const double ms =
@@ -163,6 +163,7 @@ BenchResult RunBench(const std::vector<BenchPosition>& positions, int fromSeatTy
             for (PlayerColor c : p.order)
                 hash.Add(search.RootValues()[c]);
             result.nodes += search.Nodes();
+            result.candidates += search.Candidates();
             result.milliseconds += ms;
             if (report)
                 report({&p, seat, search.Nodes(), search.Candidates(), ms, move});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/MoveSearch.h"
 #include "board/GameBoard.h"
 #include "board/Move.h"
 
@@ -33,12 +34,14 @@ struct BenchLine {
 struct BenchResult {
     uint64_t signature = 0;
     uint64_t nodes = 0;
+    uint64_t candidates = 0;
     double milliseconds = 0;
 };
 
 // Searches every position at the seat types from..to (2 Novice .. 6 Master) with no budget,
 // reporting each search to `report` (may be empty).
 BenchResult RunBench(const std::vector<BenchPosition>& positions, int fromSeatType, int toSeatType,
-                     const std::function<void(const BenchLine&)>& report);
+                     const std::function<void(const BenchLine&)>& report,
+                     const SearchSetup& setup = {});
 
 }  // namespace halmora

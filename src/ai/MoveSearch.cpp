@@ -1,5 +1,9 @@
 #include "ai/MoveSearch.h"
 
+#include <algorithm>
+#include <system_error>
+#include <thread>
+
 #include "board/HoleDistance.h"
 #include "board/MoveGenerator.h"
 #include "platform/TickCount.h"
@@ -7,7 +11,6 @@
 namespace halmora {
 namespace {
 
-constexpr int kMaxBreadth = 20;
 constexpr int kMaxCandidates = kTriangleHoles * kMaxMoves;
 
 // A candidate as the search keeps it: only the ends of the path, and the move it continues, so
@@ -58,6 +61,19 @@ struct CMoveSearch::Frame {
     std::array<float, kColorCount> result{};
 };
 
+// What one thread of the search works on: its own board and its own frame per depth.
+struct CMoveSearch::Worker {
+    CBasicBoard board;
+    std::unique_ptr<Frame[]> frames;
+    uint64_t nodes = 0;
+    uint64_t candidates = 0;
+};
+
+int DefaultSearchThreads() {
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(n);
+}
+
 int LevelRating(int seatType) {
     switch (seatType) {
         case 2:
@@ -90,14 +106,15 @@ int SearchDepthLimit(int rating, int players) {
 
 CMoveSearch::CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, uint32_t budgetMs,
                          int moveCount, std::span<const PlayerColor> turnOrder,
-                         const Move& previousMove)
+                         const Move& previousMove, const SearchSetup& setup)
     : root_(root),
       rating_(rating),
       budget_(budgetMs),
       moveCount_(moveCount),
       previous_(previousMove),
       evaluator_(moveCount, turnOrder),
-      frames_(new Frame[kMaxDepth + 1]) {
+      store_(setup.store),
+      rootChildren_(std::make_unique<std::array<std::array<float, kColorCount>, kMaxBreadth>>()) {
     board_.CopyFrom(board);
     for (PlayerColor c : turnOrder)
         if (players_ < kColorCount)
@@ -108,47 +125,65 @@ CMoveSearch::CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, 
     if (depthLimit_ < 0)
         depthLimit_ = 0;
     initialValue_ = players_ == 3 ? -1000000.0f : -100000.0f;
+    // Everything the threads will use is allocated now: the search itself allocates nothing.
+    const int threads = std::clamp(setup.threads, 1, kMaxThreads);
+    for (int i = 0; i < threads; ++i) {
+        auto w = std::make_unique<Worker>();
+        w->frames.reset(new Frame[depthLimit_ + 1]);
+        workers_.push_back(std::move(w));
+    }
 }
 
 CMoveSearch::~CMoveSearch() = default;
 
-const std::array<float, kColorCount>& CMoveSearch::RootValues() const {
-    return frames_[0].result;
-}
-
-// The budget goes to 0 as the time rule has it; the flag makes the stop take effect at once
-// rather than when the millisecond count next moves on.
+// The budget goes to 0 for any reader of it; the flag makes the stop take effect at once rather
+// than when the millisecond count next moves on.
 void CMoveSearch::Stop() {
     budget_.store(0, std::memory_order_relaxed);
     stopped_.store(true, std::memory_order_relaxed);
 }
 
-bool CMoveSearch::TimeUp() const {
-    return stopped_.load(std::memory_order_relaxed) ||
-           TickCount() - start_ > budget_.load(std::memory_order_relaxed);
+bool CMoveSearch::TimeUp() {
+    if (!stopped_.load(std::memory_order_relaxed) &&
+        TickCount() - start_ <= budget_.load(std::memory_order_relaxed))
+        return false;
+    cut_.store(true, std::memory_order_relaxed);
+    return true;
 }
 
 void CMoveSearch::Run() {
-    basic_.BuildFrom(board_);
+    Worker& main = *workers_[0];
+    main.board.BuildFrom(board_);
+    const CBasicBoard& basic = main.board;
     float value[kColorCount];
     for (float& v : value)
         v = -1000000.0f;
     leader_ = 0;
     for (int i = 0; i < players_; ++i) {
         const PlayerColor p = order_[i];
-        value[p] = evaluator_.Progress(basic_, p) + evaluator_.Zone(basic_, p);
+        value[p] = evaluator_.Progress(basic, p) + evaluator_.Zone(basic, p);
         if (value[p] > value[leader_])
             leader_ = p;
     }
+    // Three players watch the leader; four or six the player across the board.
+    favoured_ = players_ == 3 ? leader_ : basic.TargetOf(root_);
+    if (store_ != nullptr)
+        searchId_ = store_->NewSearch();
     start_ = TickCount();
     best_ = Candidate{};
-    nodes_ = 0;
-    candidates_ = 0;
+    rootValues_.fill(0);
+    for (auto& w : workers_)
+        w->nodes = w->candidates = 0;
     for (int i = 0; i < players_; ++i) {
         if (order_[i] == root_) {
-            Search(i, 0);
-            return;
+            SearchRoot(i);
+            break;
         }
+    }
+    nodes_ = candidates_ = 0;
+    for (const auto& w : workers_) {
+        nodes_ += w->nodes;
+        candidates_ += w->candidates;
     }
 }
 
@@ -164,8 +199,7 @@ int CMoveSearch::Breadth(int depth, PlayerColor c) const {
         return 15;
     if (c == root_)
         return 10;
-    const PlayerColor favoured = players_ == 3 ? leader_ : basic_.TargetOf(root_);
-    return c == favoured && depth < players_ ? 4 : 1;
+    return c == favoured_ && depth < players_ ? 4 : 1;
 }
 
 void CMoveSearch::BuildCandidate(const Frame& f, int index, Candidate& out) const {
@@ -195,97 +229,218 @@ bool CMoveSearch::PrefersAtRoot(const Candidate& x) const {
     return a.endZone > b.endZone;
 }
 
-void CMoveSearch::Search(int turn, int depth) {
-    ++nodes_;
-    Frame& f = frames_[depth];
-    std::array<float, kColorCount>& r = f.result;
-    if (depth >= depthLimit_ || TimeUp()) {
-        r.fill(initialValue_);
-        evaluator_.LeafValues(basic_, depth, r);
-        return;
-    }
-    const PlayerColor c = order_[turn];
-    const int next = turn + 1 == players_ ? 0 : turn + 1;
-    if (basic_.Finished(c)) {
-        Search(next, depth + 1);
-        r = frames_[depth + 1].result;
-        return;
-    }
-
-    r.fill(initialValue_);
+void CMoveSearch::Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const {
+    const CBasicBoard& b = w.board;
     f.count = 0;
     // Scoring and selection go hand in hand: once the kept list is full, a move whose best
     // possible total is below the threshold cannot be kept, and its Build is not worked out.
-    CandidateSelector selector(Breadth(depth, c), f.kept);
+    CandidateSelector selector(breadth, f.kept);
     const auto scoreOf = [&f](int i) -> const Score& { return f.all[i].score; };
     for (int k = 0; k < kTriangleHoles; ++k) {
-        const MarbleContext m = MakeMarbleContext(basic_, c, k, moveCount_);
+        const MarbleContext m = MakeMarbleContext(b, c, k, moveCount_);
         SearchSink sink(f.all, f.count);
-        GenerateMovesInto(basic_, m.start, sink);
+        GenerateMovesInto(b, m.start, sink);
         const int end = f.count + sink.Count();
         for (int i = f.count; i < end; ++i) {
             Score& score = f.all[i].score;
-            ScoreBase(basic_, m, f.all[i].end, score);
+            ScoreBase(b, m, f.all[i].end, score);
             if (selector.Full() && TotalBound(m, score) < selector.Threshold())
                 continue;
-            FinishScore(basic_, m, f.all[i].end, score);
+            FinishScore(b, m, f.all[i].end, score);
             selector.Offer(i, score, scoreOf);
         }
         f.count = end;
     }
-    candidates_ += static_cast<uint64_t>(f.count);
+    w.candidates += static_cast<uint64_t>(f.count);
     f.keptCount = selector.Count();
+}
 
-    const std::array<float, kColorCount>& child = frames_[depth + 1].result;
+void CMoveSearch::SearchRoot(int turn) {
+    Worker& w = *workers_[0];
+    CBasicBoard& b = w.board;
+    ++w.nodes;
+    Frame& f = w.frames[0];
+    std::array<float, kColorCount>& r = rootValues_;
+    r.fill(initialValue_);
+    if (depthLimit_ <= 0 || TimeUp()) {
+        evaluator_.LeafValues(b, 0, r);
+        return;
+    }
+    const PlayerColor c = order_[turn];
+    if (b.Finished(c)) {
+        Search(w, turn + 1 == players_ ? 0 : turn + 1, 1);
+        r = w.frames[1].result;
+        return;
+    }
+    Generate(w, f, c, Breadth(0, c));
+
+    // A candidate that finishes at once ends the root loop: the ones after it are not looked at.
+    int searched = f.keptCount;
+    std::array<float, kColorCount> win;
+    for (int slot = 0; slot < f.keptCount; ++slot) {
+        const SearchMove& x = f.all[f.kept[slot]];
+        b.ApplyMove(x.start, x.end);
+        const bool finished = b.Finished(c);
+        if (finished) {
+            win.fill(initialValue_);
+            evaluator_.LeafValues(b, 0, win);
+            win[c] += 1000;
+            searched = slot;
+        }
+        b.TakeBackMove(x.start, x.end);
+        if (finished)
+            break;
+    }
+
+    SearchRootChildren(turn, searched);
+    for (int slot = 0; slot < searched; ++slot) {
+        const std::array<float, kColorCount>& child = (*rootChildren_)[slot];
+        if (r[c] > child[c])
+            continue;
+        Candidate candidate;
+        BuildCandidate(f, f.kept[slot], candidate);
+        const bool reversal = previous_.count >= 2 && candidate.Start() == previous_.End() &&
+                              candidate.End() == previous_.Start();
+        if (!reversal && (r[c] < child[c] || PrefersAtRoot(candidate))) {
+            r = child;
+            best_ = candidate;
+        }
+    }
+    if (searched < f.keptCount) {
+        r = win;
+        BuildCandidate(f, f.kept[searched], best_);
+    }
+}
+
+// The root's first `count` kept candidates, each on whichever thread is free next; the values
+// land in the candidate's own slot, so the threads' timing cannot change the outcome.
+void CMoveSearch::SearchRootChildren(int turn, int count) {
+    const int next = turn + 1 == players_ ? 0 : turn + 1;
+    std::atomic<int> nextSlot{0};
+    const auto work = [this, next, count, &nextSlot](Worker& w) {
+        for (int slot = nextSlot.fetch_add(1); slot < count; slot = nextSlot.fetch_add(1))
+            SearchChildOfRoot(w, next, slot);
+    };
+    // Threads cost tens of microseconds to start; the shallowest searches take less than that.
+    int helpers = depthLimit_ > 2 ? static_cast<int>(workers_.size()) - 1 : 0;
+    if (helpers > count - 1)
+        helpers = count - 1;
+    std::vector<std::thread> threads;
+    for (int i = 1; i <= helpers; ++i) {
+        Worker& w = *workers_[i];
+        w.board = workers_[0]->board;
+        try {
+            threads.emplace_back(work, std::ref(w));
+        } catch (const std::system_error&) {
+            break;  // fewer threads: the same result, later
+        }
+    }
+    work(*workers_[0]);
+    for (std::thread& t : threads)
+        t.join();
+}
+
+void CMoveSearch::SearchChildOfRoot(Worker& w, int turn, int slot) {
+    const Frame& root = workers_[0]->frames[0];
+    const SearchMove& x = root.all[root.kept[slot]];
+    w.board.ApplyMove(x.start, x.end);
+    if (depthLimit_ <= 1) {
+        ++w.nodes;
+        std::array<float, kColorCount>& leaf = w.frames[1].result;
+        leaf.fill(initialValue_);
+        evaluator_.LeafValues(w.board, 1, leaf);
+    } else {
+        Search(w, turn, 1);
+    }
+    (*rootChildren_)[slot] = w.frames[1].result;
+    w.board.TakeBackMove(x.start, x.end);
+}
+
+void CMoveSearch::Search(Worker& w, int turn, int depth) {
+    ++w.nodes;
+    std::array<float, kColorCount>& r = w.frames[depth].result;
+    if (depth >= depthLimit_ || TimeUp()) {
+        r.fill(initialValue_);
+        evaluator_.LeafValues(w.board, depth, r);
+        return;
+    }
+    if (store_ == nullptr) {
+        Expand(w, turn, depth);
+        return;
+    }
+    const PositionKey key = w.board.Key();
+    StoredNode stored;
+    if (store_->Probe(key, depth, turn, searchId_, stored)) {
+        r = stored.values;
+        w.nodes += stored.nodes - 1;
+        w.candidates += stored.candidates;
+        return;
+    }
+    const uint64_t nodes = w.nodes - 1;
+    const uint64_t candidates = w.candidates;
+    Expand(w, turn, depth);
+    if (!cut_.load(std::memory_order_relaxed))
+        store_->Store(key, depth, turn, searchId_, w.nodes - nodes, w.candidates - candidates, r);
+}
+
+// A node below the root, not a leaf: its value is its best child's for the colour to move.
+void CMoveSearch::Expand(Worker& w, int turn, int depth) {
+    CBasicBoard& b = w.board;
+    Frame& f = w.frames[depth];
+    std::array<float, kColorCount>& r = f.result;
+    const PlayerColor c = order_[turn];
+    const int next = turn + 1 == players_ ? 0 : turn + 1;
+    if (b.Finished(c)) {
+        Search(w, next, depth + 1);
+        r = w.frames[depth + 1].result;
+        return;
+    }
+
+    r.fill(initialValue_);
+    Generate(w, f, c, Breadth(depth, c));
+    const std::array<float, kColorCount>& child = w.frames[depth + 1].result;
     float totals[kColorCount];
     bool haveTotals = false;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];
-        basic_.ApplyMove(x.start, x.end);
-        if (basic_.Finished(c)) {
-            evaluator_.LeafValues(basic_, depth, r);
+        b.ApplyMove(x.start, x.end);
+        if (b.Finished(c)) {
+            evaluator_.LeafValues(b, depth, r);
             r[c] += 1000;
-            if (depth == 0)
-                BuildCandidate(f, f.kept[slot], best_);
-            basic_.TakeBackMove(x.start, x.end);
+            b.TakeBackMove(x.start, x.end);
             return;
         }
-        if (depth + 1 >= depthLimit_) {
-            // The child is a leaf: value it here, reusing the totals of players the move did
-            // not come near.
-            ++nodes_;
-            std::array<float, kColorCount>& leaf = frames_[depth + 1].result;
-            leaf.fill(initialValue_);
-            if (f.keptCount == 1) {
-                // Totals before the move would be worked out for this one leaf alone.
-                evaluator_.LeafValues(basic_, depth + 1, leaf);
-            } else {
-                if (!haveTotals) {
-                    basic_.TakeBackMove(x.start, x.end);
-                    evaluator_.Totals(basic_, totals);
-                    basic_.ApplyMove(x.start, x.end);
-                    haveTotals = true;
-                }
-                evaluator_.LeafValuesAfter(basic_, depth + 1, totals, c, x.start, x.end, leaf);
-            }
-        } else {
-            Search(next, depth + 1);
-        }
-        if (depth > 0) {
-            if (r[c] < child[c])
-                r = child;
-        } else if (r[c] <= child[c]) {
-            Candidate candidate;
-            BuildCandidate(f, f.kept[slot], candidate);
-            const bool reversal = previous_.count >= 2 && candidate.Start() == previous_.End() &&
-                                  candidate.End() == previous_.Start();
-            if (!reversal && (r[c] < child[c] || PrefersAtRoot(candidate))) {
-                r = child;
-                best_ = candidate;
-            }
-        }
-        basic_.TakeBackMove(x.start, x.end);
+        if (depth + 1 >= depthLimit_)
+            ValueLeafChild(w, f, depth, c, slot, totals, haveTotals);
+        else
+            Search(w, next, depth + 1);
+        if (r[c] < child[c])
+            r = child;
+        b.TakeBackMove(x.start, x.end);
     }
+}
+
+// A child at the depth limit, valued by its parent with the move already made: the totals of
+// players the move did not come near are reused from the position before it.
+void CMoveSearch::ValueLeafChild(Worker& w, const Frame& f, int depth, PlayerColor mover, int slot,
+                                 float* totals, bool& haveTotals) const {
+    CBasicBoard& b = w.board;
+    const SearchMove& x = f.all[f.kept[slot]];
+    ++w.nodes;
+    std::array<float, kColorCount>& leaf = w.frames[depth + 1].result;
+    leaf.fill(initialValue_);
+    if (f.keptCount == 1) {
+        // Totals before the move would be worked out for this one leaf alone.
+        evaluator_.LeafValues(b, depth + 1, leaf);
+        return;
+    }
+    if (!haveTotals) {
+        b.TakeBackMove(x.start, x.end);
+        evaluator_.Totals(b, totals);
+        b.ApplyMove(x.start, x.end);
+        haveTotals = true;
+    }
+    evaluator_.LeafValuesAfter(b, depth + 1, totals, mover, x.start, x.end, leaf);
 }
 
 }  // namespace halmora

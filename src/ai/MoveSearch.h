@@ -4,6 +4,11 @@
 // cuts the look-ahead short. It is made for one turn, run once on the player's worker thread,
 // and may be stopped from another thread at any time.
 //
+// The root's candidates are searched on several threads at once and their values combined in
+// slot order, and positions met again are taken from a transposition store, so the chosen move,
+// the values and the node counts are the same for any number of threads, with or without the
+// store.
+//
 //   CMoveSearch search(board, kRed, 2000, 180000, moveCount, order, previousMove);
 //   search.Run();
 //   if (search.HasBestMove()) play(search.BestMove());
@@ -14,9 +19,11 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "ai/Evaluation.h"
 #include "ai/Score.h"
+#include "ai/TranspositionStore.h"
 #include "board/BasicBoard.h"
 #include "board/GameBoard.h"
 
@@ -28,21 +35,34 @@ int LevelRating(int seatType);
 // Plies looked ahead for a level rating and player count.
 int SearchDepthLimit(int rating, int players);
 
+// Every hardware thread of the machine, at least one.
+int DefaultSearchThreads();
+
+// How a search is run; none of it changes the result.
+struct SearchSetup {
+    int threads = DefaultSearchThreads();
+    // Null searches every position it meets; the default is shared by the whole process.
+    CTranspositionStore* store = &CTranspositionStore::Shared();
+};
+
 class CMoveSearch {
 public:
     static constexpr int kMaxDepth = 80;
+    static constexpr int kMaxBreadth = 20;
+    static constexpr int kMaxThreads = 64;
     static constexpr uint32_t kNoBudget = UINT32_MAX;
 
     // `previousMove` is this player's last move (empty before its first), read at the root only.
     CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, uint32_t budgetMs,
-                int moveCount, std::span<const PlayerColor> turnOrder, const Move& previousMove);
+                int moveCount, std::span<const PlayerColor> turnOrder, const Move& previousMove,
+                const SearchSetup& setup = {});
     virtual ~CMoveSearch();
     CMoveSearch(const CMoveSearch&) = delete;
     CMoveSearch& operator=(const CMoveSearch&) = delete;
 
     // Searches and leaves the best move. Runs on the worker thread.
     virtual void Run();
-    // Spends the budget: the search ends within a few nodes. Safe from any thread.
+    // Spends the budget: every thread of the search ends within a few nodes. Safe from any thread.
     virtual void Stop();
 
     // False when the root kept no candidate or accepted none.
@@ -55,23 +75,34 @@ public:
     int DepthLimit() const { return depthLimit_; }
     PlayerColor RootLeader() const { return leader_; }
     // The root's value per colour once Run has returned.
-    const std::array<float, kColorCount>& RootValues() const;
+    const std::array<float, kColorCount>& RootValues() const { return rootValues_; }
+    int Threads() const { return static_cast<int>(workers_.size()); }
 
 private:
     struct Frame;
+    struct Worker;
 
-    void Search(int turn, int depth);
+    void SearchRoot(int turn);
+    void SearchRootChildren(int turn, int count);
+    void SearchChildOfRoot(Worker& w, int turn, int slot);
+    void Search(Worker& w, int turn, int depth);
+    void Expand(Worker& w, int turn, int depth);
+    void Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const;
+    void ValueLeafChild(Worker& w, const Frame& f, int depth, PlayerColor mover, int slot,
+                        float* totals, bool& haveTotals) const;
     int Breadth(int depth, PlayerColor c) const;
-    bool TimeUp() const;
+    bool TimeUp();
     bool PrefersAtRoot(const Candidate& x) const;
     void BuildCandidate(const Frame& f, int index, Candidate& out) const;
 
     CGameBoard board_;
-    CBasicBoard basic_;
     PlayerColor root_;
     int rating_;
     std::atomic<uint32_t> budget_;
     std::atomic<bool> stopped_{false};
+    // Some node became a leaf because time ran out: from then on values are not the full
+    // search's, and nothing more is stored.
+    std::atomic<bool> cut_{false};
     uint32_t start_ = 0;
     int moveCount_;
     std::array<PlayerColor, kColorCount> order_{};
@@ -79,9 +110,14 @@ private:
     Move previous_;
     int depthLimit_ = 0;
     PlayerColor leader_ = 0;
+    PlayerColor favoured_ = 0;  // the other colour that keeps four answers near the root
     float initialValue_ = 0;
     CPositionEvaluator evaluator_;
-    std::unique_ptr<Frame[]> frames_;
+    CTranspositionStore* store_;
+    uint64_t searchId_ = 0;
+    std::vector<std::unique_ptr<Worker>> workers_;
+    std::unique_ptr<std::array<std::array<float, kColorCount>, 20>> rootChildren_;
+    std::array<float, kColorCount> rootValues_{};
     Candidate best_{};
     uint64_t nodes_ = 0;
     uint64_t candidates_ = 0;

@@ -56,9 +56,12 @@ void CBasicBoard::BuildFrom(const CGameBoard& board) {
         targetOf_[c] = (t >= 0 && t < kColorCount) ? t : kNoColor;
         fullMask_[c] = static_cast<uint16_t>((1u << board.ZoneListCount(c)) - 1);
     }
-    for (int i = 0; i < kPlaceCount; ++i)
-        if (cells_[i].occupant != kNoColor8)
+    for (int i = 0; i < kPlaceCount; ++i) {
+        if (cells_[i].occupant != kNoColor8) {
             UpdateMasks(cells_[i].occupant, i, true);
+            key_ ^= MarbleKey(cells_[i].occupant, cells_[i].marbleIndex, i);
+        }
+    }
     for (PlayerColor c = 0; c < kColorCount; ++c)
         if (playing_[c])
             AssignTargets(c);
@@ -184,6 +187,8 @@ void CBasicBoard::ApplyMove(int s, int e) {
     t.distance[to.marbleIndex] = HoleDistance(detail::kGridLinks.place[e], t.place[to.marbleIndex]);
     UpdateMasks(to.occupant, s, false);
     UpdateMasks(to.occupant, e, true);
+    key_ ^= MarbleKey(to.occupant, to.marbleIndex, s);
+    key_ ^= MarbleKey(to.occupant, to.marbleIndex, e);
 }
 
 void CBasicBoard::TakeBackMove(int s, int e) {
@@ -199,14 +204,19 @@ void CBasicBoard::TakeBackMove(int s, int e) {
         HoleDistance(detail::kGridLinks.place[s], t.place[from.marbleIndex]);
     UpdateMasks(from.occupant, e, false);
     UpdateMasks(from.occupant, s, true);
+    key_ ^= MarbleKey(from.occupant, from.marbleIndex, e);
+    key_ ^= MarbleKey(from.occupant, from.marbleIndex, s);
 }
 
 bool CBasicBoard::IsConsistent() const {
     std::array<int, kColorCount> counts{};
+    PositionKey key;
     for (int i = 0; i < kPlaceCount; ++i) {
         const BasicCell& cell = cells_[i];
         if (cell.occupant == kNoColor8)
             continue;
+        if (cell.occupant < kColorCount)
+            key ^= MarbleKey(cell.occupant, cell.marbleIndex, i);
         if (cell.occupant >= kColorCount || cell.kind == 0)
             return false;
         if (cell.marbleIndex >= kTriangleHoles)
@@ -225,7 +235,7 @@ bool CBasicBoard::IsConsistent() const {
                 return false;
         }
     }
-    return true;
+    return key == key_;
 }
 
 bool operator==(const CBasicBoard& a, const CBasicBoard& b) {
@@ -247,7 +257,7 @@ bool operator==(const CBasicBoard& a, const CBasicBoard& b) {
     }
     return a.players_ == b.players_ && a.playing_ == b.playing_ && a.valid_ == b.valid_ &&
            a.gameBoard_ == b.gameBoard_ && a.targetMask_ == b.targetMask_ &&
-           a.homeMask_ == b.homeMask_;
+           a.homeMask_ == b.homeMask_ && a.key_ == b.key_;
 }
 
 }  // namespace halmora

@@ -23,6 +23,33 @@ struct BasicCell {
     uint8_t marbleIndex = 0;  // meaningful only under a marble
 };
 
+// Which marble (colour and index) stands on which place, as two independent 64-bit hashes over
+// the marbles: two positions with every marble on the same place share it; any other pair shares
+// it with a chance of one in 2^128.
+struct PositionKey {
+    uint64_t hash = 0;
+    uint64_t check = 0;
+    PositionKey& operator^=(const PositionKey& o) {
+        hash ^= o.hash;
+        check ^= o.check;
+        return *this;
+    }
+    friend bool operator==(const PositionKey&, const PositionKey&) = default;
+};
+
+inline constexpr uint64_t Mix64(uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// The key of one marble on one place (an index of the grid).
+inline constexpr PositionKey MarbleKey(int colour, int marble, int place) {
+    const auto n = static_cast<uint64_t>((colour * 10 + marble) * kPlaceCount + place + 1);
+    return {Mix64(n * 0x9E3779B97F4A7C15ull),
+            Mix64(n * 0xD1B54A32D192ED03ull + 0x2545F4914F6CDD1Dull)};
+}
+
 struct TargetRecord {
     std::array<Place, kTriangleHoles> place{};       // by marble index
     std::array<int32_t, kTriangleHoles> distance{};  // marble to its target, in steps
@@ -47,6 +74,7 @@ public:
     bool Playing(PlayerColor c) const { return playing_[c] != 0; }
     bool Valid() const { return valid_ != 0; }
     const CGameBoard* GameBoard() const { return gameBoard_; }
+    const PositionKey& Key() const { return key_; }
 
     // Kept up to date by every move, so that evaluation reads them instead of scanning holes.
     // Bit i stands for hole i of a zone list (tip first).
@@ -81,6 +109,7 @@ private:
     std::array<uint16_t, kColorCount> fullMask_{};
     std::array<uint16_t, kColorCount> targetMask_{};
     std::array<uint16_t, kColorCount> homeMask_{};
+    PositionKey key_{};
 };
 
 }  // namespace halmora

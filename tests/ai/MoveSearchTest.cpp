@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ai/Bench.h"
+#include "ai/TranspositionStore.h"
 #include "support/Boards.h"
 #include "support/FakeTicks.h"
 
@@ -34,6 +35,14 @@ CGameBoard NearlyDone(Place tenth, bool redFinished) {
     if (!redFinished)
         board.MoveMarble(kTop[0], {8, 6});
     return board;
+}
+
+const BenchPosition& Named(const std::vector<BenchPosition>& positions, const std::string& name) {
+    for (const BenchPosition& p : positions)
+        if (p.name == name)
+            return p;
+    ADD_FAILURE() << "no bench position " << name;
+    return positions.front();
 }
 
 Move PathOf(std::initializer_list<Place> places) {
@@ -177,8 +186,7 @@ TEST(MoveSearch, StopTakesEffectEvenWhileTheClockStandsStill) {
     ScopedFakeTicks ticks(5);
     CGameBoard board;
     SetUpStartPosition(board, Seats({kYellow, kRed}));
-    CMoveSearch search(board, kYellow, kMaster, CMoveSearch::kNoBudget, 0, kYellowThenRed,
-                       Move{});
+    CMoveSearch search(board, kYellow, kMaster, CMoveSearch::kNoBudget, 0, kYellowThenRed, Move{});
     search.Stop();
     search.Run();
     // The root is a leaf at once: nothing is chosen, and the computer player falls back.
@@ -188,13 +196,9 @@ TEST(MoveSearch, StopTakesEffectEvenWhileTheClockStandsStill) {
 
 TEST(MoveSearch, StopFromAnotherThreadEndsTheSearchPromptly) {
     const std::vector<BenchPosition> positions = MakeBenchPositions();
-    const BenchPosition* six = nullptr;
-    for (const BenchPosition& p : positions)
-        if (p.name == "6p middle")
-            six = &p;
-    ASSERT_NE(six, nullptr);
-    CMoveSearch search(six->board, six->order[0], kMaster, CMoveSearch::kNoBudget, six->moveCount,
-                       six->order, Move{});
+    const BenchPosition& six = Named(positions, "6p middle");
+    CMoveSearch search(six.board, six.order[0], kMaster, CMoveSearch::kNoBudget, six.moveCount,
+                       six.order, Move{});
     std::thread worker([&search] { search.Run(); });
     search.Stop();
     worker.join();
@@ -204,11 +208,63 @@ TEST(MoveSearch, StopFromAnotherThreadEndsTheSearchPromptly) {
 }
 
 // The quick bench's moves, node counts and root values: a change here changes how the computer
-// plays, and must be deliberate.
-TEST(MoveSearch, QuickBenchSignature) {
-    const BenchResult r = RunBench(MakeBenchPositions(), 2, 4, {});
-    EXPECT_EQ(r.nodes, 693851u);
-    EXPECT_EQ(r.signature, 0xB0B8506C2D512349u);
+// plays, and must be deliberate. Neither the number of threads nor the transposition store (a
+// small one, so that entries are pushed out too) may change a move, a value or a count.
+TEST(MoveSearch, QuickBenchSignatureForAnyThreadsWithOrWithoutTheStore) {
+    const std::vector<BenchPosition> positions = MakeBenchPositions();
+    std::vector<BenchLine> reference;
+    const BenchResult plain =
+        RunBench(positions, 2, 4,
+                 [&reference](const BenchLine& line) { reference.push_back(line); }, {1, nullptr});
+    EXPECT_EQ(plain.nodes, 693851u);
+    EXPECT_EQ(plain.signature, 0xB0B8506C2D512349u);
+
+    CTranspositionStore small(64 * 1024);
+    const SearchSetup setups[] = {{1, &small}, {2, &small}, {3, nullptr}, {8, &small}};
+    for (const SearchSetup& setup : setups) {
+        size_t i = 0;
+        const BenchResult r = RunBench(
+            positions, 2, 4,
+            [&](const BenchLine& line) {
+                ASSERT_LT(i, reference.size());
+                const BenchLine& want = reference[i++];
+                EXPECT_EQ(line.nodes, want.nodes) << want.position->name << " " << want.seatType;
+                EXPECT_EQ(line.candidates, want.candidates) << want.position->name;
+                EXPECT_EQ(line.move, want.move) << want.position->name;
+            },
+            setup);
+        EXPECT_EQ(r.signature, plain.signature) << setup.threads << " threads";
+    }
+}
+
+// Several threads and the shared store under way at once, stopped part way and destroyed:
+// run under ThreadSanitizer by the test command.
+TEST(MoveSearch, ParallelSearchesShareTheStoreAndStop) {
+    const std::vector<BenchPosition> positions = MakeBenchPositions();
+    const BenchPosition& p = Named(positions, "3p middle");
+    CMoveSearch one(p.board, p.order[0], 1750, CMoveSearch::kNoBudget, p.moveCount, p.order, Move{},
+                    {1, nullptr});
+    one.Run();
+    std::vector<std::thread> searches;
+    for (int i = 0; i < 2; ++i) {
+        searches.emplace_back([&p, &one] {
+            CMoveSearch many(p.board, p.order[0], 1750, CMoveSearch::kNoBudget, p.moveCount,
+                             p.order, Move{}, {3, &CTranspositionStore::Shared()});
+            many.Run();
+            EXPECT_EQ(many.Nodes(), one.Nodes());
+            EXPECT_EQ(many.RootValues(), one.RootValues());
+            EXPECT_EQ(PathText(many.BestMove()), PathText(one.BestMove()));
+        });
+    }
+    for (std::thread& t : searches)
+        t.join();
+
+    CMoveSearch stopped(p.board, p.order[0], kMaster, CMoveSearch::kNoBudget, p.moveCount, p.order,
+                        Move{}, {4, &CTranspositionStore::Shared()});
+    std::thread worker([&stopped] { stopped.Run(); });
+    stopped.Stop();
+    worker.join();
+    EXPECT_LT(stopped.Nodes(), 1399891u);
 }
 
 }  // namespace

@@ -23,6 +23,26 @@ int Fail(const char* command, const std::string& problem) {
     return 2;
 }
 
+// --threads N and --store on|off, shared by think and bench. Null when `name` is neither; an
+// empty text when the value was taken; else what is wrong with the value.
+const char* SetupOption(const char* name, const char* value, SearchSetup& setup) {
+    if (std::strcmp(name, "--threads") == 0) {
+        long n = 0;
+        if (!ParseNumber(value, 1, CMoveSearch::kMaxThreads, n))
+            return "--threads is a number of threads from 1 to 64";
+        setup.threads = static_cast<int>(n);
+        return "";
+    }
+    if (std::strcmp(name, "--store") == 0) {
+        if (std::strcmp(value, "off") == 0)
+            setup.store = nullptr;
+        else if (std::strcmp(value, "on") != 0)
+            return "--store is on or off";
+        return "";
+    }
+    return nullptr;
+}
+
 void PrintScoreLine(const Candidate& c) {
     const Score& s = c.score;
     std::printf("%s | %.9g %.9g %.9g %.9g %.9g %.9g %.9g %d\n", PathText(c).c_str(),
@@ -85,8 +105,9 @@ int RunSuggest(int argc, char** argv) {
 
 int RunThink(int argc, char** argv) {
     long level = -1, budget = 180000;
+    SearchSetup setup;
     if (argc < 1)
-        return Fail("think", "expected FILE --level L [--budget-ms MS]");
+        return Fail("think", "expected FILE --level L [--budget-ms MS] [--threads N]");
     for (int i = 1; i < argc; i += 2) {
         if (i + 1 >= argc)
             return Fail("think", std::string("missing value after ") + argv[i]);
@@ -96,6 +117,9 @@ int RunThink(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--budget-ms") == 0) {
             if (!ParseNumber(argv[i + 1], 0, 2147483647L, budget))
                 return Fail("think", "--budget-ms is a number of milliseconds");
+        } else if (const char* problem = SetupOption(argv[i], argv[i + 1], setup)) {
+            if (*problem != '\0')
+                return Fail("think", problem);
         } else {
             return Fail("think", std::string("unknown option ") + argv[i]);
         }
@@ -116,7 +140,7 @@ int RunThink(int argc, char** argv) {
             return Fail("think", "a player has not ten marbles on the board");
 
     CMoveSearch search(board, record->currentColour, LevelRating(static_cast<int>(level)),
-                       static_cast<uint32_t>(budget), record->moveCount, order, Move{});
+                       static_cast<uint32_t>(budget), record->moveCount, order, Move{}, setup);
     const auto start = std::chrono::steady_clock::now();
     search.Run();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -131,8 +155,17 @@ int RunThink(int argc, char** argv) {
 int RunBench(int argc, char** argv) {
     int from = 2, to = 6;
     std::string only;
+    SearchSetup setup;
     for (int i = 0; i < argc; ++i) {
         long level = 0;
+        if (i + 1 < argc) {
+            if (const char* problem = SetupOption(argv[i], argv[i + 1], setup)) {
+                if (*problem != '\0')
+                    return Fail("bench", problem);
+                ++i;
+                continue;
+            }
+        }
         if (std::strcmp(argv[i], "--quick") == 0) {
             to = 4;
         } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc &&
@@ -142,7 +175,9 @@ int RunBench(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--position") == 0 && i + 1 < argc) {
             only = argv[++i];
         } else {
-            return Fail("bench", "options are --quick, --level L and --position NAME");
+            return Fail("bench",
+                        "options are --quick, --level L, --position NAME, --threads N and "
+                        "--store on|off");
         }
     }
     std::vector<BenchPosition> positions = MakeBenchPositions();
@@ -151,15 +186,22 @@ int RunBench(int argc, char** argv) {
         if (positions.empty())
             return Fail("bench", "no position named '" + only + "'");
     }
-    const BenchResult r = RunBench(positions, from, to, [](const BenchLine& line) {
-        std::printf("%-12s level %d: %10" PRIu64 " nodes %11" PRIu64 " candidates %9.1f ms  %s\n",
-                    line.position->name.c_str(), line.seatType, line.nodes, line.candidates,
-                    line.milliseconds, line.move.c_str());
-        std::fflush(stdout);
-    });
+    std::printf("threads: %d%s\n", setup.threads,
+                setup.store == nullptr ? ", no transposition store" : "");
+    const BenchResult r = RunBench(
+        positions, from, to,
+        [](const BenchLine& line) {
+            std::printf("%-12s level %d: %10" PRIu64 " nodes %11" PRIu64
+                        " candidates %9.1f ms  %s\n",
+                        line.position->name.c_str(), line.seatType, line.nodes, line.candidates,
+                        line.milliseconds, line.move.c_str());
+            std::fflush(stdout);
+        },
+        setup);
     const double nps = r.milliseconds > 0 ? r.nodes * 1000.0 / r.milliseconds : 0;
     std::printf("signature: %016" PRIX64 "\n", r.signature);
-    std::printf("bench: %" PRIu64 " nodes %.0f ms %.0f nps\n", r.nodes, r.milliseconds, nps);
+    std::printf("bench: %" PRIu64 " nodes %" PRIu64 " candidates %.0f ms %.0f nps\n", r.nodes,
+                r.candidates, r.milliseconds, nps);
     return 0;
 }
 
