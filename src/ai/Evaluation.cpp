@@ -9,21 +9,71 @@ namespace {
 
 using detail::kGridLinks;
 
-// The cell two steps away in each direction, -1 unless its column and row are both within
-// 0..17: the shape value looks no further.
-struct TwoSteps {
-    int16_t at[kPlaceCount][kDirectionCount];
-    constexpr TwoSteps() : at{} {
+// For the shape value, the cells one and two steps away in each direction: off the grid the
+// neighbour is the always-empty cell; the cell two steps away counts as outside unless its column
+// and row are both within 0..17, which `outside` says by adding 3 to its class.
+struct ShapeLinks {
+    int16_t near[kPlaceCount][kDirectionCount];
+    int16_t far[kPlaceCount][kDirectionCount];
+    uint8_t outside[kPlaceCount][kDirectionCount];
+    constexpr ShapeLinks() : near{}, far{}, outside{} {
         for (int i = 0; i < kPlaceCount; ++i) {
+            const Place h{i % kGridSize, i / kGridSize};
             for (int d = 0; d < kDirectionCount; ++d) {
-                const Place l = JumpLanding({i % kGridSize, i / kGridSize}, d);
+                const Place n = Neighbour(h, d);
+                near[i][d] = static_cast<int16_t>(InsideGrid(n) ? PlaceIndex(n) : kEmptyCell);
+                const Place l = JumpLanding(h, d);
                 const bool inside = l.col >= 0 && l.col <= 17 && l.row >= 0 && l.row <= 17;
-                at[i][d] = static_cast<int16_t>(inside ? PlaceIndex(l) : -1);
+                far[i][d] = static_cast<int16_t>(inside ? PlaceIndex(l) : kEmptyCell);
+                outside[i][d] = inside ? 0 : 3;
             }
         }
     }
 };
-constexpr TwoSteps kTwoSteps;
+constexpr ShapeLinks kShapeLinks;
+
+// What one direction adds to the shape value, by the class of the neighbour (0 empty, 1 own,
+// 2 another colour) and of the cell beyond (the same, 3 outside): own and other as floats, their
+// sum when no penalty applies, and whether the distance penalty may apply (own below 0.2).
+// Worked out with the same float steps as the rule, so sums stay bit for bit.
+struct ShapeTerm {
+    float own;
+    float other;
+    float sum;
+    bool penalised;
+};
+struct ShapeTerms {
+    ShapeTerm term[12];
+    constexpr ShapeTerms() : term{} {
+        for (int n = 0; n < 3; ++n) {
+            for (int b = 0; b < 4; ++b) {
+                ShapeTerm& t = term[n * 4 + b];
+                t = {0.0f, 0.0f, 0.0f, false};
+                if (n == 0 || b == 0)
+                    continue;  // nothing beside, or nothing beyond: the direction adds nothing
+                float own = n == 1 ? 0.1f : 0.0f;
+                float other = n == 1 ? 0.0f : 0.05f;
+                if (b == 1)
+                    own = static_cast<float>(own + 0.1);
+                else if (b == 2)
+                    other = static_cast<float>(other + 0.05);
+                t = {own, other, own + other, own < 0.2};
+            }
+        }
+    }
+};
+constexpr ShapeTerms kShapeTerms;
+
+// Class of a cell's occupant seen from colour p: 0 empty, 1 p's own, 2 another colour.
+struct OccupantClasses {
+    uint8_t of[kColorCount][256];
+    constexpr OccupantClasses() : of{} {
+        for (int p = 0; p < kColorCount; ++p)
+            for (int o = 0; o < 256; ++o)
+                of[p][o] = o == kNoColor8 ? 0 : o == p ? 1 : 2;
+    }
+};
+constexpr OccupantClasses kOccupantClasses;
 
 float CenterFor(uint8_t kind) {
     switch (kind) {
@@ -189,45 +239,35 @@ float CPositionEvaluator::Zone(const CBasicBoard& b, PlayerColor p) const {
 float CPositionEvaluator::Shape(const CBasicBoard& b, PlayerColor p) const {
     const BasicCell* cells = b.Cells();
     const auto& marbles = b.Marbles(p);
-    const uint8_t me = static_cast<uint8_t>(p);
+    const uint8_t* classOf = kOccupantClasses.of[p];
     int at[kTriangleHoles];
     for (int k = 0; k < kTriangleHoles; ++k)
         at[k] = PlaceIndex(marbles[k]);
+    // The nearest other own marble of each marble, for the penalty of a marble standing apart.
+    int nearest[kTriangleHoles];
+    for (int k = 0; k < kTriangleHoles; ++k)
+        nearest[k] = 10000;
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        const int8_t* row = detail::kHoleDistances.steps[at[k]];
+        for (int g = k + 1; g < kTriangleHoles; ++g) {
+            const int dist = row[at[g]];
+            nearest[k] = dist < nearest[k] ? dist : nearest[k];
+            nearest[g] = dist < nearest[g] ? dist : nearest[g];
+        }
+    }
+    // Every direction's term is added in marble and direction order, as the value is defined;
+    // a direction that adds nothing adds +0, which leaves any sum as it is.
     float s3 = 0;
     for (int k = 0; k < kTriangleHoles; ++k) {
         const int h = at[k];
-        int nearest = -1;  // the nearest other own marble's distance, found when first needed
+        const bool apart = nearest[k] > 2;
+        const float penalty = static_cast<float>(2 * nearest[k]);
         for (int d = 0; d < kDirectionCount; ++d) {
-            const int n = kGridLinks.neighbour[h][d];
-            if (n < 0 || cells[n].occupant == kNoColor8)
-                continue;
-            float own = cells[n].occupant == me ? 0.1f : 0.0f;
-            float other = cells[n].occupant == me ? 0.0f : 0.05f;
-            const int beyond = kTwoSteps.at[h][d];
-            if (beyond >= 0) {
-                const uint8_t o = cells[beyond].occupant;
-                if (o == kNoColor8)
-                    continue;
-                if (o == me)
-                    own = static_cast<float>(own + 0.1);
-                else
-                    other = static_cast<float>(other + 0.05);
-            }
-            if (own < 0.2) {
-                if (nearest < 0) {
-                    nearest = 10000;
-                    for (int g = 0; g < kTriangleHoles; ++g) {
-                        if (g == k)
-                            continue;
-                        const int dist = HoleDistanceAt(h, at[g]);
-                        if (dist < nearest)
-                            nearest = dist;
-                    }
-                }
-                if (nearest > 2)
-                    own -= static_cast<float>(2 * nearest);
-            }
-            s3 += own + other;
+            const int beside = classOf[cells[kShapeLinks.near[h][d]].occupant];
+            const int beyond =
+                classOf[cells[kShapeLinks.far[h][d]].occupant] + kShapeLinks.outside[h][d];
+            const ShapeTerm& t = kShapeTerms.term[beside * 4 + beyond];
+            s3 += apart && t.penalised ? (t.own - penalty) + t.other : t.sum;
         }
     }
     return s3;

@@ -9,53 +9,10 @@
 #include "platform/TickCount.h"
 
 namespace halmora {
-namespace {
-
-constexpr int kMaxCandidates = kTriangleHoles * kMaxMoves;
-
-// A candidate as the search keeps it: only the ends of the path, and the move it continues, so
-// the whole path can be rebuilt for the one move that is played.
-struct SearchMove {
-    int16_t start;
-    int16_t end;
-    int16_t parent;  // index of the move this jump chain continues, -1 for none
-    Score score;
-};
-
-// Writes one marble's moves into a node's candidate array from `base` on.
-class SearchSink {
-public:
-    SearchSink(SearchMove* all, int base) : all_(all), base_(base) {}
-    int Count() const { return count_; }
-
-    void Reset() { count_ = 0; }
-    bool Full() const { return count_ == kMaxMoves; }
-    void AddStep(int start, int to) {
-        SearchMove& m = all_[base_ + count_++];
-        m.start = static_cast<int16_t>(start);
-        m.end = static_cast<int16_t>(to);
-        m.parent = -1;
-    }
-    int AddJump(int prev, int start, int to) {
-        const int16_t parent = static_cast<int16_t>(prev < 0 ? -1 : base_ + prev);
-        SearchMove& m = all_[base_ + count_];
-        m.start = static_cast<int16_t>(start);
-        m.end = static_cast<int16_t>(to);
-        m.parent = parent;
-        return count_++;
-    }
-
-private:
-    SearchMove* all_;
-    int base_;
-    int count_ = 0;
-};
-
-}  // namespace
 
 struct CMoveSearch::Frame {
     int count = 0;
-    SearchMove all[kMaxCandidates];
+    SearchMove all[CCandidateGenerator::kMaxCandidates];
     int16_t kept[kMaxBreadth];
     int keptCount = 0;
     std::array<float, kColorCount> result{};
@@ -155,6 +112,7 @@ void CMoveSearch::Run() {
     Worker& main = *workers_[0];
     main.board.BuildFrom(board_);
     const CBasicBoard& basic = main.board;
+    generator_.Prepare(basic, moveCount_);
     float value[kColorCount];
     for (float& v : value)
         v = -1000000.0f;
@@ -203,14 +161,7 @@ int CMoveSearch::Breadth(int depth, PlayerColor c) const {
 }
 
 void CMoveSearch::BuildCandidate(const Frame& f, int index, Candidate& out) const {
-    int chain[kMaxPathPlaces];
-    int n = 0;
-    for (int i = index; i >= 0 && n < kMaxPathPlaces - 1; i = f.all[i].parent)
-        chain[n++] = i;
-    out.count = 0;
-    out.Append(detail::kGridLinks.place[f.all[index].start]);
-    while (n > 0)
-        out.Append(detail::kGridLinks.place[f.all[chain[--n]].end]);
+    CCandidateGenerator::BuildPath(f.all, index, out);
     out.score = f.all[index].score;
 }
 
@@ -230,29 +181,8 @@ bool CMoveSearch::PrefersAtRoot(const Candidate& x) const {
 }
 
 void CMoveSearch::Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const {
-    const CBasicBoard& b = w.board;
-    f.count = 0;
-    // Scoring and selection go hand in hand: once the kept list is full, a move whose best
-    // possible total is below the threshold cannot be kept, and its Build is not worked out.
-    CandidateSelector selector(breadth, f.kept);
-    const auto scoreOf = [&f](int i) -> const Score& { return f.all[i].score; };
-    for (int k = 0; k < kTriangleHoles; ++k) {
-        const MarbleContext m = MakeMarbleContext(b, c, k, moveCount_);
-        SearchSink sink(f.all, f.count);
-        GenerateMovesInto(b, m.start, sink);
-        const int end = f.count + sink.Count();
-        for (int i = f.count; i < end; ++i) {
-            Score& score = f.all[i].score;
-            ScoreBase(b, m, f.all[i].end, score);
-            if (selector.Full() && TotalBound(m, score) < selector.Threshold())
-                continue;
-            FinishScore(b, m, f.all[i].end, score);
-            selector.Offer(i, score, scoreOf);
-        }
-        f.count = end;
-    }
+    f.count = generator_.Generate(w.board, c, breadth, f.all, f.kept, f.keptCount);
     w.candidates += static_cast<uint64_t>(f.count);
-    f.keptCount = selector.Count();
 }
 
 void CMoveSearch::SearchRoot(int turn) {

@@ -21,6 +21,7 @@
 #include <span>
 #include <vector>
 
+#include "ai/CandidateGenerator.h"
 #include "ai/Evaluation.h"
 #include "ai/Score.h"
 #include "ai/TranspositionStore.h"
@@ -113,6 +114,7 @@ private:
     PlayerColor favoured_ = 0;  // the other colour that keeps four answers near the root
     float initialValue_ = 0;
     CPositionEvaluator evaluator_;
+    CCandidateGenerator generator_;
     CTranspositionStore* store_;
     uint64_t searchId_ = 0;
     std::vector<std::unique_ptr<Worker>> workers_;

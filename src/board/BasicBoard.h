@@ -15,6 +15,9 @@ namespace halmora {
 class CGameBoard;
 
 inline constexpr uint8_t kHexagonKind = 100;
+// A cell past the grid's places that is never a hole and never occupied, for tables that need
+// somewhere to point for a place off the grid.
+inline constexpr int kEmptyCell = kPlaceCount;
 
 struct BasicCell {
     uint8_t kind = 0;  // 0 no hole, 100 hexagon hole, 1..4 zone weight of a triangle hole
@@ -96,7 +99,7 @@ private:
     BasicCell& CellAt(Place p) { return cells_[PlaceIndex(p)]; }
     void UpdateMasks(PlayerColor c, int placeIndex, bool arriving);
 
-    std::array<BasicCell, kPlaceCount> cells_{};
+    std::array<BasicCell, kPlaceCount + 1> cells_{};
     std::array<std::array<Place, kTriangleHoles>, kColorCount> marbles_{};
     std::array<TargetRecord, kColorCount> targets_{};
     int32_t players_ = 0;

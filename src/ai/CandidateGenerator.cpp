@@ -1,0 +1,324 @@
+#include "ai/CandidateGenerator.h"
+
+#include <bit>
+#include <cmath>
+
+#include "ai/Evaluation.h"
+#include "board/GameBoard.h"
+#include "board/HoleDistance.h"
+#include "board/MoveGenerator.h"
+
+namespace halmora {
+namespace {
+
+using detail::kGridLinks;
+
+// What a score reads of an end hole, for one moving colour: its row in the mover's own triangle
+// and in its target triangle (0 outside them), the Center class and the distance to the target
+// triangle's tip.
+struct EndInfo {
+    uint8_t ownKind;
+    uint8_t targetKind;
+    uint8_t centre;  // 0 for 1.0; 1..4 for rows 1..4 of a third player's triangle
+    uint8_t tipDistance;
+};
+
+struct Jump {
+    int16_t over;
+    int16_t land;
+};
+
+// Score components by class, as floats and in hundredths of the total they add.
+constexpr float kCentreValue[5] = {1.0f, 0.6f, 0.4f, 0.2f, 0.0f};
+constexpr int kCentreHundredths[5] = {10, 6, 4, 2, 0};
+constexpr float kHalfSteps[3] = {0.0f, 0.5f, 1.0f};  // StartZone, EndZone
+constexpr int kEndZoneHundredths[3] = {0, 5, 10};
+constexpr int kStartZoneHundredths[3] = {0, 10, 20};
+constexpr float kForward[3] = {0.0f, 0.1f, 1.0f};
+constexpr int kForwardHundredths[3] = {0, 3, 30};
+// Build is at most six halves, 0.3 of the total.
+constexpr int kBuildHundredths = 30;
+
+// StartZone class by the start's and the end's row in the mover's own triangle.
+constexpr uint8_t StartZoneClass(int startKind, int endKind) {
+    if (startKind == 0)
+        return 0;
+    if (endKind == 0)
+        return 2;
+    return endKind < startKind ? 1 : 0;
+}
+// EndZone class by the start's and the end's row in the target triangle.
+constexpr uint8_t EndZoneClass(int startKind, int endKind) {
+    if (endKind == 0)
+        return 0;
+    if (startKind == 0)
+        return 2;
+    return endKind > startKind ? 1 : 0;
+}
+
+uint8_t KindIn(const BasicCell& cell, uint8_t zone) {
+    return cell.zone == zone && cell.kind >= 1 && cell.kind <= 4 ? cell.kind : 0;
+}
+
+}  // namespace
+
+struct detail::GeneratorTables {
+    int moveCount = 0;
+    bool countStartZone = false;
+    // The hole neighbours and jumps of every place in direction order, padded to six with
+    // entries that can never be taken (a step onto the place itself, a jump over the always
+    // empty cell), so that the tests of all six go without branches.
+    int16_t steps[kPlaceCount][kDirectionCount];
+    Jump jumps[kPlaceCount][kDirectionCount];
+    // For Build: the neighbour of a place in each direction and the one opposite it, the
+    // always-empty cell off the grid (and for a place opposite that is not a hole).
+    int16_t beside[kPlaceCount][kDirectionCount];
+    int16_t across[kPlaceCount][kDirectionCount];
+    // Per colour; `fast` is false for a colour with no target triangle, scored the plain way.
+    bool fast[kColorCount];
+    EndInfo end[kColorCount][kPlaceCount];
+    int16_t target[kColorCount][kTriangleHoles];
+    uint8_t startZone[5][5];
+    uint8_t endZone[5][5];
+};
+
+namespace {
+
+// One marble's moves in the generator's order: single steps by direction, then depth first every
+// jump by direction followed at once by the chains from its landing. A chain continuation never
+// lands where a listed move ends; a first jump from the start is exempt. At most 64 moves.
+class MarbleMoves {
+public:
+    MarbleMoves(const detail::GeneratorTables& t, const BasicCell* cells, SearchMove* all, int base)
+        : t_(t), cells_(cells), all_(all), base_(base) {}
+
+    int Generate(int start) {
+        start_ = start;
+        unsigned open = 0;
+        for (int d = 0; d < kDirectionCount; ++d)
+            open |= unsigned{cells_[t_.steps[start][d]].occupant == kNoColor8} << d;
+        for (; open != 0; open &= open - 1) {
+            const int n = t_.steps[start][std::countr_zero(open)];
+            Add(n, -1);
+            MarkUsed(n);
+        }
+        Jumps(start, -1);
+        return count_;
+    }
+
+private:
+    int Add(int end, int parent) {
+        SearchMove& m = all_[base_ + count_];
+        m.start = static_cast<int16_t>(start_);
+        m.end = static_cast<int16_t>(end);
+        m.parent = static_cast<int16_t>(parent);
+        return count_++;
+    }
+
+    // The start is occupied by the moving marble, so no jump lands there.
+    void Jumps(int p, int prev) {
+        const Jump* jumps = t_.jumps[p];
+        unsigned open = 0;
+        for (int d = 0; d < kDirectionCount; ++d)
+            open |= static_cast<unsigned>((cells_[jumps[d].over].occupant != kNoColor8) &
+                                          (cells_[jumps[d].land].occupant == kNoColor8))
+                    << d;
+        for (; open != 0; open &= open - 1) {
+            const int land = jumps[std::countr_zero(open)].land;
+            if (prev >= 0 && IsUsed(land))
+                continue;
+            if (count_ == kMaxMoves)
+                return;
+            const int index = Add(land, prev < 0 ? -1 : base_ + prev);
+            MarkUsed(land);
+            Jumps(land, index);
+        }
+    }
+
+    void MarkUsed(int i) { used_[i >> 6] |= uint64_t{1} << (i & 63); }
+    bool IsUsed(int i) const { return (used_[i >> 6] >> (i & 63)) & 1; }
+
+    const detail::GeneratorTables& t_;
+    const BasicCell* cells_;
+    SearchMove* all_;
+    int base_;
+    int start_ = 0;
+    int count_ = 0;
+    uint64_t used_[(kPlaceCount + 63) / 64] = {};
+};
+
+}  // namespace
+
+CCandidateGenerator::CCandidateGenerator() : t_(std::make_unique<detail::GeneratorTables>()) {}
+
+void CCandidateGenerator::Prepare(const CBasicBoard& board, int moveCount) {
+    detail::GeneratorTables& t = *t_;
+    const BasicCell* cells = board.Cells();
+    t.moveCount = moveCount;
+    t.countStartZone = board.Players() > 0 && moveCount / board.Players() >= 11;
+    for (int p = 0; p < kPlaceCount; ++p) {
+        int steps = 0, jumps = 0;
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const int n = kGridLinks.neighbour[p][d];
+            if (n >= 0 && cells[n].kind != 0)
+                t.steps[p][steps++] = static_cast<int16_t>(n);
+            const int l = kGridLinks.landing[p][d];
+            if (n >= 0 && l >= 0 && cells[l].kind != 0)
+                t.jumps[p][jumps++] = {static_cast<int16_t>(n), static_cast<int16_t>(l)};
+        }
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const int n = kGridLinks.neighbour[p][d];
+            const int o = kGridLinks.neighbour[p][(d + 3) % kDirectionCount];
+            t.beside[p][d] = static_cast<int16_t>(n >= 0 ? n : kEmptyCell);
+            t.across[p][d] = static_cast<int16_t>(o >= 0 && cells[o].kind != 0 ? o : kEmptyCell);
+        }
+        for (; steps < kDirectionCount; ++steps)
+            t.steps[p][steps] = static_cast<int16_t>(p);
+        for (; jumps < kDirectionCount; ++jumps)
+            t.jumps[p][jumps] = {static_cast<int16_t>(kEmptyCell),
+                                 static_cast<int16_t>(kEmptyCell)};
+    }
+    for (int s = 0; s < 5; ++s) {
+        for (int e = 0; e < 5; ++e) {
+            t.startZone[s][e] = StartZoneClass(s, e);
+            t.endZone[s][e] = EndZoneClass(s, e);
+        }
+    }
+    const CGameBoard* game = board.GameBoard();
+    for (PlayerColor c = 0; c < kColorCount; ++c) {
+        const PlayerColor target = board.TargetOf(c);
+        t.fast[c] = target != kNoColor;
+        const uint8_t own = static_cast<uint8_t>(c);
+        const uint8_t targetZone = ToColor8(target);
+        int tip = 0;
+        if (game != nullptr && target != kNoColor && game->ZoneListCount(target) > 0)
+            tip = PlaceIndex(game->ZoneList(target)[0]);
+        for (int e = 0; e < kPlaceCount; ++e) {
+            const BasicCell& cell = cells[e];
+            EndInfo& info = t.end[c][e];
+            info.ownKind = KindIn(cell, own);
+            info.targetKind = KindIn(cell, targetZone);
+            const bool third =
+                cell.zone != kNoColor8 && cell.zone != own && cell.zone != targetZone;
+            info.centre = third ? (cell.kind >= 1 && cell.kind <= 3 ? cell.kind : 4) : 0;
+            info.tipDistance = static_cast<uint8_t>(HoleDistanceAt(e, tip));
+        }
+        for (int k = 0; k < kTriangleHoles; ++k)
+            t.target[c][k] = static_cast<int16_t>(PlaceIndex(board.Targets(c).place[k]));
+    }
+}
+
+CCandidateGenerator::~CCandidateGenerator() = default;
+
+int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int breadth, SearchMove* all,
+                                  int16_t* kept, int& keptCount) const {
+    const detail::GeneratorTables& t = *t_;
+    const BasicCell* cells = b.Cells();
+    const TargetRecord& targets = b.Targets(c);
+    const uint8_t own = static_cast<uint8_t>(c);
+    const EndInfo* info = t.end[c];
+    const int16_t* targetOf = t.target[c];
+    CandidateSelector selector(breadth, kept);
+    const auto scoreOf = [all](int i) -> const Score& { return all[i].score; };
+    // Hundredths below which a move cannot reach the threshold; refreshed when it moves.
+    float threshold = selector.Threshold();
+    int least = INT32_MIN;
+    int count = 0;
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        const int start = PlaceIndex(b.Marbles(c)[k]);
+        const int n = MarbleMoves(t, cells, all, count).Generate(start);
+        if (!t.fast[c]) {
+            const MarbleContext m = MakeMarbleContext(b, c, k, t.moveCount);
+            for (int i = count; i < count + n; ++i) {
+                all[i].score = ScoreMove(b, m, all[i].end);
+                selector.Offer(i, all[i].score, scoreOf);
+            }
+            count += n;
+            continue;
+        }
+        const int distance = targets.distance[k];
+        const int8_t* toTarget = detail::kHoleDistances.steps[targetOf[k]];
+        const EndInfo from = info[start];
+        const uint8_t* startZone = t.startZone[from.ownKind];
+        const uint8_t* endZone = t.endZone[from.targetKind];
+        // First every move's total without Build, in whole hundredths, and which of them could
+        // still reach the threshold with the most Build can add; then only those are scored.
+        int16_t hundredths[kMaxMoves];
+        uint64_t open = 0;
+        for (int i = 0; i < n; ++i) {
+            const int e = all[count + i].end;
+            const EndInfo to = info[e];
+            const int forward =
+                (from.tipDistance > to.tipDistance) * 2 + (from.tipDistance == to.tipDistance);
+            int h = kForwardHundredths[forward] + kEndZoneHundredths[endZone[to.targetKind]] +
+                    kCentreHundredths[to.centre] + distance - toTarget[e];
+            if (t.countStartZone)
+                h += kStartZoneHundredths[startZone[to.ownKind]];
+            hundredths[i] = static_cast<int16_t>(h);
+            open |= static_cast<uint64_t>(h + kBuildHundredths >= least) << i;
+        }
+        for (; open != 0; open &= open - 1) {
+            const int index = std::countr_zero(open);
+            if (hundredths[index] + kBuildHundredths < least)
+                continue;  // the threshold rose since
+            const int i = count + index;
+            const int e = all[i].end;
+            const EndInfo to = info[e];
+            // Own marbles beside the end that could jump over the moved marble toward their
+            // targets; the moving marble still stands on its start and counts.
+            int builders = 0;
+            for (int d = 0; d < kDirectionCount; ++d) {
+                const int nb = t.beside[e][d];
+                if (cells[nb].occupant != own)
+                    continue;
+                const int o = t.across[e][d];
+                if (o == kEmptyCell || cells[o].occupant != kNoColor8)
+                    continue;
+                const int8_t* toItsTarget =
+                    detail::kHoleDistances.steps[targetOf[cells[nb].marbleIndex]];
+                builders += toItsTarget[nb] > toItsTarget[o];
+            }
+            const int progress = distance - toTarget[e];
+            const int forward =
+                (from.tipDistance > to.tipDistance) * 2 + (from.tipDistance == to.tipDistance);
+            Score& s = all[i].score;
+            s.execution = static_cast<float>(0.05 * progress);
+            s.center = kCentreValue[to.centre];
+            s.startZone = kHalfSteps[startZone[to.ownKind]];
+            s.endZone = kHalfSteps[endZone[to.targetKind]];
+            s.forward = kForward[forward];
+            s.closeness = 0.0f;
+            s.build = 0.5f * static_cast<float>(builders);
+            s.spare = 0.0f;
+            s.startDistance = from.tipDistance;
+            double total = 0.1 * s.build + 0.3 * s.forward + 0.1 * s.endZone + 0.1 * s.center +
+                           0.2 * s.execution;
+            if (t.countStartZone)
+                total += 0.2 * s.startZone;
+            s.total = static_cast<float>(total);
+            selector.Offer(i, s, scoreOf);
+            if (selector.Full() && (least == INT32_MIN || selector.Threshold() != threshold)) {
+                threshold = selector.Threshold();
+                // A total is within a millionth of its hundredths; the floor errs on the safe
+                // side.
+                least = static_cast<int>(std::floor((static_cast<double>(threshold) - 1e-6) * 100));
+            }
+        }
+        count += n;
+    }
+    keptCount = selector.Count();
+    return count;
+}
+
+void CCandidateGenerator::BuildPath(const SearchMove* all, int index, Move& out) {
+    int chain[kMaxPathPlaces];
+    int n = 0;
+    for (int i = index; i >= 0 && n < kMaxPathPlaces - 1; i = all[i].parent)
+        chain[n++] = i;
+    out.count = 0;
+    out.Append(kGridLinks.place[all[index].start]);
+    while (n > 0)
+        out.Append(kGridLinks.place[all[chain[--n]].end]);
+}
+
+}  // namespace halmora

@@ -1,0 +1,96 @@
+// The search's table-driven shape value and candidate generator against the plain rules, bit for
+// bit, on positions from seeded random play of every player count.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ai/CandidateGenerator.h"
+#include "ai/Evaluation.h"
+#include "board/Perft.h"
+#include "board/RandomPlay.h"
+#include "support/ReferenceShape.h"
+
+namespace halmora {
+namespace {
+
+struct Sample {
+    CGameBoard board;
+    std::vector<PlayerColor> order;
+};
+
+std::vector<Sample> Samples() {
+    const std::vector<std::vector<PlayerColor>> orders = {
+        {3, 0}, {1, 3, 5}, {0, 1, 3, 4}, {0, 1, 2, 3, 4, 5}};
+    std::vector<Sample> samples;
+    SplitMix64 random(20261207);
+    for (const auto& order : orders) {
+        std::array<bool, kColorCount> seated{};
+        for (PlayerColor c : order)
+            seated[c] = true;
+        for (int plies : {0, 7, 30, 80, 160, 400}) {
+            Sample s{CGameBoard{}, order};
+            SetUpStartPosition(s.board, seated);
+            PlayRandomMoves(s.board, order, plies, random);
+            samples.push_back(std::move(s));
+        }
+    }
+    return samples;
+}
+
+TEST(FastPaths, ShapeValueMatchesThePlainRule) {
+    for (const Sample& s : Samples()) {
+        CBasicBoard b;
+        b.BuildFrom(s.board);
+        const CPositionEvaluator eval(40, s.order);
+        for (PlayerColor p : s.order)
+            EXPECT_EQ(eval.Shape(b, p), testing::ReferenceShape(b, p));
+    }
+}
+
+TEST(FastPaths, GeneratorKeepsWhatGenerationScoringAndSelectionKeep) {
+    auto all = std::make_unique<SearchMove[]>(CCandidateGenerator::kMaxCandidates);
+    auto lists = std::make_unique<std::array<MarbleCandidates, kTriangleHoles>>();
+    CCandidateGenerator generator;
+    for (const Sample& s : Samples()) {
+        CBasicBoard b;
+        b.BuildFrom(s.board);
+        for (int moveCount : {0, 40, 300}) {
+            generator.Prepare(b, moveCount);
+            for (PlayerColor c : s.order) {
+                GenerateCandidates(b, c, moveCount, *lists);
+                std::vector<const Candidate*> plain;
+                for (const MarbleCandidates& list : *lists)
+                    for (int i = 0; i < list.count; ++i)
+                        plain.push_back(&list.moves[i]);
+                for (int breadth : {1, 2, 4, 10, 15, 20}) {
+                    int16_t want[20], got[20];
+                    const int wanted = SelectCandidates(
+                        static_cast<int>(plain.size()), breadth,
+                        [&plain](int i) -> const Score& { return plain[i]->score; }, want);
+                    int kept = 0;
+                    const int count = generator.Generate(b, c, breadth, all.get(), got, kept);
+                    ASSERT_EQ(count, static_cast<int>(plain.size()));
+                    ASSERT_EQ(kept, wanted);
+                    for (int i = 0; i < kept; ++i) {
+                        const Candidate& x = *plain[want[i]];
+                        Move path;
+                        CCandidateGenerator::BuildPath(all.get(), got[i], path);
+                        EXPECT_EQ(PathText(path), PathText(x));
+                        const Score& y = all[got[i]].score;
+                        EXPECT_EQ(y.total, x.score.total);
+                        EXPECT_EQ(y.execution, x.score.execution);
+                        EXPECT_EQ(y.center, x.score.center);
+                        EXPECT_EQ(y.startZone, x.score.startZone);
+                        EXPECT_EQ(y.endZone, x.score.endZone);
+                        EXPECT_EQ(y.forward, x.score.forward);
+                        EXPECT_EQ(y.build, x.score.build);
+                        EXPECT_EQ(y.startDistance, x.score.startDistance);
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace halmora
