@@ -38,6 +38,8 @@ constexpr float kForward[3] = {0.0f, 0.1f, 1.0f};
 constexpr int kForwardHundredths[3] = {0, 3, 30};
 // Build is at most six halves, 0.3 of the total.
 constexpr int kBuildHundredths = 30;
+// Progress toward a target hole never reaches this many steps either way.
+constexpr int kMaxProgress = 40;
 
 // StartZone class by the start's and the end's row in the mover's own triangle.
 constexpr uint8_t StartZoneClass(int startKind, int endKind) {
@@ -80,6 +82,11 @@ struct detail::GeneratorTables {
     int16_t target[kColorCount][kTriangleHoles];
     uint8_t startZone[5][5];
     uint8_t endZone[5][5];
+    // The total's double-precision sum in its own order, by classes: Build, Forward, EndZone and
+    // Center first, then Execution by progress, then StartZone.
+    double leading[7][3][3][5];
+    double execution[2 * kMaxProgress + 1];
+    double startZoneTerm[3];
 };
 
 namespace {
@@ -89,8 +96,11 @@ namespace {
 // lands where a listed move ends; a first jump from the start is exempt. At most 64 moves.
 class MarbleMoves {
 public:
-    MarbleMoves(const detail::GeneratorTables& t, const BasicCell* cells, SearchMove* all, int base)
-        : t_(t), cells_(cells), all_(all), base_(base) {}
+    MarbleMoves(const detail::GeneratorTables& t, const BasicCell* cells,
+                std::array<uint32_t, kPlaceCount + 1>& seen,
+                std::array<uint8_t, kPlaceCount + 1>& open, uint32_t node, SearchMove* all,
+                int base)
+        : t_(t), cells_(cells), seen_(seen), open_(open), node_(node), all_(all), base_(base) {}
 
     int Generate(int start) {
         start_ = start;
@@ -115,16 +125,26 @@ private:
         return count_++;
     }
 
-    // The start is occupied by the moving marble, so no jump lands there.
-    void Jumps(int p, int prev) {
+    // The directions a jump from p can take on this node's board: over a marble onto an empty
+    // hole. The moving marble stays on its start, so no jump lands there, and the answer is the
+    // same for every marble of the node.
+    unsigned OpenJumps(int p) {
+        if (seen_[p] == node_)
+            return open_[p];
         const Jump* jumps = t_.jumps[p];
         unsigned open = 0;
         for (int d = 0; d < kDirectionCount; ++d)
             open |= static_cast<unsigned>((cells_[jumps[d].over].occupant != kNoColor8) &
                                           (cells_[jumps[d].land].occupant == kNoColor8))
                     << d;
-        for (; open != 0; open &= open - 1) {
-            const int land = jumps[std::countr_zero(open)].land;
+        seen_[p] = node_;
+        open_[p] = static_cast<uint8_t>(open);
+        return open;
+    }
+
+    void Jumps(int p, int prev) {
+        for (unsigned open = OpenJumps(p); open != 0; open &= open - 1) {
+            const int land = t_.jumps[p][std::countr_zero(open)].land;
             if (prev >= 0 && IsUsed(land))
                 continue;
             if (count_ == kMaxMoves)
@@ -140,6 +160,9 @@ private:
 
     const detail::GeneratorTables& t_;
     const BasicCell* cells_;
+    std::array<uint32_t, kPlaceCount + 1>& seen_;
+    std::array<uint8_t, kPlaceCount + 1>& open_;
+    uint32_t node_;
     SearchMove* all_;
     int base_;
     int start_ = 0;
@@ -147,7 +170,57 @@ private:
     uint64_t used_[(kPlaceCount + 63) / 64] = {};
 };
 
+// Keeps at most `limit` moves as the candidate selection does, comparing totals and start
+// distances kept beside the slots.
+class Selector {
+public:
+    Selector(int limit, int16_t* kept) : limit_(limit), kept_(kept) {}
+
+    int Count() const { return count_; }
+    bool Full() const { return count_ == limit_; }
+    float Threshold() const { return threshold_; }
+
+    // True when the threshold changed.
+    bool Offer(int x, float total, int startDistance) {
+        const bool take = total > threshold_ ||
+                          (total == threshold_ && count_ > 0 && startDistance > distance_[slot_]);
+        if (!take)
+            return false;
+        if (count_ < limit_) {
+            Put(count_++, x, total, startDistance);
+            return false;
+        }
+        Put(slot_, x, total, startDistance);
+        const float before = threshold_;
+        threshold_ = 1.1f;
+        for (int i = 0; i < count_; ++i) {
+            if (total_[i] < threshold_) {
+                threshold_ = total_[i];
+                slot_ = i;
+            }
+        }
+        return threshold_ != before;
+    }
+
+private:
+    void Put(int slot, int x, float total, int startDistance) {
+        kept_[slot] = static_cast<int16_t>(x);
+        total_[slot] = total;
+        distance_[slot] = startDistance;
+    }
+
+    int limit_;
+    int16_t* kept_;
+    float total_[CCandidateGenerator::kMaxKept];
+    int distance_[CCandidateGenerator::kMaxKept];
+    int count_ = 0;
+    float threshold_ = 0.0f;
+    int slot_ = 0;
+};
+
 }  // namespace
+
+CGeneratorScratch::CGeneratorScratch() = default;
 
 CCandidateGenerator::CCandidateGenerator() : t_(std::make_unique<detail::GeneratorTables>()) {}
 
@@ -184,6 +257,18 @@ void CCandidateGenerator::Prepare(const CBasicBoard& board, int moveCount) {
             t.endZone[s][e] = EndZoneClass(s, e);
         }
     }
+    for (int b = 0; b < 7; ++b)
+        for (int f = 0; f < 3; ++f)
+            for (int e = 0; e < 3; ++e)
+                for (int c = 0; c < 5; ++c)
+                    t.leading[b][f][e][c] =
+                        0.1 * static_cast<double>(0.5f * static_cast<float>(b)) +
+                        0.3 * kForward[f] + 0.1 * kHalfSteps[e] + 0.1 * kCentreValue[c];
+    for (int x = -kMaxProgress; x <= kMaxProgress; ++x)
+        t.execution[x + kMaxProgress] = 0.2 * static_cast<float>(0.05 * x);
+    for (int z = 0; z < 3; ++z)
+        t.startZoneTerm[z] = 0.2 * kHalfSteps[z];
+
     const CGameBoard* game = board.GameBoard();
     for (PlayerColor c = 0; c < kColorCount; ++c) {
         const PlayerColor target = board.TargetOf(c);
@@ -210,28 +295,44 @@ void CCandidateGenerator::Prepare(const CBasicBoard& board, int moveCount) {
 
 CCandidateGenerator::~CCandidateGenerator() = default;
 
-int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int breadth, SearchMove* all,
-                                  int16_t* kept, int& keptCount) const {
+int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int breadth,
+                                  CGeneratorScratch& scratch, SearchMove* all, int16_t* kept,
+                                  Score* keptScores, int& keptCount) const {
     const detail::GeneratorTables& t = *t_;
     const BasicCell* cells = b.Cells();
     const TargetRecord& targets = b.Targets(c);
     const uint8_t own = static_cast<uint8_t>(c);
     const EndInfo* info = t.end[c];
     const int16_t* targetOf = t.target[c];
-    CandidateSelector selector(breadth, kept);
-    const auto scoreOf = [all](int i) -> const Score& { return all[i].score; };
+    if (++scratch.node_ == 0) {
+        // Once in four billion nodes the stamps start over.
+        scratch.jumpsSeen_.fill(0);
+        scratch.buildSeen_.fill(0);
+        scratch.node_ = 1;
+    }
+    const uint32_t node = scratch.node_;
+    Selector selector(breadth, kept);
     // Hundredths below which a move cannot reach the threshold; refreshed when it moves.
-    float threshold = selector.Threshold();
     int least = INT32_MIN;
+    const auto refresh = [&selector, &least] {
+        // A total is within a millionth of its hundredths; the floor errs on the safe side.
+        least =
+            static_cast<int>(std::floor((static_cast<double>(selector.Threshold()) - 1e-6) * 100));
+    };
     int count = 0;
     for (int k = 0; k < kTriangleHoles; ++k) {
         const int start = PlaceIndex(b.Marbles(c)[k]);
-        const int n = MarbleMoves(t, cells, all, count).Generate(start);
+        const int n = MarbleMoves(t, cells, scratch.jumpsSeen_, scratch.jumps_, node, all, count)
+                          .Generate(start);
         if (!t.fast[c]) {
             const MarbleContext m = MakeMarbleContext(b, c, k, t.moveCount);
             for (int i = count; i < count + n; ++i) {
-                all[i].score = ScoreMove(b, m, all[i].end);
-                selector.Offer(i, all[i].score, scoreOf);
+                const Score s = ScoreMove(b, m, all[i].end);
+                all[i].total = s.total;
+                all[i].startDistance = static_cast<int16_t>(s.startDistance);
+                const bool wasFull = selector.Full();
+                if (selector.Offer(i, s.total, s.startDistance) || selector.Full() != wasFull)
+                    refresh();
             }
             count += n;
             continue;
@@ -263,50 +364,50 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
                 continue;  // the threshold rose since
             const int i = count + index;
             const int e = all[i].end;
-            const EndInfo to = info[e];
             // Own marbles beside the end that could jump over the moved marble toward their
-            // targets; the moving marble still stands on its start and counts.
-            int builders = 0;
-            for (int d = 0; d < kDirectionCount; ++d) {
-                const int nb = t.beside[e][d];
-                if (cells[nb].occupant != own)
-                    continue;
-                const int o = t.across[e][d];
-                if (o == kEmptyCell || cells[o].occupant != kNoColor8)
-                    continue;
-                const int8_t* toItsTarget =
-                    detail::kHoleDistances.steps[targetOf[cells[nb].marbleIndex]];
-                builders += toItsTarget[nb] > toItsTarget[o];
+            // targets; the moving marble still stands on its start and counts. The same for
+            // every move of the node that ends here.
+            if (scratch.buildSeen_[e] != node) {
+                int builders = 0;
+                for (int d = 0; d < kDirectionCount; ++d) {
+                    const int nb = t.beside[e][d];
+                    if (cells[nb].occupant != own)
+                        continue;
+                    const int o = t.across[e][d];
+                    if (o == kEmptyCell || cells[o].occupant != kNoColor8)
+                        continue;
+                    const int8_t* toItsTarget =
+                        detail::kHoleDistances.steps[targetOf[cells[nb].marbleIndex]];
+                    builders += toItsTarget[nb] > toItsTarget[o];
+                }
+                scratch.buildSeen_[e] = node;
+                scratch.builders_[e] = static_cast<uint8_t>(builders);
             }
-            const int progress = distance - toTarget[e];
+            const EndInfo to = info[e];
             const int forward =
                 (from.tipDistance > to.tipDistance) * 2 + (from.tipDistance == to.tipDistance);
-            Score& s = all[i].score;
-            s.execution = static_cast<float>(0.05 * progress);
-            s.center = kCentreValue[to.centre];
-            s.startZone = kHalfSteps[startZone[to.ownKind]];
-            s.endZone = kHalfSteps[endZone[to.targetKind]];
-            s.forward = kForward[forward];
-            s.closeness = 0.0f;
-            s.build = 0.5f * static_cast<float>(builders);
-            s.spare = 0.0f;
-            s.startDistance = from.tipDistance;
-            double total = 0.1 * s.build + 0.3 * s.forward + 0.1 * s.endZone + 0.1 * s.center +
-                           0.2 * s.execution;
+            double total =
+                t.leading[scratch.builders_[e]][forward][endZone[to.targetKind]][to.centre] +
+                t.execution[distance - toTarget[e] + kMaxProgress];
             if (t.countStartZone)
-                total += 0.2 * s.startZone;
-            s.total = static_cast<float>(total);
-            selector.Offer(i, s, scoreOf);
-            if (selector.Full() && (least == INT32_MIN || selector.Threshold() != threshold)) {
-                threshold = selector.Threshold();
-                // A total is within a millionth of its hundredths; the floor errs on the safe
-                // side.
-                least = static_cast<int>(std::floor((static_cast<double>(threshold) - 1e-6) * 100));
-            }
+                total += t.startZoneTerm[startZone[to.ownKind]];
+            SearchMove& m = all[i];
+            m.total = static_cast<float>(total);
+            m.startDistance = from.tipDistance;
+            const bool wasFull = selector.Full();
+            if (selector.Offer(i, m.total, m.startDistance) || selector.Full() != wasFull)
+                refresh();
         }
         count += n;
     }
     keptCount = selector.Count();
+    // Whole scores for the kept moves alone, by the plain rule.
+    for (int slot = 0; slot < keptCount; ++slot) {
+        const SearchMove& m = all[kept[slot]];
+        const BasicCell& start = cells[m.start];
+        keptScores[slot] =
+            ScoreMove(b, MakeMarbleContext(b, c, start.marbleIndex, t.moveCount), m.end);
+    }
     return count;
 }
 

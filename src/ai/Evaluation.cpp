@@ -1,5 +1,6 @@
 #include "ai/Evaluation.h"
 
+#include "ai/ShapeTables.h"
 #include "board/GameBoard.h"
 #include "board/HoleDistance.h"
 #include "board/MoveGenerator.h"
@@ -8,72 +9,6 @@ namespace halmora {
 namespace {
 
 using detail::kGridLinks;
-
-// For the shape value, the cells one and two steps away in each direction: off the grid the
-// neighbour is the always-empty cell; the cell two steps away counts as outside unless its column
-// and row are both within 0..17, which `outside` says by adding 3 to its class.
-struct ShapeLinks {
-    int16_t near[kPlaceCount][kDirectionCount];
-    int16_t far[kPlaceCount][kDirectionCount];
-    uint8_t outside[kPlaceCount][kDirectionCount];
-    constexpr ShapeLinks() : near{}, far{}, outside{} {
-        for (int i = 0; i < kPlaceCount; ++i) {
-            const Place h{i % kGridSize, i / kGridSize};
-            for (int d = 0; d < kDirectionCount; ++d) {
-                const Place n = Neighbour(h, d);
-                near[i][d] = static_cast<int16_t>(InsideGrid(n) ? PlaceIndex(n) : kEmptyCell);
-                const Place l = JumpLanding(h, d);
-                const bool inside = l.col >= 0 && l.col <= 17 && l.row >= 0 && l.row <= 17;
-                far[i][d] = static_cast<int16_t>(inside ? PlaceIndex(l) : kEmptyCell);
-                outside[i][d] = inside ? 0 : 3;
-            }
-        }
-    }
-};
-constexpr ShapeLinks kShapeLinks;
-
-// What one direction adds to the shape value, by the class of the neighbour (0 empty, 1 own,
-// 2 another colour) and of the cell beyond (the same, 3 outside): own and other as floats, their
-// sum when no penalty applies, and whether the distance penalty may apply (own below 0.2).
-// Worked out with the same float steps as the rule, so sums stay bit for bit.
-struct ShapeTerm {
-    float own;
-    float other;
-    float sum;
-    bool penalised;
-};
-struct ShapeTerms {
-    ShapeTerm term[12];
-    constexpr ShapeTerms() : term{} {
-        for (int n = 0; n < 3; ++n) {
-            for (int b = 0; b < 4; ++b) {
-                ShapeTerm& t = term[n * 4 + b];
-                t = {0.0f, 0.0f, 0.0f, false};
-                if (n == 0 || b == 0)
-                    continue;  // nothing beside, or nothing beyond: the direction adds nothing
-                float own = n == 1 ? 0.1f : 0.0f;
-                float other = n == 1 ? 0.0f : 0.05f;
-                if (b == 1)
-                    own = static_cast<float>(own + 0.1);
-                else if (b == 2)
-                    other = static_cast<float>(other + 0.05);
-                t = {own, other, own + other, own < 0.2};
-            }
-        }
-    }
-};
-constexpr ShapeTerms kShapeTerms;
-
-// Class of a cell's occupant seen from colour p: 0 empty, 1 p's own, 2 another colour.
-struct OccupantClasses {
-    uint8_t of[kColorCount][256];
-    constexpr OccupantClasses() : of{} {
-        for (int p = 0; p < kColorCount; ++p)
-            for (int o = 0; o < 256; ++o)
-                of[p][o] = o == kNoColor8 ? 0 : o == p ? 1 : 2;
-    }
-};
-constexpr OccupantClasses kOccupantClasses;
 
 float CenterFor(uint8_t kind) {
     switch (kind) {
@@ -228,10 +163,12 @@ float CPositionEvaluator::Zone(const CBasicBoard& b, PlayerColor p) const {
         if (arrived >> i & 1)
             s2 = static_cast<float>(s2 + 0.8);
     if (moveCount_ > 15) {
+        // In 64 bits: a saved game may carry a move count far beyond any real game.
+        const int64_t late = int64_t{moveCount_} - 15;
         const unsigned left = b.HomeMask(p);
         for (int i = 0; i < kTriangleHoles; ++i)
             if (left >> i & 1)
-                s2 = static_cast<float>(s2 - (moveCount_ - 15) * ZoneWeightAt(i) * 0.2);
+                s2 = static_cast<float>(s2 - static_cast<double>(late * ZoneWeightAt(i)) * 0.2);
     }
     return s2;
 }
@@ -239,6 +176,7 @@ float CPositionEvaluator::Zone(const CBasicBoard& b, PlayerColor p) const {
 float CPositionEvaluator::Shape(const CBasicBoard& b, PlayerColor p) const {
     const BasicCell* cells = b.Cells();
     const auto& marbles = b.Marbles(p);
+    using namespace shape;
     const uint8_t* classOf = kOccupantClasses.of[p];
     int at[kTriangleHoles];
     for (int k = 0; k < kTriangleHoles; ++k)

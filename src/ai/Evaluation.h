@@ -124,10 +124,11 @@ public:
     // E(p) alone: T(p) less the best T of the other players.
     float Value(const CBasicBoard& b, PlayerColor p) const;
 
-private:
+    // E(p) - depth for every player from the totals by slot in the player list.
     void ValuesFromTotals(const float* totals, int depth,
                           std::array<float, kColorCount>& out) const;
 
+private:
     int moveCount_;
     std::array<PlayerColor, kColorCount> players_{};
     int playerCount_ = 0;

@@ -14,13 +14,28 @@ struct CMoveSearch::Frame {
     int count = 0;
     SearchMove all[CCandidateGenerator::kMaxCandidates];
     int16_t kept[kMaxBreadth];
+    Score keptScores[kMaxBreadth];
     int keptCount = 0;
     std::array<float, kColorCount> result{};
 };
 
-// What one thread of the search works on: its own board and its own frame per depth.
+// What one thread of the search works on: its own board with the position values kept up to
+// date along with it, and its own frame per depth.
 struct CMoveSearch::Worker {
+    Worker(int moveCount, std::span<const PlayerColor> players) : values(moveCount, players) {}
+
+    void Make(int from, int to) {
+        board.ApplyMove(from, to);
+        values.Make(board, from, to);
+    }
+    void Unmake(int from, int to) {
+        board.TakeBackMove(from, to);
+        values.Unmake();
+    }
+
     CBasicBoard board;
+    CPositionValues values;
+    CGeneratorScratch scratch;
     std::unique_ptr<Frame[]> frames;
     uint64_t nodes = 0;
     uint64_t candidates = 0;
@@ -85,7 +100,7 @@ CMoveSearch::CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, 
     // Everything the threads will use is allocated now: the search itself allocates nothing.
     const int threads = std::clamp(setup.threads, 1, kMaxThreads);
     for (int i = 0; i < threads; ++i) {
-        auto w = std::make_unique<Worker>();
+        auto w = std::make_unique<Worker>(moveCount, std::span(order_.data(), players_));
         w->frames.reset(new Frame[depthLimit_ + 1]);
         workers_.push_back(std::move(w));
     }
@@ -113,6 +128,7 @@ void CMoveSearch::Run() {
     main.board.BuildFrom(board_);
     const CBasicBoard& basic = main.board;
     generator_.Prepare(basic, moveCount_);
+    main.values.Reset(basic);
     float value[kColorCount];
     for (float& v : value)
         v = -1000000.0f;
@@ -160,9 +176,9 @@ int CMoveSearch::Breadth(int depth, PlayerColor c) const {
     return c == favoured_ && depth < players_ ? 4 : 1;
 }
 
-void CMoveSearch::BuildCandidate(const Frame& f, int index, Candidate& out) const {
-    CCandidateGenerator::BuildPath(f.all, index, out);
-    out.score = f.all[index].score;
+void CMoveSearch::BuildCandidate(const Frame& f, int slot, Candidate& out) const {
+    CCandidateGenerator::BuildPath(f.all, f.kept[slot], out);
+    out.score = f.keptScores[slot];
 }
 
 bool CMoveSearch::PrefersAtRoot(const Candidate& x) const {
@@ -181,7 +197,8 @@ bool CMoveSearch::PrefersAtRoot(const Candidate& x) const {
 }
 
 void CMoveSearch::Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const {
-    f.count = generator_.Generate(w.board, c, breadth, f.all, f.kept, f.keptCount);
+    f.count = generator_.Generate(w.board, c, breadth, w.scratch, f.all, f.kept, f.keptScores,
+                                  f.keptCount);
     w.candidates += static_cast<uint64_t>(f.count);
 }
 
@@ -193,7 +210,7 @@ void CMoveSearch::SearchRoot(int turn) {
     std::array<float, kColorCount>& r = rootValues_;
     r.fill(initialValue_);
     if (depthLimit_ <= 0 || TimeUp()) {
-        evaluator_.LeafValues(b, 0, r);
+        w.values.LeafValues(b, 0, r);
         return;
     }
     const PlayerColor c = order_[turn];
@@ -209,15 +226,15 @@ void CMoveSearch::SearchRoot(int turn) {
     std::array<float, kColorCount> win;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];
-        b.ApplyMove(x.start, x.end);
+        w.Make(x.start, x.end);
         const bool finished = b.Finished(c);
         if (finished) {
             win.fill(initialValue_);
-            evaluator_.LeafValues(b, 0, win);
+            w.values.LeafValues(b, 0, win);
             win[c] += 1000;
             searched = slot;
         }
-        b.TakeBackMove(x.start, x.end);
+        w.Unmake(x.start, x.end);
         if (finished)
             break;
     }
@@ -228,7 +245,7 @@ void CMoveSearch::SearchRoot(int turn) {
         if (r[c] > child[c])
             continue;
         Candidate candidate;
-        BuildCandidate(f, f.kept[slot], candidate);
+        BuildCandidate(f, slot, candidate);
         const bool reversal = previous_.count >= 2 && candidate.Start() == previous_.End() &&
                               candidate.End() == previous_.Start();
         if (!reversal && (r[c] < child[c] || PrefersAtRoot(candidate))) {
@@ -238,7 +255,7 @@ void CMoveSearch::SearchRoot(int turn) {
     }
     if (searched < f.keptCount) {
         r = win;
-        BuildCandidate(f, f.kept[searched], best_);
+        BuildCandidate(f, searched, best_);
     }
 }
 
@@ -259,6 +276,7 @@ void CMoveSearch::SearchRootChildren(int turn, int count) {
     for (int i = 1; i <= helpers; ++i) {
         Worker& w = *workers_[i];
         w.board = workers_[0]->board;
+        w.values.Reset(w.board);
         try {
             threads.emplace_back(work, std::ref(w));
         } catch (const std::system_error&) {
@@ -273,17 +291,17 @@ void CMoveSearch::SearchRootChildren(int turn, int count) {
 void CMoveSearch::SearchChildOfRoot(Worker& w, int turn, int slot) {
     const Frame& root = workers_[0]->frames[0];
     const SearchMove& x = root.all[root.kept[slot]];
-    w.board.ApplyMove(x.start, x.end);
+    w.Make(x.start, x.end);
     if (depthLimit_ <= 1) {
         ++w.nodes;
         std::array<float, kColorCount>& leaf = w.frames[1].result;
         leaf.fill(initialValue_);
-        evaluator_.LeafValues(w.board, 1, leaf);
+        w.values.LeafValues(w.board, 1, leaf);
     } else {
         Search(w, turn, 1);
     }
     (*rootChildren_)[slot] = w.frames[1].result;
-    w.board.TakeBackMove(x.start, x.end);
+    w.Unmake(x.start, x.end);
 }
 
 void CMoveSearch::Search(Worker& w, int turn, int depth) {
@@ -291,10 +309,11 @@ void CMoveSearch::Search(Worker& w, int turn, int depth) {
     std::array<float, kColorCount>& r = w.frames[depth].result;
     if (depth >= depthLimit_ || TimeUp()) {
         r.fill(initialValue_);
-        evaluator_.LeafValues(w.board, depth, r);
+        w.values.LeafValues(w.board, depth, r);
         return;
     }
-    if (store_ == nullptr) {
+    // A node whose children are all leaves is searched again sooner than it is looked up.
+    if (store_ == nullptr || depth + 1 >= depthLimit_) {
         Expand(w, turn, depth);
         return;
     }
@@ -329,48 +348,28 @@ void CMoveSearch::Expand(Worker& w, int turn, int depth) {
     r.fill(initialValue_);
     Generate(w, f, c, Breadth(depth, c));
     const std::array<float, kColorCount>& child = w.frames[depth + 1].result;
-    float totals[kColorCount];
-    bool haveTotals = false;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];
-        b.ApplyMove(x.start, x.end);
+        w.Make(x.start, x.end);
         if (b.Finished(c)) {
-            evaluator_.LeafValues(b, depth, r);
+            w.values.LeafValues(b, depth, r);
             r[c] += 1000;
-            b.TakeBackMove(x.start, x.end);
+            w.Unmake(x.start, x.end);
             return;
         }
-        if (depth + 1 >= depthLimit_)
-            ValueLeafChild(w, f, depth, c, slot, totals, haveTotals);
-        else
+        if (depth + 1 >= depthLimit_) {
+            // The child is a leaf: valued here, without a visit of its own.
+            ++w.nodes;
+            std::array<float, kColorCount>& leaf = w.frames[depth + 1].result;
+            leaf.fill(initialValue_);
+            w.values.LeafValues(b, depth + 1, leaf);
+        } else {
             Search(w, next, depth + 1);
+        }
         if (r[c] < child[c])
             r = child;
-        b.TakeBackMove(x.start, x.end);
+        w.Unmake(x.start, x.end);
     }
-}
-
-// A child at the depth limit, valued by its parent with the move already made: the totals of
-// players the move did not come near are reused from the position before it.
-void CMoveSearch::ValueLeafChild(Worker& w, const Frame& f, int depth, PlayerColor mover, int slot,
-                                 float* totals, bool& haveTotals) const {
-    CBasicBoard& b = w.board;
-    const SearchMove& x = f.all[f.kept[slot]];
-    ++w.nodes;
-    std::array<float, kColorCount>& leaf = w.frames[depth + 1].result;
-    leaf.fill(initialValue_);
-    if (f.keptCount == 1) {
-        // Totals before the move would be worked out for this one leaf alone.
-        evaluator_.LeafValues(b, depth + 1, leaf);
-        return;
-    }
-    if (!haveTotals) {
-        b.TakeBackMove(x.start, x.end);
-        evaluator_.Totals(b, totals);
-        b.ApplyMove(x.start, x.end);
-        haveTotals = true;
-    }
-    evaluator_.LeafValuesAfter(b, depth + 1, totals, mover, x.start, x.end, leaf);
 }
 
 }  // namespace halmora

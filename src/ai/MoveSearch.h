@@ -23,6 +23,7 @@
 
 #include "ai/CandidateGenerator.h"
 #include "ai/Evaluation.h"
+#include "ai/PositionValues.h"
 #include "ai/Score.h"
 #include "ai/TranspositionStore.h"
 #include "board/BasicBoard.h"
@@ -89,12 +90,10 @@ private:
     void Search(Worker& w, int turn, int depth);
     void Expand(Worker& w, int turn, int depth);
     void Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const;
-    void ValueLeafChild(Worker& w, const Frame& f, int depth, PlayerColor mover, int slot,
-                        float* totals, bool& haveTotals) const;
     int Breadth(int depth, PlayerColor c) const;
     bool TimeUp();
     bool PrefersAtRoot(const Candidate& x) const;
-    void BuildCandidate(const Frame& f, int index, Candidate& out) const;
+    void BuildCandidate(const Frame& f, int slot, Candidate& out) const;
 
     CGameBoard board_;
     PlayerColor root_;

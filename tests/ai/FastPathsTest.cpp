@@ -51,6 +51,7 @@ TEST(FastPaths, GeneratorKeepsWhatGenerationScoringAndSelectionKeep) {
     auto all = std::make_unique<SearchMove[]>(CCandidateGenerator::kMaxCandidates);
     auto lists = std::make_unique<std::array<MarbleCandidates, kTriangleHoles>>();
     CCandidateGenerator generator;
+    CGeneratorScratch scratch;
     for (const Sample& s : Samples()) {
         CBasicBoard b;
         b.BuildFrom(s.board);
@@ -64,11 +65,13 @@ TEST(FastPaths, GeneratorKeepsWhatGenerationScoringAndSelectionKeep) {
                         plain.push_back(&list.moves[i]);
                 for (int breadth : {1, 2, 4, 10, 15, 20}) {
                     int16_t want[20], got[20];
+                    Score scores[20];
                     const int wanted = SelectCandidates(
                         static_cast<int>(plain.size()), breadth,
                         [&plain](int i) -> const Score& { return plain[i]->score; }, want);
                     int kept = 0;
-                    const int count = generator.Generate(b, c, breadth, all.get(), got, kept);
+                    const int count =
+                        generator.Generate(b, c, breadth, scratch, all.get(), got, scores, kept);
                     ASSERT_EQ(count, static_cast<int>(plain.size()));
                     ASSERT_EQ(kept, wanted);
                     for (int i = 0; i < kept; ++i) {
@@ -76,7 +79,8 @@ TEST(FastPaths, GeneratorKeepsWhatGenerationScoringAndSelectionKeep) {
                         Move path;
                         CCandidateGenerator::BuildPath(all.get(), got[i], path);
                         EXPECT_EQ(PathText(path), PathText(x));
-                        const Score& y = all[got[i]].score;
+                        const Score& y = scores[i];
+                        EXPECT_EQ(all[got[i]].total, x.score.total);
                         EXPECT_EQ(y.total, x.score.total);
                         EXPECT_EQ(y.execution, x.score.execution);
                         EXPECT_EQ(y.center, x.score.center);
