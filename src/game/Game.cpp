@@ -1,5 +1,7 @@
 #include "game/Game.h"
 
+#include <algorithm>
+
 #include "ai/Suggestion.h"
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
@@ -183,7 +185,7 @@ void CGame::CallBeginTurn(CBoardCanvas& canvas) {
 
 void CGame::StartTurn(CBoardCanvas& canvas) {
     if (!finished_[current_]) {
-        ++moveCount_;
+        AddToMoveCount(1);
         if (clocksOn_) {
             CCountdownClock* clock = CurrentClockObject();
             clock->Add(SecondsToClockMs(secondsPerMove_));
@@ -487,6 +489,11 @@ int CGame::TurnIndexOf(PlayerColor c) const {
     return 0;
 }
 
+// The count never leaves 0..kMaxMoveCount, whatever a loaded game or a long undo makes of it.
+void CGame::AddToMoveCount(int64_t turns) {
+    moveCount_ = static_cast<int32_t>(std::clamp<int64_t>(moveCount_ + turns, 0, kMaxMoveCount));
+}
+
 // The current player's turn starts again after an undo, redo or load: no time is added.
 void CGame::ResumeTurn(CBoardCanvas& canvas) {
     CallBeginTurn(canvas);
@@ -581,7 +588,7 @@ void CGame::ApplyReplayAtOnce(CBoardCanvas& canvas, int direction) {
     for (const auto& [mover, path] : replay_) {
         current_ = mover;
         board_->MoveMarble(path.Start(), path.End());
-        moveCount_ += direction;
+        AddToMoveCount(direction);
     }
     canvas.Paint();
 }
@@ -595,7 +602,7 @@ void CGame::TickReplay(CBoardCanvas& canvas) {
     ++replayIndex_;
     if (replayIndex_ < static_cast<int>(replay_.size())) {
         animator_.Start(canvas, replay_[replayIndex_].second, *board_, settings_.MarbleSpeed());
-        moveCount_ += direction;
+        AddToMoveCount(direction);
         return;
     }
     const PlayerColor last = replay_.back().first;
@@ -605,7 +612,7 @@ void CGame::TickReplay(CBoardCanvas& canvas) {
         CurrentClockObject()->Start();
     host_.SetInfoCurrent(current_);
     SetState(kGamePlaying, canvas);
-    moveCount_ += direction;
+    AddToMoveCount(direction);
 }
 
 void CGame::Suggest(CBoardCanvas& canvas) {

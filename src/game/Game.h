@@ -139,6 +139,7 @@ private:
     int TakeFirstFreePlace(PlayerColor c);
     int TurnIndexOf(PlayerColor c) const;
     bool CanReplay() const;
+    void AddToMoveCount(int64_t turns);
     void PlaceTheRestAndEnd(CBoardCanvas& canvas);
     void ResumeTurn(CBoardCanvas& canvas);
     void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);

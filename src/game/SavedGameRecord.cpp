@@ -74,6 +74,9 @@ Status CheckHeader(const SavedGameRecord& r) {
         return s;
     if (r.moveCount < 0)
         return {Error::MoveCount, "move count " + Str(r.moveCount) + " is negative"};
+    if (r.moveCount > kMaxMoveCount)
+        return {Error::MoveCount, "move count " + Str(r.moveCount) + " is above " +
+                                      Str(kMaxMoveCount) + ", more than any game plays"};
     if (r.gameState < 0 || r.gameState > 6 || r.gameState == 3)
         return {Error::GameState,
                 "game state " + Str(r.gameState) + " is not one of 0, 1, 2, 4, 5, 6"};

@@ -27,6 +27,9 @@ inline constexpr int kPlayerNameBytes = 32;
 inline constexpr int kHistorySlots = 1024;
 // The history restarts when a 1024th move would be recorded, so at most 1023 are ever kept.
 inline constexpr int kMaxHistoryTop = kHistorySlots - 1;
+// No real game comes near a million moves; the bound keeps the turn counter, and everything
+// computed from it, far from overflowing.
+inline constexpr int32_t kMaxMoveCount = 1'000'000;
 
 // Every byte a valid file can hold: header, six players with clocks, the holes, and a full
 // history of longest moves.

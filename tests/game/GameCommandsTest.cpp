@@ -3,9 +3,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "game/Game.h"
 #include "board/RandomPlay.h"
+#include "game/Game.h"
 #include "game/GameRecordFiling.h"
+#include "game/SavedGameRecord.h"
 #include "records/StatsDatabase.h"
 #include "support/FakeTicks.h"
 #include "support/GameFixture.h"
@@ -176,6 +177,45 @@ TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
     EXPECT_EQ(loaded.Seat(kYellow)->Rating(), 1600);
     for (int i = 0; i < kColorCount; ++i)
         EXPECT_EQ(loaded.PlaceAt(i), kNoColor);
+}
+
+// The move count stays inside 0..kMaxMoveCount, so that it never wraps and a game can always be
+// saved again.
+TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
+    CSettings settings;
+    settings.FullAnimation = 0;
+    ASSERT_TRUE(settings.Save());
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    Tick(2);
+    game_->Undo(canvas_);  // Red's move, to be redone
+    std::string error;
+    ASSERT_TRUE(game_->Save(dir_ / "game.hlm", error)) << error;
+    const SavedGameReadResult read = LoadSavedGameFile(dir_ / "game.hlm");
+    ASSERT_TRUE(read.status.Ok());
+
+    const struct {
+        int32_t saved;
+        bool undo;  // else redo
+        int32_t expected;
+    } cases[] = {{kMaxMoveCount, false, kMaxMoveCount},
+                 {kMaxMoveCount - 1, false, kMaxMoveCount},
+                 {0, true, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        read.record->moveCount = c.saved;
+        ASSERT_TRUE(SaveSavedGameFile(dir_ / "counted.hlm", *read.record).Ok());
+        CGame loaded(host_);
+        ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "counted.hlm", error)) << error;
+        ASSERT_TRUE(c.undo ? loaded.CanUndo() : loaded.CanRedo());
+        if (c.undo)
+            loaded.Undo(canvas_);
+        else
+            loaded.Redo(canvas_);
+        EXPECT_EQ(loaded.MoveCount(), c.expected);
+        ASSERT_TRUE(loaded.Save(dir_ / "again.hlm", error)) << error;
+    }
 }
 
 TEST_F(GameCommands, ABadSavedGameBuildsNothing) {

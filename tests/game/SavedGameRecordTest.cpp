@@ -137,6 +137,10 @@ TEST(SavedGameRecord, EachInvalidValueHasItsOwnError) {
         const char* message;
     } cases[] = {
         {SavedGameError::MoveCount, [](R& r) { r.moveCount = -1; }, "move count -1 is negative"},
+        {SavedGameError::MoveCount, [](R& r) { r.moveCount = kMaxMoveCount + 1; },
+         "move count 1000001 is above 1000000"},
+        {SavedGameError::MoveCount, [](R& r) { r.moveCount = 2147483647; },
+         "move count 2147483647 is above"},
         {SavedGameError::GameState, [](R& r) { r.gameState = 3; }, "game state 3"},
         {SavedGameError::ClocksOn, [](R& r) { r.clocksOn = 2; }, "clocks-on flag 2"},
         {SavedGameError::PlayerName, [](R& r) { r.players[2].name.fill('x'); }, "name of player 3"},
