@@ -377,7 +377,7 @@ void CGame::SetState(int32_t state, CBoardCanvas& canvas) {
                 clock->Stop();
             replayIndex_ = 0;
             if (!replay_.empty())
-                animator_.Start(canvas, replay_[0].second, *board_, settings_.MarbleSpeed());
+                animator_.Start(canvas, replay_[0].path, *board_, settings_.MarbleSpeed());
             break;
         case kGameOver:
             gameClock_.Pause();
@@ -443,7 +443,7 @@ bool CGame::CanUndo() const {
     if (state_ != kGamePlaying || p == nullptr || !p->IsHuman() || AnyFinished())
         return false;
     for (int i = 0; i < history_.Position(); ++i)
-        if (history_.SeatTypes()[history_.MoverAt(i)] == kSeatHuman)
+        if (IsHumanSeat(history_.MoverAt(i)))
             return true;
     return false;
 }
@@ -489,6 +489,19 @@ int CGame::TurnIndexOf(PlayerColor c) const {
     return 0;
 }
 
+bool CGame::IsHumanSeat(PlayerColor c) const {
+    return c >= 0 && c < kColorCount && seats_[c] && seats_[c]->IsHuman() &&
+           std::find(order_.begin(), order_.end(), c) != order_.end();
+}
+
+int32_t CGame::TurnsBetween(PlayerColor from, PlayerColor to) const {
+    const int n = static_cast<int>(order_.size());
+    if (n == 0)
+        return 1;
+    const int d = (TurnIndexOf(to) - TurnIndexOf(from) + n) % n;
+    return d == 0 ? n : d;
+}
+
 // The count never leaves 0..kMaxMoveCount, whatever a loaded game or a long undo makes of it.
 void CGame::AddToMoveCount(int64_t turns) {
     moveCount_ = static_cast<int32_t>(std::clamp<int64_t>(moveCount_ + turns, 0, kMaxMoveCount));
@@ -502,10 +515,11 @@ void CGame::ResumeTurn(CBoardCanvas& canvas) {
     host_.SetInfoCurrent(current_);
 }
 
-// Undo and redo wait while a move is being shown, and need a human to return the turn to.
+// Undo and redo wait while a move is being shown, and need a human to return the turn to. Once
+// somebody has finished or dropped out the board no longer matches the history.
 bool CGame::CanReplay() const {
     const CPlayer* player = Current();
-    if (player == nullptr || player->MoveState() == kMoveAnimating)
+    if (player == nullptr || player->MoveState() == kMoveAnimating || AnyFinished())
         return false;
     for (const CPlayer* p : turnOrder_)
         if (p->IsHuman())
@@ -513,82 +527,84 @@ bool CGame::CanReplay() const {
     return false;
 }
 
+// Back over the recorded moves, whoever made them, to the last move of a human, who then has
+// the turn again. A player who had to pass left no move and is passed over with the others.
 void CGame::Undo(CBoardCanvas& canvas) {
     if (!CanReplay())
         return;
 
-    const int n = static_cast<int>(order_.size());
-    int k = (TurnIndexOf(current_) + n - 1) % n;
     replay_.clear();
-    auto stepBack = [&]() {
+    PlayerColor after = current_;
+    for (bool human = false; !human;) {
         const int i = history_.StepBack();
-        if (i < 0)
-            return false;
-        Move reversed;
+        if (i < 0) {
+            // The history ran out before a human's move (it restarts after 1023 moves): give back
+            // what was taken, so the board and the history stay in step.
+            for (size_t k = 0; k < replay_.size(); ++k)
+                history_.StepForward();
+            replay_.clear();
+            return;
+        }
+        ReplayMove entry;
+        entry.mover = history_.MoverAt(i);
         const Move& m = history_.MoveAt(i);
         for (int j = m.count - 1; j >= 0; --j)
-            reversed.Append(m.places[j]);
-        replay_.emplace_back(history_.MoverAt(i), reversed);
-        return true;
-    };
-    bool complete = true;
-    while (complete && !turnOrder_[k]->IsHuman()) {
-        complete = stepBack();
-        k = (k + n - 1) % n;
+            entry.path.Append(m.places[j]);
+        entry.turns = TurnsBetween(entry.mover, after);
+        after = entry.mover;
+        human = IsHumanSeat(entry.mover);
+        replay_.push_back(entry);
     }
-    complete = complete && stepBack();
-    if (!complete) {
-        // The history ran out before a human turn (it restarts after 1023 moves): give back
-        // what was taken, so the board and the history stay in step.
-        for (size_t i = 0; i < replay_.size(); ++i)
-            history_.StepForward();
-        replay_.clear();
-        return;
-    }
+    replayTurnTo_ = replay_.back().mover;
     if (settings_.FullAnimation == 1) {
         SetState(kGameUndoing, canvas);
         return;
     }
     ApplyReplayAtOnce(canvas, -1);
-    current_ = replay_.back().first;
+    current_ = replayTurnTo_;
     ResumeTurn(canvas);
 }
 
+// Forward over the recorded moves up to the next move of a human, whose turn it then is; at the
+// end of the history, the turn goes to the player after the last mover.
 void CGame::Redo(CBoardCanvas& canvas) {
     if (!CanReplay())
         return;
 
-    const int n = static_cast<int>(order_.size());
-    int k = TurnIndexOf(current_);
     replay_.clear();
     auto stepForward = [&]() {
         const int i = history_.StepForward();
-        if (i < 0)
-            return false;
-        replay_.emplace_back(history_.MoverAt(i), history_.MoveAt(i));
-        return true;
+        replay_.push_back({history_.MoverAt(i), history_.MoveAt(i), 1});
     };
-    if (!stepForward())
+    if (history_.Top() <= history_.Position())
         return;
-    k = (k + 1) % n;
-    while (!turnOrder_[k]->IsHuman() && stepForward())
-        k = (k + 1) % n;
+    stepForward();
+    while (history_.Position() < history_.Top() &&
+           !IsHumanSeat(history_.MoverAt(history_.Position())))
+        stepForward();
+    const PlayerColor last = replay_.back().mover;
+    replayTurnTo_ = history_.Position() < history_.Top()
+                        ? history_.MoverAt(history_.Position())
+                        : order_[(TurnIndexOf(last) + 1) % order_.size()];
+    for (size_t k = 0; k < replay_.size(); ++k)
+        replay_[k].turns = TurnsBetween(
+            replay_[k].mover, k + 1 < replay_.size() ? replay_[k + 1].mover : replayTurnTo_);
     if (settings_.FullAnimation == 1) {
         SetState(kGameRedoing, canvas);
         return;
     }
     ApplyReplayAtOnce(canvas, +1);
-    current_ = order_[(TurnIndexOf(replay_.back().first) + 1) % n];
+    current_ = replayTurnTo_;
     ResumeTurn(canvas);
 }
 
 void CGame::ApplyReplayAtOnce(CBoardCanvas& canvas, int direction) {
     if (CCountdownClock* clock = clocksOn_ ? CurrentClockObject() : nullptr)
         clock->Stop();
-    for (const auto& [mover, path] : replay_) {
-        current_ = mover;
-        board_->MoveMarble(path.Start(), path.End());
-        AddToMoveCount(direction);
+    for (const ReplayMove& r : replay_) {
+        current_ = r.mover;
+        board_->MoveMarble(r.path.Start(), r.path.End());
+        AddToMoveCount(direction * r.turns);
     }
     canvas.Paint();
 }
@@ -599,20 +615,20 @@ void CGame::TickReplay(CBoardCanvas& canvas) {
         return;
     if (!animator_.Step(canvas, *board_))
         return;
+    const int32_t turns = replay_[replayIndex_].turns;
     ++replayIndex_;
     if (replayIndex_ < static_cast<int>(replay_.size())) {
-        animator_.Start(canvas, replay_[replayIndex_].second, *board_, settings_.MarbleSpeed());
-        AddToMoveCount(direction);
+        animator_.Start(canvas, replay_[replayIndex_].path, *board_, settings_.MarbleSpeed());
+        AddToMoveCount(direction * turns);
         return;
     }
-    const PlayerColor last = replay_.back().first;
-    current_ = direction < 0 ? last : order_[(TurnIndexOf(last) + 1) % order_.size()];
+    current_ = replayTurnTo_;
     CallBeginTurn(canvas);
     if (clocksOn_)
         CurrentClockObject()->Start();
     host_.SetInfoCurrent(current_);
     SetState(kGamePlaying, canvas);
-    AddToMoveCount(direction);
+    AddToMoveCount(direction * turns);
 }
 
 void CGame::Suggest(CBoardCanvas& canvas) {

@@ -139,6 +139,9 @@ private:
     int TakeFirstFreePlace(PlayerColor c);
     int TurnIndexOf(PlayerColor c) const;
     bool CanReplay() const;
+    bool IsHumanSeat(PlayerColor c) const;
+    // Turns from `from`'s to `to`'s in the turn order, passes included: 1..players.
+    int32_t TurnsBetween(PlayerColor from, PlayerColor to) const;
     void AddToMoveCount(int64_t turns);
     void PlaceTheRestAndEnd(CBoardCanvas& canvas);
     void ResumeTurn(CBoardCanvas& canvas);
@@ -161,7 +164,15 @@ private:
     std::array<PlayerColor, kColorCount> places_{};
     std::array<uint8_t, kColorCount> finished_{};
     CMoveHistory history_;
-    std::vector<std::pair<PlayerColor, Move>> replay_;
+    // A move being undone or redone, and the turns it spans up to the next move (passes too),
+    // which the move count goes back or forward by.
+    struct ReplayMove {
+        PlayerColor mover = kNoColor;
+        Move path;
+        int32_t turns = 1;
+    };
+    std::vector<ReplayMove> replay_;
+    PlayerColor replayTurnTo_ = kNoColor;  // whose turn it is once the replay is over
     CMoveAnimator animator_;
     int replayIndex_ = 0;
     uint8_t recordFiled_ = 0;

@@ -69,6 +69,45 @@ TEST_F(GameCommands, UndoTakesBackTheComputersAndTheHumansMoveRedoReplaysThem) {
     EXPECT_FALSE(game_->CanRedo());
 }
 
+// Purple has no marble left, so it passes every turn: undo and redo follow the moves made, not
+// the turn order, and the move count follows the turns, passes included.
+TEST_F(GameCommands, UndoAndRedoStepOverAPlayerWhoHadToPass) {
+    ScopedFakeTicks ticks(0);
+    for (int fullAnimation : {0, 1}) {
+        SCOPED_TRACE(fullAnimation);
+        game_ = std::make_unique<CGame>(host_);
+        HumanAgainstThree(fullAnimation);
+        game_->Board()->RemoveMarbles(kPurple);
+        const auto settle = [&] {
+            for (int i = 0; i < 1000 && game_->State() != kGamePlaying; ++i) {
+                ticks.Advance(50);
+                Tick();
+            }
+        };
+        Tick(4);  // Yellow, Orange, Purple passes, Red
+        const auto afterRound = Occupants(*game_->Board());
+        Tick(4);
+        ASSERT_EQ(game_->CurrentColour(), kYellow);
+        ASSERT_EQ(game_->MoveCount(), 8);
+        ASSERT_EQ(game_->History().Top(), 6);
+        const auto afterTwo = Occupants(*game_->Board());
+
+        game_->Undo(canvas_);
+        settle();
+        EXPECT_EQ(Occupants(*game_->Board()), afterRound);
+        EXPECT_EQ(game_->CurrentColour(), kYellow);
+        EXPECT_EQ(game_->History().Position(), 3);
+        EXPECT_EQ(game_->MoveCount(), 4);
+
+        game_->Redo(canvas_);
+        settle();
+        EXPECT_EQ(Occupants(*game_->Board()), afterTwo);
+        EXPECT_EQ(game_->CurrentColour(), kYellow);
+        EXPECT_EQ(game_->MoveCount(), 8);
+        EXPECT_FALSE(game_->CanRedo());
+    }
+}
+
 TEST_F(GameCommands, AnimatedUndoReplaysTheMovesOnTheTicks) {
     ScopedFakeTicks ticks(0);
     HumanAgainstThree(1);
