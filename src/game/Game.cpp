@@ -20,6 +20,27 @@ constexpr const char* kComputerTimeOut =
     "这一个玩家已经用光时间而且输掉游戏。 他们的弹珠将会被从棋盘移出。                             "
     "   ";
 
+// True when `mover` can play `m` on `cells`: its marble on the start, every place a hole and
+// the end empty and reached by a legal move.
+bool Playable(const BoardCells& cells, PlayerColor mover, const Move& m) {
+    for (int j = 0; j < m.count; ++j)
+        if (!cells.At(m.places[j]).isHole)
+            return false;
+    if (cells.At(m.Start()).occupant != ToColor8(mover) || cells.At(m.End()).occupant != kNoColor8)
+        return false;
+    MoveList list;
+    GenerateMoves(cells, m.Start(), list);
+    for (int k = 0; k < list.count; ++k)
+        if (list.moves[k].End() == m.End())
+            return true;
+    return false;
+}
+
+void MoveOccupant(BoardCells& cells, Place from, Place to) {
+    cells.cells[PlaceIndex(to)].occupant = cells.At(from).occupant;
+    cells.cells[PlaceIndex(from)].occupant = kNoColor8;
+}
+
 }  // namespace
 
 CGame::CGame(CGameHost& host) : host_(host), random_(TickCount()) {
@@ -752,7 +773,7 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
         moves[i] = r.history[i].path;
         movers[i] = r.history[i].mover;
     }
-    history_.Assign(r.historyTop, r.historyPosition, moves.data(), movers.data());
+    FitHistoryToBoard(r.historyTop, r.historyPosition, moves, movers);
     history_.SetSeatTypes(r.seatTypes);
     passesInRow_ = 0;
     ResumeTurn(canvas);
@@ -765,6 +786,38 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
     if (settings_.ShowGameInfo == 0)
         host_.CloseInfoPanel();
     return true;
+}
+
+// Keeps of a saved history only what fits the saved board, so that undo and redo never move a
+// marble that is not there. Going back from the position, each move's marble must stand on its
+// end and go back to its start by a legal move; going forward, each undone move must be playable
+// again. A move that does not fit drops itself and every move older than it (going back), or
+// itself and every later one (going forward). Real games have such histories too: the marbles
+// of a player who ran out of time leave the board but not the history.
+void CGame::FitHistoryToBoard(int32_t top, int32_t position, const std::vector<Move>& moves,
+                              const std::vector<PlayerColor>& movers) {
+    const BoardCells atPosition = BoardCells::Snapshot(*board_);
+    auto seated = [&](PlayerColor c) {
+        return std::find(order_.begin(), order_.end(), c) != order_.end();
+    };
+    int32_t first = 0;
+    BoardCells cells = atPosition;
+    for (int32_t i = position - 1; i >= 0 && first == 0; --i) {
+        const Move& m = moves[i];
+        const bool fits = seated(movers[i]) && cells.At(m.End()).occupant == ToColor8(movers[i]) &&
+                          cells.At(m.Start()).occupant == kNoColor8;
+        if (fits)
+            MoveOccupant(cells, m.End(), m.Start());
+        if (!fits || !Playable(cells, movers[i], m))
+            first = i + 1;
+    }
+    int32_t end = position;
+    cells = atPosition;
+    while (end < top && seated(movers[end]) && Playable(cells, movers[end], moves[end])) {
+        MoveOccupant(cells, moves[end].Start(), moves[end].End());
+        ++end;
+    }
+    history_.Assign(end - first, position - first, moves.data() + first, movers.data() + first);
 }
 
 }  // namespace halmora

@@ -143,6 +143,8 @@ private:
     // Turns from `from`'s to `to`'s in the turn order, passes included: 1..players.
     int32_t TurnsBetween(PlayerColor from, PlayerColor to) const;
     void AddToMoveCount(int64_t turns);
+    void FitHistoryToBoard(int32_t top, int32_t position, const std::vector<Move>& moves,
+                           const std::vector<PlayerColor>& movers);
     void PlaceTheRestAndEnd(CBoardCanvas& canvas);
     void ResumeTurn(CBoardCanvas& canvas);
     void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "board/RandomPlay.h"
@@ -216,6 +217,71 @@ TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
     EXPECT_EQ(loaded.Seat(kYellow)->Rating(), 1600);
     for (int i = 0; i < kColorCount; ++i)
         EXPECT_EQ(loaded.PlaceAt(i), kNoColor);
+}
+
+std::array<int, kColorCount> MarbleCounts(const CGameBoard& b) {
+    std::array<int, kColorCount> counts{};
+    for (int32_t occupant : Occupants(b))
+        if (occupant != kNoColor)
+            ++counts[occupant];
+    return counts;
+}
+
+// Two humans have made four moves and taken the last back; the saved history is then spoilt so
+// that it no longer fits the board. The game keeps the part that fits: undo and redo can never
+// put a marble onto another or move one that is not there.
+TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) {
+    CSettings settings;
+    settings.FullAnimation = 0;
+    ASSERT_TRUE(settings.Save());
+    Seat(kYellow);
+    Seat(kRed);
+    Start(0);
+    Tick(4);
+    game_->Undo(canvas_);
+    ASSERT_EQ(game_->History().Position(), 3);
+    std::string error;
+    ASSERT_TRUE(game_->Save(dir_ / "good.hlm", error)) << error;
+    const SavedGameReadResult good = LoadSavedGameFile(dir_ / "good.hlm");
+    ASSERT_TRUE(good.status.Ok());
+    ASSERT_EQ(good.record->holes[PlaceIndex(8, 9)].occupant, kNoColor);
+
+    using R = SavedGameRecord;
+    const auto at = [](R& r, Place p) -> int32_t& { return r.holes[PlaceIndex(p)].occupant; };
+    const struct {
+        const char* what;
+        std::function<void(R&)> spoil;
+        int top, position;
+    } cases[] = {
+        {"nothing", [](R&) {}, 4, 3},
+        {"undo onto a marble", [&](R& r) { at(r, r.history[2].path.Start()) = kBlue; }, 1, 0},
+        {"undo from an empty hole", [&](R& r) { at(r, r.history[2].path.End()) = kNoColor; }, 1, 0},
+        {"a mover without a seat", [](R& r) { r.history[1].mover = kBlue; }, 2, 1},
+        {"no legal move",
+         [](R& r) {
+             r.history[2].path.places[0] = {8, 9};
+         },
+         1, 0},
+        {"redo onto a marble", [&](R& r) { at(r, r.history[3].path.End()) = kBlue; }, 3, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto record = std::make_unique<R>(*good.record);
+        c.spoil(*record);
+        ASSERT_TRUE(SaveSavedGameFile(dir_ / "spoilt.hlm", *record).Ok());
+        CGame loaded(host_);
+        ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "spoilt.hlm", error)) << error;
+        EXPECT_EQ(loaded.History().Top(), c.top);
+        EXPECT_EQ(loaded.History().Position(), c.position);
+        const auto counts = MarbleCounts(*loaded.Board());
+        for (int i = 0; i < 4 && loaded.CanUndo(); ++i)
+            loaded.Undo(canvas_);
+        EXPECT_EQ(MarbleCounts(*loaded.Board()), counts);
+        for (int i = 0; i < 4 && loaded.CanRedo(); ++i)
+            loaded.Redo(canvas_);
+        EXPECT_EQ(MarbleCounts(*loaded.Board()), counts);
+        EXPECT_EQ(loaded.History().Position(), c.top);
+    }
 }
 
 // The move count stays inside 0..kMaxMoveCount, so that it never wraps and a game can always be
