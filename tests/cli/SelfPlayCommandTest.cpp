@@ -1,11 +1,20 @@
 // selfplay's soak options: forced moves, a wall-time cap per game and the report of why games
 // stopped short. Without them the output is exactly what it always was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "cli/CliRunner.h"
+#include "support/TempFolder.h"
 
 namespace halmora {
 namespace {
@@ -76,6 +85,71 @@ TEST(SelfPlayCommand, RefusesBadSoakOptions) {
         EXPECT_EQ(r.exitCode, 2) << bad;
         EXPECT_NE(r.err.find("halmora-cli selfplay: bad value for "), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty()) << bad;
+    }
+}
+
+// Starts a short selfplay with TMPDIR set to `tmp`, planting `plant` under the name the child's
+// process id gives before it runs; returns the exit status.
+int SelfPlayBeside(const std::filesystem::path& tmp, const std::function<void(pid_t)>& plant) {
+    std::vector<std::string> env{"TMPDIR=" + tmp.string()};
+    for (char** e = environ; *e != nullptr; ++e)
+        if (std::strncmp(*e, "TMPDIR=", 7) != 0)
+            env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const char* const argv[] = {HALMORA_CLI,   "selfplay", "--seats", "Yellow=novice,Red=novice",
+                                "--max-moves", "2",        nullptr};
+    int go[2];
+    if (::pipe(go) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(go[1]);
+        char c;
+        if (::read(go[0], &c, 1) != 1)
+            ::_exit(126);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::execve(HALMORA_CLI, const_cast<char* const*>(argv), envp.data());
+        ::_exit(127);
+    }
+    ::close(go[0]);
+    plant(pid);
+    const bool started = ::write(go[1], "x", 1) == 1;
+    ::close(go[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return started && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Its settings go to a fresh private folder, removed afterwards: a link or a file planted under
+// a name it could guess is neither followed nor in the way.
+TEST(SelfPlayCommand, WorksInAFreshPrivateFolderAndRemovesIt) {
+    namespace fs = std::filesystem;
+    TempFolder folder("halmora-selfplay-test");
+    const fs::path tmp = folder / "tmp", elsewhere = folder / "elsewhere";
+    for (bool link : {true, false}) {
+        SCOPED_TRACE(link ? "a link" : "a file");
+        fs::remove_all(tmp);
+        fs::remove_all(elsewhere);
+        fs::create_directories(tmp);
+        fs::create_directories(elsewhere);
+        fs::path planted;
+        const int exitCode = SelfPlayBeside(tmp, [&](pid_t pid) {
+            planted = tmp / ("halmora-selfplay-" + std::to_string(pid));
+            if (link)
+                fs::create_directory_symlink(elsewhere, planted);
+            else
+                std::ofstream(planted) << "keep";
+        });
+        EXPECT_EQ(exitCode, 0);
+        EXPECT_TRUE(fs::is_empty(elsewhere));
+        EXPECT_TRUE(link ? fs::is_symlink(planted) : ReadText(planted) == "keep");
+        // Nothing left behind but what was planted.
+        EXPECT_EQ(std::distance(fs::directory_iterator(tmp), fs::directory_iterator()), 1);
     }
 }
 

@@ -217,20 +217,24 @@ std::string SeatLabel(const SeatSpec& s) {
     return std::string(ColourName(s.colour)) + "=" + kLevelNames[s.type - kSeatNovice];
 }
 
-// Settings for games without a window: no animation, no sound.
+// Settings for games without a window: no animation, no sound. They live in a fresh folder that
+// only this process can enter, so nothing planted under a name it could guess is ever followed.
 bool PrepareFolder(std::filesystem::path& folder) {
     std::error_code ec;
-    folder = std::filesystem::temp_directory_path(ec) /
-             ("halmora-selfplay-" + std::to_string(static_cast<long long>(::getpid())));
-    std::filesystem::create_directories(folder / "Data", ec);
-    if (ec)
+    std::string pattern =
+        (std::filesystem::temp_directory_path(ec) / "halmora-selfplay-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr)
         return false;
+    folder = pattern;
     SetApplicationFolder(folder);
     CSettings settings;
     settings.FullAnimation = 0;
     settings.MuteSounds = 1;
     settings.ShowGameInfo = 0;
-    return settings.Save();
+    if (std::filesystem::create_directory(folder / "Data", ec) && settings.Save())
+        return true;
+    std::filesystem::remove_all(folder, ec);
+    return false;
 }
 
 }  // namespace
