@@ -3,7 +3,8 @@
 //   MakeSeeds <folder>    fills <folder>/saved, <folder>/settings and <folder>/stats
 //
 // Saved games come from real games (2, 3, 4 and 6 players, at the start, after random moves,
-// with clocks, after a rotation), settings and statistics from the code that writes them.
+// with clocks, after a rotation, two of a thousand moves), settings and statistics from the code
+// that writes them.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -109,10 +110,13 @@ void WriteGameSeed(const fs::path& folder, const GameSeed& g, int index) {
     if (!game.Save(path, error))
         Fail("cannot save a game: " + error);
 
-    // A seed is a file the game itself takes back, not only its reader.
+    // A seed is a file the game itself takes back, not only its reader, with all its history.
     CGame loaded(host);
     if (!loaded.Load(canvas, 800, 600, path, error) || loaded.Players() != g.players)
         Fail("a saved game does not load: " + error);
+    if (loaded.History().Top() != game.History().Top() ||
+        loaded.History().Position() != game.History().Position())
+        Fail("a saved game loads with part of its history cut: " + path.string());
 
     // The same game part way back through its history, as after undoing.
     SavedGameReadResult read = LoadSavedGameFile(path);
@@ -121,6 +125,12 @@ void WriteGameSeed(const fs::path& folder, const GameSeed& g, int index) {
     if (read.record->historyTop > 1) {
         read.record->historyPosition = read.record->historyTop / 2;
         Write(folder / ("game-" + std::to_string(index) + "-undone.hlm"),
+              WriteSavedGame(*read.record));
+    }
+    // A long game as late as a game can get: the move count at its bound.
+    if (g.moves >= 1000) {
+        read.record->moveCount = kMaxMoveCount - 1;
+        Write(folder / ("game-" + std::to_string(index) + "-late.hlm"),
               WriteSavedGame(*read.record));
     }
 }
@@ -136,6 +146,9 @@ void WriteSavedGames(const fs::path& folder) {
         for (const GameSeed& g : seeds)
             WriteGameSeed(folder, g, index++);
     }
+    // Long histories, which the short games above never reach.
+    for (const GameSeed& g : {GameSeed{2, 1000, 0, false, false}, GameSeed{6, 1000, 0, true, true}})
+        WriteGameSeed(folder, g, index++);
 }
 
 void SetName(SettingsName& field, const char* text) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses of the three file readers with clang into build-fuzz, writes
-# their seed corpora and runs each for a bounded time, one after the other:
+# Builds the libFuzzer harnesses (the three file readers, and the game played through a saved
+# game) with clang into build-fuzz, writes their seed corpora and runs each for a bounded time,
+# one after the other:
 #
 #   scripts/fuzz.sh [SECONDS]     # default 60 per fuzzer
 #
@@ -23,7 +24,7 @@ mkdir -p "$build/corpus" "$build/findings" "$build/logs"
 "$build/MakeSeeds" "$build/seeds"
 
 failed=()
-for pair in SavedGame:saved Settings:settings Stats:stats; do
+for pair in SavedGame:saved Settings:settings Stats:stats Game:saved; do
     name=${pair%%:*}
     seeds=${pair##*:}
     # A fresh copy, so the seeds stay as made and every run starts from them.
