@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <ctime>
 #include <new>
 #include <string_view>
 #include <system_error>
@@ -193,17 +194,90 @@ FileReadResult ReadFileLimited(const std::filesystem::path& path, std::size_t ma
     }
 }
 
-FileStatus WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+std::filesystem::path LinkTarget(const std::filesystem::path& path, int& err) {
+    // The kernel's own limit on links followed in one lookup.
+    constexpr int kMaxLinks = 40;
+    err = 0;
+    std::filesystem::path at = path;
+    for (int i = 0; i <= kMaxLinks; ++i) {
+        struct stat info {};
+        if (::lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return at;  // a missing file is written where the link points
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(at, ec);
+        if (ec) {
+            err = ec.value();
+            return at;
+        }
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    err = ELOOP;
+    return at;
+}
+
+FileStatus CreateFolderOf(const std::filesystem::path& path) {
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty())
+        return {};
+    if (::mkdir(folder.c_str(), 0777) == 0)
+        return {};
+    int err = errno;
+    if (err == EEXIST) {
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            return {};
+        err = ENOTDIR;  // "File exists" would hide that a file stands where the folder belongs
+    }
+    return Fail(FileError::CannotWrite, "cannot create the folder", folder, err);
+}
+
+FileStatus KeepAside(const std::filesystem::path& path, std::filesystem::path& keptAs) {
     try {
-        RemoveDeadTemporaries(path);
         int err = 0;
+        const std::filesystem::path target = LinkTarget(path, err);
+        if (err != 0)
+            return Fail(FileError::CannotWrite, "cannot follow the link", path, err);
+        char stamp[32] = "";
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        if (::localtime_r(&now, &local) != nullptr)
+            std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", &local);
+        const std::string base = target.filename().string() + ".damaged-" + stamp;
+        for (int n = 1; n < 100; ++n) {
+            std::filesystem::path candidate = target;
+            candidate.replace_filename(n == 1 ? base : base + "-" + std::to_string(n));
+            struct stat info {};
+            if (::lstat(candidate.c_str(), &info) == 0)
+                continue;  // an earlier damaged file is never replaced
+            if (::rename(target.c_str(), candidate.c_str()) != 0)
+                return Fail(FileError::CannotWrite, "cannot rename", target, errno);
+            keptAs = std::move(candidate);
+            return {};
+        }
+        return Fail(FileError::CannotWrite, "cannot find a free name beside", target, EEXIST);
+    } catch (const std::bad_alloc&) {
+        return {FileError::CannotWrite, "out of memory renaming " + path.string()};
+    }
+}
+
+FileStatus WriteFileAtomically(const std::filesystem::path& linkOrPath,
+                               std::span<const uint8_t> bytes) {
+    try {
+        int err = 0;
+        const std::filesystem::path path = LinkTarget(linkOrPath, err);
+        if (err != 0)
+            return Fail(FileError::CannotWrite, "cannot follow the link", linkOrPath, err);
+        struct stat old {};
+        const bool exists = ::stat(path.c_str(), &old) == 0;
+        // Renaming over a device or a fifo would remove it, and over a folder cannot work.
+        if (exists && !S_ISREG(old.st_mode))
+            return Fail(FileError::CannotWrite, "not a regular file:", path, 0);
+        RemoveDeadTemporaries(path);
         std::filesystem::path temp;
         FdGuard fd(CreateTemporaryBeside(path, temp, err));
         if (fd.Get() < 0)
             return Fail(FileError::CannotWrite, "cannot create a file beside", path, err);
-
-        struct stat old {};
-        if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        if (exists)
             ::fchmod(fd.Get(), old.st_mode & 07777);
 
         bool written = WriteAll(fd.Get(), bytes, err);
@@ -227,7 +301,7 @@ FileStatus WriteFileAtomically(const std::filesystem::path& path, std::span<cons
         SyncFolderOf(path);
         return {};
     } catch (const std::bad_alloc&) {
-        return {FileError::CannotWrite, "out of memory writing " + path.string()};
+        return {FileError::CannotWrite, "out of memory writing " + linkOrPath.string()};
     }
 }
 

@@ -36,7 +36,22 @@ struct FileReadResult {
 FileReadResult ReadFileLimited(const std::filesystem::path& path, std::size_t maxBytes);
 
 // Writes bytes to a new file beside path and renames it over path, so that path holds either its
-// old contents or all of the new ones. An existing target keeps its permission bits.
+// old contents or all of the new ones. An existing target keeps its permission bits. When path is
+// a symbolic link, the file it leads to is replaced and the link stays (a synced or shared file
+// keeps being updated); a target that is not a regular file (a folder, a device) is refused.
 FileStatus WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+// The file that path names once symbolic links in its last part are followed, relative links
+// taken from the link's folder; path itself when it is no link. A loop of links is an error.
+std::filesystem::path LinkTarget(const std::filesystem::path& path, int& err);
+
+// Creates the folder that holds path when it is missing (one level: the game folder itself must
+// exist). Fails with the system's reason, e.g. when a file stands where the folder belongs.
+FileStatus CreateFolderOf(const std::filesystem::path& path);
+
+// Renames the file that path leads to (see LinkTarget) to "NAME.damaged-YYYYMMDD-HHMM" beside
+// it, local time, adding "-2", "-3", ... rather than replacing an earlier one. keptAs receives
+// the new name. Used for a file that could not be read, so that nothing writes over it.
+FileStatus KeepAside(const std::filesystem::path& path, std::filesystem::path& keptAs);
 
 }  // namespace halmora
