@@ -47,6 +47,7 @@ bool CGameApp::InitInstance() {
     window_->CreateControls();
 
     ShowSplash();
+    window_->ShowStartupNotices();
 
     CStartupScreen screen(window_.get(), window_->Cursors().Hand());
     screen.move(window_->geometry().center() - screen.rect().center());

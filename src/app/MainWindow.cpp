@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "app/AboutDialog.h"
@@ -185,9 +186,9 @@ CMainWindow::CMainWindow()
     board_ = new CBoardArea(*this, this);
     setCentralWidget(board_);
 
+    CheckDataFiles();
     settings_.Load();
     LoadWallpaper();
-    stats_.Load();
     cursors_.Load();
     renderer_.SetChangedCallback([this](const QRect& area) { board_->update(area); });
 
@@ -670,13 +671,10 @@ void CMainWindow::SaveGame() {
 }
 
 void CMainWindow::ShowStatistics(std::optional<GbkName> name) {
-    {
-        CStatsWindow window(this, std::move(name));
-        window.exec();
-    }
-    // The window may have deleted players from the file; the store kept here must not bring them
-    // back when it is saved.
-    stats_.Load();
+    // The window shows and deletes in the statistics kept here, so games still waiting to be
+    // written are shown too.
+    CStatsWindow window(this, std::move(name), &stats_);
+    window.exec();
 }
 
 void CMainWindow::ChooseWallpaper() {
@@ -841,8 +839,36 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
     wallpaper_.reset();
     settings_.Save();
     DeleteGame();
-    stats_.Save();
+    SavePendingStatistics();
     event->accept();
+}
+
+// Start-up: a statistics file that cannot be read whole is kept aside before anything can be
+// saved over it; the player is told once, by ShowStartupNotices.
+void CMainWindow::CheckDataFiles() {
+    const StatsStatus opened = stats_.Open();
+    if (!opened.notice.empty())
+        startupNotices_.push_back(opened.notice);
+}
+
+void CMainWindow::ShowStartupNotices() {
+    for (const std::string& notice : std::exchange(startupNotices_, {}))
+        ShowMessageBox(this, notice, kApplicationTitle);
+}
+
+// Games whose filing failed are written now; only they, so that nothing is written at all
+// when every game was recorded at its end.
+void CMainWindow::SavePendingStatistics() {
+    const std::size_t games = stats_.PendingGames();
+    const StatsStatus saved = stats_.SavePending();
+    if (!saved.notice.empty())
+        ShowMessageBox(this, saved.notice, kApplicationTitle);
+    if (!saved.Ok())
+        ShowMessageBox(this,
+                       std::to_string(games) + (games == 1 ? " finished game" : " finished games") +
+                           " could not be recorded in the statistics file (" + saved.message +
+                           ") and will be missing from the statistics.",
+                       kApplicationTitle);
 }
 
 // --- CGameHost ---
@@ -896,6 +922,8 @@ void CMainWindow::SetInfoClock(uint32_t remainingMs) {
 }
 
 int32_t CMainWindow::HumanRating(const GbkName& name) {
+    // Games that other windows have recorded since count too.
+    stats_.Refresh();
     return StartRating(kSeatHuman, GbkNameBytes(name), stats_);
 }
 
@@ -904,8 +932,13 @@ void CMainWindow::FileGameRecord(const CGame& game) {
     // A game with no human seat has nothing to record.
     if (!BuildRecordOf(game, now))
         return;
-    if (!FileFinishedGame(game, stats_, now))
-        ShowMessageBox(this, "The game could not be recorded in the statistics file.",
+    const StatsStatus filed = FileFinishedGame(game, stats_, now);
+    if (!filed.notice.empty())
+        ShowMessageBox(this, filed.notice, kApplicationTitle);
+    if (!filed.Ok())
+        ShowMessageBox(this,
+                       "The game could not be recorded in the statistics file (" + filed.message +
+                           "). Halmora tries again after the next game and when it closes.",
                        kApplicationTitle);
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/BoardArea.h"
 #include "app/GameCanvas.h"
@@ -48,6 +49,8 @@ public:
     // Start-up step 3: foot buttons, menus greyed, toolbar updated; the idle timer starts.
     void CreateControls();
     void StartIdleLoop() { idle_.start(); }
+    // Tells the player, once, about data files found damaged at start-up and kept aside.
+    void ShowStartupNotices();
     void StopIdleLoop() { idle_.stop(); }
 
     // One pass of the game loop: the game's tick, menus, buttons and status panes.
@@ -129,6 +132,9 @@ private:
     void SetPane(int pane, const QString& text);
     void EndFinishedGame();
 
+    void CheckDataFiles();
+    void SavePendingStatistics();
+
     CSettings settings_;
     StatsDatabase stats_;
     CGameCursors cursors_;
@@ -149,6 +155,7 @@ private:
 
     QTimer idle_;
     bool ticking_ = false;
+    std::vector<std::string> startupNotices_;
 };
 
 }  // namespace halmora

@@ -138,7 +138,7 @@ CStatsWindow::CStatsWindow(QWidget* parent, std::optional<GbkName> playerName, S
     connect(players_, &QComboBox::currentIndexChanged, this, &CStatsWindow::SelectPlayer);
 
     settings_.Load();
-    loadStatus_ = stats_.Load();
+    loadStatus_ = stats_.Refresh();
     FillCombo();
     if (playerName)
         settings_.StatsPlayer = *playerName;
@@ -253,19 +253,17 @@ void CStatsWindow::DeletePlayer() {
                        "Player Record Not Deleted");
         return;
     }
-    StatsDatabase before = stats_;
-    if (!stats_.DeletePlayer(name)) {
+    const StatsStatus deleted = stats_.DeletePlayerFromFile(name);
+    if (!deleted.notice.empty())
+        ShowMessageBox(this, deleted.notice, "Player Statistics");
+    if (deleted.error == StatsError::NoSuchPlayer) {
         ShowMessageBox(this, "Could not delete record.", "Player Record Not Deleted");
         return;
     }
-    const StatsStatus saved = stats_.Save();
-    if (!saved.Ok()) {
-        // The file still has the player; memory must agree, or a later save would delete it
-        // after all.
-        stats_ = std::move(before);
+    if (!deleted.Ok()) {
         ShowMessageBox(this,
                        "Could not delete record: the statistics file could not be written (" +
-                           saved.message + ").",
+                           deleted.message + ").",
                        "Player Record Not Deleted");
         return;
     }

@@ -30,10 +30,10 @@ class CStatsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // Loads the settings and the statistics file into stats, or into a database of the window's
-    // own when stats is null. A caller that keeps the statistics in memory should pass them, so
-    // that a deletion made here is not undone by its next save. playerName, when given, replaces
-    // the player last shown.
+    // Loads the settings, and the statistics file into stats (Refresh: games it holds that are
+    // not yet written stay), or into a database of the window's own when stats is null.
+    // Deletions are made in the file under its lock and followed in stats. playerName, when
+    // given, replaces the player last shown.
     CStatsWindow(QWidget* parent, std::optional<GbkName> playerName,
                  StatsDatabase* stats = nullptr);
 

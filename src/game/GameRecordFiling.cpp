@@ -30,12 +30,11 @@ std::optional<GameRecord> BuildRecordOf(const CGame& game, const RecordTime& end
     return BuildGameRecord(seats, end, game.GameClock().Get());
 }
 
-bool FileFinishedGame(const CGame& game, StatsDatabase& stats, const RecordTime& end) {
+StatsStatus FileFinishedGame(const CGame& game, StatsDatabase& stats, const RecordTime& end) {
     const std::optional<GameRecord> record = BuildRecordOf(game, end);
     if (!record)
-        return false;
-    stats.AddGameRecord(*record);
-    return stats.Save().Ok();
+        return {};
+    return stats.FileGame(*record);
 }
 
 }  // namespace halmora

@@ -6,17 +6,18 @@
 
 #include "records/GameRecord.h"
 #include "records/Rating.h"
+#include "records/StatsDatabase.h"
 
 namespace halmora {
 
 class CGame;
-class StatsDatabase;
 
 // Nothing for a game that is not over.
 std::optional<GameRecord> BuildRecordOf(const CGame& game, const RecordTime& end);
 
-// Builds the record, adds it to the statistics and saves them; false when the game is not over
-// or the statistics could not be saved (the record is still in `stats` then).
-bool FileFinishedGame(const CGame& game, StatsDatabase& stats, const RecordTime& end);
+// Builds the record and files it in the statistics (StatsDatabase::FileGame): merged into the
+// file under its lock, or kept pending in `stats` when the file cannot be written, with the
+// reason in the result. Nothing is done for a game that is not over.
+StatsStatus FileFinishedGame(const CGame& game, StatsDatabase& stats, const RecordTime& end);
 
 }  // namespace halmora

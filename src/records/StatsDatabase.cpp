@@ -1,6 +1,7 @@
 #include "records/StatsDatabase.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <new>
 #include <system_error>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
 #include "platform/FileIO.h"
+#include "platform/FileLock.h"
 
 namespace halmora {
 namespace {
@@ -111,6 +113,37 @@ StatsStatus Parse(ByteReader& in, std::vector<PlayerEntry>& entries) {
     return status;
 }
 
+bool HasHumanSeat(const GameRecord& record) {
+    if (record.count < kMinParticipants || record.count > kMaxParticipants)
+        return false;
+    for (int i = 0; i < record.count; ++i)
+        if (record.participants[i].seatType == kHumanSeat)
+            return true;
+    return false;
+}
+
+std::size_t RecordCount(const StatsDatabase& stats) {
+    std::size_t records = 0;
+    for (int32_t i = 0; i < stats.Count(); ++i)
+        records += stats.Entry(i).records.size();
+    return records;
+}
+
+// What the player is told about a file that was renamed aside, of which players and records
+// could be read.
+std::string KeptNotice(const std::filesystem::path& path, const std::filesystem::path& kept,
+                       const StatsStatus& fault, bool opened, int32_t players,
+                       std::size_t records) {
+    std::string text = "The statistics file " + path.string() +
+                       (opened ? " could not be read completely (" : " could not be read (") +
+                       fault.message + "). It has been kept as " + kept.filename().string() + "; ";
+    if (players == 0)
+        return text + "a new statistics file has been started.";
+    return text + "what could be read of it (" + Str(players) + " players, " +
+           Str(static_cast<long long>(records)) +
+           " game records) goes on in a new statistics file.";
+}
+
 }  // namespace
 
 std::filesystem::path StatsDatabase::DefaultPath() {
@@ -122,18 +155,141 @@ StatsStatus StatsDatabase::Load() {
 }
 
 StatsStatus StatsDatabase::Load(const std::filesystem::path& path) {
+    bool opened = false;
+    const StatsStatus status = ReadFile(path, opened);
+    if (!opened && !status.Ok())
+        unreadFile_ = path;
+    else
+        unreadFile_.reset();
+    return status;
+}
+
+StatsStatus StatsDatabase::ReadFile(const std::filesystem::path& path, bool& opened) {
     const FileReadResult file = ReadFileLimited(path, kMaxStatsFileBytes);
-    if (!file.status.Ok()) {
-        if (file.status.error == FileError::CannotOpen && IsMissing(path)) {
-            entries_.clear();
-            unreadFile_.reset();
+    opened = file.status.Ok();
+    if (opened)
+        return Read(file.bytes);
+    if (file.status.error == FileError::CannotOpen && IsMissing(path)) {
+        entries_.clear();
+        return {};
+    }
+    return {FromFileError(file.status.error), file.status.message};
+}
+
+StatsStatus StatsDatabase::Open() {
+    pending_.clear();
+    unreadFile_.reset();
+    entries_.clear();
+    bool opened = false;
+    const StatsStatus fault = ReadFile(DefaultPath(), opened);
+    if (fault.Ok())
+        return {};
+    // Set right under the lock, which reads the file again: another window may have done it.
+    StatsStatus result = ChangeFile([](StatsDatabase&, bool&) { return StatsStatus{}; });
+    if (result.Ok() && result.notice.empty())
+        return {};
+    if (!result.Ok())
+        result.notice = "The statistics file " + DefaultPath().string() +
+                        (opened ? " could not be read completely (" : " could not be read (") +
+                        fault.message + ") and could not be set aside (" + result.message +
+                        "). What could be read is shown; Halmora tries again when it next "
+                        "records a game.";
+    result.error = fault.error;
+    result.message = fault.message;
+    return result;
+}
+
+StatsStatus StatsDatabase::FileGame(const GameRecord& record) {
+    if (!HasHumanSeat(record))
+        return {};
+    AddGameRecord(record);
+    pending_.push_back(record);
+    return ChangeFile([](StatsDatabase&, bool&) { return StatsStatus{}; });
+}
+
+StatsStatus StatsDatabase::DeletePlayerFromFile(std::string_view name) {
+    const bool known = Find(name) != nullptr;
+    return ChangeFile([&](StatsDatabase& file, bool& changed) -> StatsStatus {
+        if (file.DeletePlayer(name)) {
+            changed = true;
             return {};
         }
-        unreadFile_ = path;
-        return {FromFileError(file.status.error), file.status.message};
+        // Another window may have deleted it already; then it is gone as asked.
+        if (known)
+            return {};
+        return {StatsError::NoSuchPlayer, "no player of that name"};
+    });
+}
+
+StatsStatus StatsDatabase::SavePending() {
+    if (pending_.empty())
+        return {};
+    return ChangeFile([](StatsDatabase&, bool&) { return StatsStatus{}; });
+}
+
+StatsStatus StatsDatabase::Refresh() {
+    bool opened = false;
+    const StatsStatus status = ReadFile(DefaultPath(), opened);
+    if (!opened && !status.Ok())
+        return status;  // nothing read: memory keeps what it had, pending games included
+    for (const GameRecord& record : pending_)
+        AddGameRecord(record);
+    return status;
+}
+
+StatsStatus StatsDatabase::ChangeFile(const Change& change) {
+    try {
+        const std::filesystem::path path = DefaultPath();
+        if (const FileStatus folder = CreateFolderOf(path); !folder.Ok())
+            return {StatsError::CannotWrite, folder.message};
+        FileStatus locked;
+        const FileLock lock = FileLock::Acquire(path, locked);
+        if (!locked.Ok())
+            return {StatsError::CannotWrite, locked.message};
+
+        StatsDatabase file;
+        bool opened = false;
+        const StatsStatus fault = file.ReadFile(path, opened);
+        std::filesystem::path kept;
+        bool changed = false;
+        if (!fault.Ok()) {
+            const FileStatus aside = KeepAside(path, kept);
+            if (!aside.Ok())
+                return {StatsError::NotReplacingUnreadFile,
+                        "not replacing " + path.string() + ", which could not be read (" +
+                            fault.message + ") nor kept aside (" + aside.message + ")"};
+            changed = true;  // a good file takes its place
+        }
+        const int32_t readPlayers = file.Count();
+        const std::size_t readRecords = RecordCount(file);
+        for (const GameRecord& record : pending_) {
+            file.AddGameRecord(record);
+            changed = true;
+        }
+        const std::vector<PlayerEntry> unchanged = file.entries_;
+        StatsStatus result = change(file, changed);
+        if (result.Ok() && changed) {
+            const FileStatus written = WriteFileAtomically(path, file.Write());
+            if (!written.Ok())
+                result = {StatsError::CannotWrite, written.message};
+        }
+        if (!result.Ok()) {
+            file.entries_ = unchanged;
+            // Better the damaged file than none: the next change tries again.
+            int err = 0;
+            if (!kept.empty() && ::rename(kept.c_str(), LinkTarget(path, err).c_str()) == 0)
+                kept.clear();
+        } else {
+            pending_.clear();
+        }
+        if (!kept.empty())
+            result.notice = KeptNotice(path, kept, fault, opened, readPlayers, readRecords);
+        entries_ = std::move(file.entries_);
+        unreadFile_.reset();
+        return result;
+    } catch (const std::bad_alloc&) {
+        return {StatsError::CannotWrite, "out of memory writing the statistics"};
     }
-    unreadFile_.reset();
-    return Read(file.bytes);
 }
 
 StatsStatus StatsDatabase::Read(std::span<const uint8_t> bytes) {

@@ -384,7 +384,7 @@ TEST_F(GameCommands, FinishedGameIsFiledWithTheNewRatings) {
     Tick();
     game_->EndGameNow(canvas_);
     StatsDatabase stats;
-    ASSERT_TRUE(FileFinishedGame(*game_, stats, end));
+    ASSERT_TRUE(FileFinishedGame(*game_, stats, end).Ok());
     const std::optional<GameRecord> record = BuildRecordOf(*game_, end);
     ASSERT_TRUE(record.has_value());
     ASSERT_EQ(record->count, 2);
