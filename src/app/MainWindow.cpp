@@ -318,6 +318,7 @@ void CMainWindow::IdleTick() {
     // statistics window at the end of a game runs its own loop inside one).
     if (ticking_ || QApplication::activeModalWidget() != nullptr)
         return;
+    ReportSettingsSaveFailure();
     ticking_ = true;
     if (!game_ || !gameReady_) {
         SetMenuEnabled(kCmdNewGame, true);
@@ -839,13 +840,16 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
     wallpaper_.reset();
     settings_.Save();
     DeleteGame();
+    ReportSettingsSaveFailure();
     SavePendingStatistics();
     event->accept();
 }
 
-// Start-up: a statistics file that cannot be read whole is kept aside before anything can be
-// saved over it; the player is told once, by ShowStartupNotices.
+// Start-up: a settings or statistics file that cannot be read whole is kept aside before
+// anything can be saved over it; the player is told once, by ShowStartupNotices.
 void CMainWindow::CheckDataFiles() {
+    if (std::optional<std::string> kept = CSettings::KeepUnreadableFileAside())
+        startupNotices_.push_back(std::move(*kept));
     const StatsStatus opened = stats_.Open();
     if (!opened.notice.empty())
         startupNotices_.push_back(opened.notice);
@@ -854,6 +858,14 @@ void CMainWindow::CheckDataFiles() {
 void CMainWindow::ShowStartupNotices() {
     for (const std::string& notice : std::exchange(startupNotices_, {}))
         ShowMessageBox(this, notice, kApplicationTitle);
+}
+
+void CMainWindow::ReportSettingsSaveFailure() {
+    if (std::optional<std::string> failure = CSettings::TakeSaveFailure())
+        PauseFrame([&] {
+            ShowMessageBox(this, "The settings could not be saved (" + *failure + ").",
+                           kApplicationTitle);
+        });
 }
 
 // Games whose filing failed are written now; only they, so that nothing is written at all

@@ -133,6 +133,7 @@ private:
     void EndFinishedGame();
 
     void CheckDataFiles();
+    void ReportSettingsSaveFailure();
     void SavePendingStatistics();
 
     CSettings settings_;

@@ -105,6 +105,27 @@ void EachField(Field&& field, auto& s) {
     field(s.ShowGameInfo);
 }
 
+// Ok when the file at path can be read or is not there; otherwise why it cannot be read.
+FileStatus CheckReadable(const std::filesystem::path& path) {
+    const FileReadResult file = ReadFileLimited(path, kReadLimit);
+    std::error_code ec;
+    if (file.status.error == FileError::CannotOpen &&
+        std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found)
+        return {};
+    return file.status;
+}
+
+// Failed saves are told once, until one succeeds again; see TakeSaveFailure.
+struct SaveReport {
+    std::optional<std::string> failure;
+    bool told = false;
+};
+
+SaveReport& Report() {
+    static SaveReport report;
+    return report;
+}
+
 int32_t ClockSeconds(int32_t minutes, int32_t seconds) {
     const int64_t total = int64_t{minutes} * 60 + seconds;
     return static_cast<int32_t>(std::clamp<int64_t>(total, 0, std::numeric_limits<int32_t>::max()));
@@ -163,9 +184,45 @@ void CSettings::Load() {
 
 bool CSettings::Save() const {
     const std::filesystem::path path = AppFile(kSettingsFile);
-    std::error_code ec;
-    std::filesystem::create_directory(path.parent_path(), ec);  // failure shows in the write
-    return WriteFileAtomically(path, ToBytes()).Ok();
+    FileStatus status = CheckReadable(path);
+    if (!status.Ok())
+        status.message =
+            "the file there could not be read, so it is not replaced: " + status.message;
+    if (status.Ok())
+        status = CreateFolderOf(path);
+    if (status.Ok())
+        status = WriteFileAtomically(path, ToBytes());
+    SaveReport& report = Report();
+    if (status.Ok()) {
+        report = {};
+    } else if (!report.told && !report.failure) {
+        report.failure = status.message;
+    }
+    return status.Ok();
+}
+
+std::optional<std::string> CSettings::TakeSaveFailure() {
+    SaveReport& report = Report();
+    if (!report.failure)
+        return std::nullopt;
+    report.told = true;
+    return std::exchange(report.failure, std::nullopt);
+}
+
+std::optional<std::string> CSettings::KeepUnreadableFileAside() {
+    const std::filesystem::path path = AppFile(kSettingsFile);
+    const FileStatus fault = CheckReadable(path);
+    if (fault.Ok())
+        return std::nullopt;
+    std::filesystem::path kept;
+    const FileStatus aside = KeepAside(path, kept);
+    if (!aside.Ok())
+        return "The settings file " + path.string() + " could not be read (" + fault.message +
+               ") nor kept aside (" + aside.message +
+               "). The game starts with the default settings and leaves the file as it is.";
+    return "The settings file " + path.string() + " could not be read (" + fault.message +
+           "). It has been kept as " + kept.filename().string() +
+           "; the game starts with the default settings.";
 }
 
 int32_t CSettings::GameInitialSeconds() const {

@@ -18,7 +18,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "board/Place.h"
@@ -45,9 +47,21 @@ public:
     // are mended (see Settings.cpp). Nothing is reported.
     void Load();
 
-    // Replaces Data/Settings.dat whole, creating Data/ if needed. On false the old file is as it
-    // was; the user is not told, but callers can tell.
+    // Replaces Data/Settings.dat whole, creating Data/ if needed; through a link, the link's
+    // target. A file that is there but cannot be read is never replaced: it may hold the user's
+    // choices, which defaults would wipe out. On false the old file is as it was and the reason
+    // waits in TakeSaveFailure.
     bool Save() const;
+
+    // The reason the saves have been failing, once: after it has been taken, further failures
+    // are not reported again until a save has succeeded. Nothing when saves succeed. The window
+    // shows it, so that many editors saving do not each raise a message.
+    static std::optional<std::string> TakeSaveFailure();
+
+    // Start-up: a Data/Settings.dat that exists but cannot be read is renamed aside (KeepAside),
+    // so that saving the defaults cannot overwrite it. Returns what to tell the player (which
+    // file was kept, as what, and why), or nothing when the file was read or is missing.
+    static std::optional<std::string> KeepUnreadableFileAside();
 
     // The same as Load and Save, on bytes in the file's layout.
     void FromBytes(std::span<const uint8_t> bytes);

@@ -1,6 +1,6 @@
-// The statistics file from the window's side: a file that could not be read whole is kept aside
-// and named once at start-up; a failed write is told with its reason; a finished game that could
-// not be written is written at exit, or its loss is told.
+// The settings and statistics files from the window's side: files that could not be read whole
+// are kept aside and named once at start-up; failed writes are told with their reason, once; a
+// finished game that could not be written is written at exit, or its loss is told.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +12,7 @@
 
 #include "app/AppFixtures.h"
 #include "app/MainWindow.h"
+#include "records/Settings.h"
 #include "records/StatsDatabase.h"
 #include "support/GameFixture.h"
 
@@ -63,13 +64,15 @@ TEST_F(DataFilesTest, FilesNotReadWholeAreKeptAsideAndNamedOnceAtStartUp) {
     game.participants[1] = {ToGbkName("Bob"), 1, 1495, 3, 1};
     ASSERT_TRUE(StatsDatabase().FileGame(game).Ok());
     std::ofstream(StatsDatabase::DefaultPath(), std::ios::app) << "xyz";
+    std::ofstream(dir_ / "Data" / "Settings.dat") << std::string(2 << 20, 'S');
 
     OpenWindow();
     EXPECT_TRUE(messages_.shown.empty());
     window_->ShowStartupNotices();
     window_->ShowStartupNotices();
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_TRUE(Told(0, {"Stats.dat.damaged-", "3 bytes follow"})) << messages_.shown[0].text;
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_TRUE(Told(0, {"Settings.dat.damaged-", "too large"})) << messages_.shown[0].text;
+    EXPECT_TRUE(Told(1, {"Stats.dat.damaged-", "3 bytes follow"})) << messages_.shown[1].text;
     EXPECT_NE(window_->Statistics().Find("Ann"), nullptr);
     StatsDatabase onDisk;
     EXPECT_TRUE(onDisk.Load().Ok());
@@ -85,6 +88,7 @@ TEST_F(DataFilesTest, AGameThatCannotBeRecordedSaysWhyAndIsWrittenAtExitOrToldLo
     game_->EndGameNow(canvas_);
     ASSERT_EQ(game_->State(), kGameOver);
     const std::string notADirectory = std::strerror(ENOTDIR);
+    ASSERT_TRUE(CSettings{}.Save());  // nothing left to tell from earlier tests
 
     // The folder is back (missing: it is made) by the time the window closes.
     OpenWindow();
@@ -99,15 +103,21 @@ TEST_F(DataFilesTest, AGameThatCannotBeRecordedSaysWhyAndIsWrittenAtExitOrToldLo
     ASSERT_TRUE(onDisk.Load().Ok());
     EXPECT_NE(onDisk.Find("P"), nullptr);
 
-    // Still broken at exit.
+    // Still broken at exit. Settings that keep failing are told once, not on every tick.
     messages_.shown.clear();
     OpenWindow();
     BreakData();
     window_->FileGameRecord(*game_);
+    CSettings settings;
+    EXPECT_FALSE(settings.Save());
+    window_->IdleTick();
+    EXPECT_FALSE(settings.Save());
+    window_->IdleTick();
     EXPECT_TRUE(window_->close());
-    ASSERT_EQ(messages_.shown.size(), 2u);
-    EXPECT_TRUE(Told(1, {"1 finished game could not be recorded", notADirectory}))
-        << messages_.shown[1].text;
+    ASSERT_EQ(messages_.shown.size(), 3u);
+    EXPECT_TRUE(Told(1, {"settings could not be saved", notADirectory})) << messages_.shown[1].text;
+    EXPECT_TRUE(Told(2, {"1 finished game could not be recorded", notADirectory}))
+        << messages_.shown[2].text;
 }
 
 }  // namespace

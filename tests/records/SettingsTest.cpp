@@ -10,6 +10,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <random>
 #include <span>
 #include <string>
@@ -279,6 +281,79 @@ TEST_F(Settings, AFailedSaveLeavesTheOldFile) {
     fs::remove_all(dir_ / "Data");
     std::ofstream(dir_ / "Data") << "a file where the folder belongs";
     EXPECT_FALSE(CSettings{}.Save());
+}
+
+TEST_F(Settings, AFileThatCannotBeReadIsKeptAsideAndNeverOverwritten) {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    } cases[] = {
+        {"far too large", [&] { LoadFile(std::vector<uint8_t>(2 << 20, 7)); }, "too large"},
+        {"a folder", [&] { fs::create_directories(File() / "inside"); }, "not a regular file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir_ / "Data");
+        ASSERT_TRUE(CSettings{}.Save());  // forgets failures earlier tests left untold
+        fs::remove(File());
+        c.make();
+        const auto bytes = [&](const fs::path& p) { return ReadFileLimited(p, 4 << 20).bytes; };
+        const std::vector<uint8_t> before = bytes(File());
+        ASSERT_FALSE(CSettings{}.Save());
+        EXPECT_EQ(bytes(File()), before);
+        const std::optional<std::string> refused = CSettings::TakeSaveFailure();
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_NE(refused->find("could not be read"), std::string::npos) << *refused;
+
+        const std::optional<std::string> notice = CSettings::KeepUnreadableFileAside();
+        ASSERT_TRUE(notice.has_value());
+        EXPECT_NE(notice->find(c.reason), std::string::npos) << *notice;
+        std::vector<fs::path> kept;
+        for (const auto& e : fs::directory_iterator(dir_ / "Data"))
+            kept.push_back(e.path());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_TRUE(kept[0].filename().string().starts_with("Settings.dat.damaged-"));
+        EXPECT_NE(notice->find(kept[0].filename().string()), std::string::npos);
+        EXPECT_EQ(bytes(kept[0]), before);
+        ASSERT_TRUE(CSettings{}.Save());
+        EXPECT_EQ(FileBytes().size(), kSettingsFileBytes);
+        EXPECT_FALSE(CSettings::KeepUnreadableFileAside().has_value());
+    }
+}
+
+TEST_F(Settings, FailedSavesAreToldOnceWithTheirReasonAndLinksAreFollowed) {
+    ASSERT_TRUE(CSettings{}.Save());  // whatever earlier tests left to tell is forgotten
+    EXPECT_FALSE(CSettings::TakeSaveFailure().has_value());
+    fs::remove_all(dir_ / "Data");
+    std::ofstream(dir_ / "Data") << "a file where the folder belongs";
+    EXPECT_FALSE(CSettings{}.Save());
+    EXPECT_FALSE(CSettings{}.Save());
+    const std::optional<std::string> told = CSettings::TakeSaveFailure();
+    ASSERT_TRUE(told.has_value());
+    EXPECT_NE(told->find(std::strerror(ENOTDIR)), std::string::npos) << *told;
+    EXPECT_FALSE(CSettings{}.Save());
+    EXPECT_FALSE(CSettings::TakeSaveFailure().has_value());  // once, until a save succeeds
+
+    // A settings file linked in from elsewhere stays a link; its target is written.
+    fs::remove(dir_ / "Data");
+    fs::create_directories(dir_ / "Data");
+    fs::create_directories(dir_ / "Elsewhere");
+    fs::create_symlink(dir_ / "Elsewhere" / "Settings.dat", File());
+    CSettings muted;
+    muted.MuteSounds = 1;
+    ASSERT_TRUE(muted.Save());
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(fs::file_size(dir_ / "Elsewhere" / "Settings.dat"), kSettingsFileBytes);
+    CSettings read;
+    read.Load();
+    EXPECT_EQ(read.MuteSounds, 1);
+
+    fs::remove(dir_ / "Elsewhere" / "Settings.dat");
+    fs::create_directory(dir_ / "Elsewhere" / "Settings.dat");  // a folder behind the link
+    EXPECT_FALSE(muted.Save());
+    const std::optional<std::string> again = CSettings::TakeSaveFailure();
+    ASSERT_TRUE(again.has_value());  // a success came in between
 }
 
 }  // namespace
