@@ -295,17 +295,20 @@ void CBoardRenderer::DrawMarbleRing(Rgb colour, Place p, int penWidth) {
     if (board_ == nullptr || image_.isNull() || !InsideGrid(p))
         return;
     const QRect marble = MarbleRect(p);
-    // Bounded by the marble rectangle with its left and top edges moved 2 pixels in.
-    const QRect bounds(marble.left() + 2, marble.top() + 2, marble.width() - 2,
-                       marble.height() - 2);
+    // Bounded by the marble rectangle with its left and top edges moved 2 pixels in. The pen
+    // runs inside that bound, and nothing is drawn outside the marble rectangle: DrawCell
+    // restores only that rectangle, and anything beyond it would stay on the board.
+    const QRectF bounds(marble.left() + 2, marble.top() + 2, marble.width() - 2,
+                        marble.height() - 2);
+    const qreal half = penWidth / 2.0;
     QPainter dc(&image_);
     dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setClipRect(marble);
     dc.setPen(QPen(FromRgb(colour), penWidth));
     dc.setBrush(Qt::NoBrush);
-    dc.drawEllipse(bounds);
+    dc.drawEllipse(bounds.adjusted(half, half, -half, -half));
     dc.end();
-    const int grow = penWidth / 2 + 1;
-    Changed(bounds.adjusted(-grow, -grow, grow, grow));
+    Changed(marble);
 }
 
 void CBoardRenderer::RedrawRegion(int x, int y, int width, int height) {

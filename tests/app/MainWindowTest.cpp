@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "ai/Suggestion.h"
 #include "app/AboutDialog.h"
 #include "app/AppFixtures.h"
 #include "app/CommandIds.h"
@@ -192,6 +193,21 @@ protected:
         for (int i = 0; i < kPlaceCount; ++i)
             all.push_back(board.Hole(i % kGridSize, i / kGridSize).occupant);
         return all;
+    }
+
+    // How many pixels of the board shown differ from the board drawn afresh from the model, with
+    // `marks` drawn over it as the game shows them. What is shown stays as it was.
+    int PixelsOffTheCleanBoard(const std::function<void(CBoardCanvas&)>& marks = {}) {
+        const QImage shown = window->Renderer().Image().copy();
+        window->Canvas().Paint();
+        if (marks)
+            marks(window->Canvas());
+        const QImage clean = window->Renderer().Image().copy();
+        int off = 0;
+        for (int y = 0; y < clean.height(); ++y)
+            for (int x = 0; x < clean.width(); ++x)
+                off += shown.pixel(x, y) != clean.pixel(x, y) ? 1 : 0;
+        return off;
     }
 
     bool MenuEnabled(int id) const { return window->MenuAction(id)->isEnabled(); }
@@ -650,6 +666,42 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirPagesAndTheGameGoesOn) {
     EXPECT_EQ(opened[4], WebsiteUrl());
     EXPECT_EQ(window->Game()->State(), kGamePlaying);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    QWidget* area = window->BoardArea();
+    CGameBoard& board = *window->Game()->Board();
+
+    // A suggestion, then its marble picked up: the hole it left shows no trace of the ring.
+    window->Command(kCmdSuggest);
+    Candidate best;
+    ASSERT_TRUE(SuggestMove(board, kRed, window->Game()->MoveCount(), best));
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(best.Start()));
+    board.Hole(best.Start()).marbleHidden = 1;  // the cursor carries it
+    EXPECT_EQ(PixelsOffTheCleanBoard([&](CBoardCanvas& canvas) {
+                  for (int i = 1; i < best.count; ++i)
+                      canvas.DrawHoleDisc(kSuggestionRgb, best.places[i]);
+              }),
+              0);
+    board.Hole(best.Start()).marbleHidden = 0;
+    QTest::mouseMove(area, HoleCentre(best.End()));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(best.End()));
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    EXPECT_EQ(PixelsOffTheCleanBoard(), 0);
+
+    // A move clicked hole by hole: marble, hole, the hole again.
+    WriteSettings([](CSettings& s) {
+        s.MouseMode = 1;
+        s.FullAnimation = 0;
+    });
+    window->Game()->SettingsChanged();
+    const auto [from, to] = SomeStep();
+    for (const Place p : {from, to, to})
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(p));
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kRed; }));
+    EXPECT_EQ(PixelsOffTheCleanBoard(), 0);
 }
 
 }  // namespace

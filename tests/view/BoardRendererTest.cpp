@@ -262,10 +262,14 @@ public:
             QRect(board_.ScreenX(p), board_.ScreenY(p), hole_.ImageWidth(), hole_.ImageHeight()));
     }
     void Ring(halmora::Rgb colour, Place p, int width) {
+        // Inside the marble rectangle, which DrawCell restores.
         const QRect m = MarbleRect(p);
         QPainter dc(&image);
+        dc.setClipRect(m);
         dc.setPen(QPen(QColor::fromRgb(colour | 0xFF000000u), width));
-        dc.drawEllipse(QRect(m.left() + 2, m.top() + 2, m.width() - 2, m.height() - 2));
+        const qreal half = width / 2.0;
+        dc.drawEllipse(QRectF(m.left() + 2, m.top() + 2, m.width() - 2, m.height() - 2)
+                           .adjusted(half, half, -half, -half));
     }
     void MarbleAt(int x, int y, PlayerColor c) {
         QPainter dc(&image);
@@ -394,6 +398,11 @@ TEST_F(FastDrawingTest, HighlightsHiddenMarblesAndRotationsMatchAPlainCompositio
     renderer_.DrawMarbleRing(kSuggestionRgb, suggested, 2);
     plain.Ring(kSuggestionRgb, suggested, 2);
     Check(plain, "highlights");
+    renderer_.DrawCell(suggested);
+    plain.Cell(suggested);
+    Check(plain, "ring wiped");
+    renderer_.DrawMarbleRing(kSuggestionRgb, suggested, 2);
+    plain.Ring(kSuggestionRgb, suggested, 2);
 
     // A marble in flight over the grid, over the star's edge and off the area's corner.
     const PixelSize m = renderer_.MarbleSize();
