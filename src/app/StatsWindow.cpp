@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/MessageBoxes.h"
+#include "records/Rating.h"
 
 namespace halmora {
 namespace {
@@ -82,7 +83,8 @@ QString DateText(const GameRecord& record) {
                              hours > 12 ? hours - 12 : hours, minutes, hours < 12 ? "AM" : "PM");
 }
 
-// The rating after the game with its change since the next older game; the oldest has no change.
+// The rating after the game with its change against the rating it started from; with no rating
+// to compare, no change is shown.
 QString RatingText(int32_t rating, std::optional<int32_t> older) {
     const long long change = older ? static_cast<long long>(rating) - *older : 0;
     if (change > 0)
@@ -351,8 +353,10 @@ void CStatsWindow::FillList() {
         for (int r = 0; r < rows; ++r) {
             const GameRecord& record = records[r];
             const std::optional<int32_t> rating = RatingIn(record, entry->Name());
-            const std::optional<int32_t> older =
-                r + 1 < rows ? RatingIn(records[r + 1], entry->Name()) : std::nullopt;
+            // The player's first game started from the new player's rating.
+            const std::optional<int32_t> older = r + 1 < rows
+                                                     ? RatingIn(records[r + 1], entry->Name())
+                                                     : std::optional<int32_t>(kNewPlayerRating);
             const int p = record.ParticipantIndex(entry->Name());
             list_->setItem(r, 0, Cell(DateText(record)));
             list_->setItem(r, 1, Cell(QString::asprintf("%d", record.count - 1)));

@@ -94,11 +94,15 @@ protected:
     MessageScript messages_;
 };
 
-TEST_F(StatsWindowTest, OneGameIsOneRowWithoutChange) {
-    WriteStats({Game("Alice", 1505, true, 5, 2, 2004, Ms(21, 7))});
+TEST_F(StatsWindowTest, OneGameIsOneRowWithItsChangeFromTheNewPlayersRating) {
+    WriteStats({Game("Alice", 1505, true, 5, 2, 2004, Ms(21, 7)),
+                Game("Bob", 1494, false, 5, 2, 2004, Ms(21, 7))});
     CStatsWindow window(nullptr, ToGbkName("Alice"));
     ASSERT_EQ(window.RowCount(), 1);
-    EXPECT_EQ(Row(window, 0), QStringList({"05/03/2004 09:07PM", "1", "1505 (0)", "Win"}));
+    EXPECT_EQ(Row(window, 0), QStringList({"05/03/2004 09:07PM", "1", "1505 (+5)", "Win"}));
+    window.SelectPlayer(window.PlayerNames().indexOf("Bob"));
+    EXPECT_EQ(window.CellText(0, 2), "1494 (-6)");
+    window.SelectPlayer(window.PlayerNames().indexOf("Alice"));
     auto* list = window.findChild<QTableWidget*>("list95001");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->geometry(), QRect(10, 10, 350, 290));
@@ -135,7 +139,7 @@ TEST_F(StatsWindowTest, RowsNewestFirstWithDatesRatingChangesAndResults) {
     EXPECT_EQ(Row(window, 0), QStringList({"29/02/2000 11:00PM", "3", "1510 (+13)", "Win"}));
     EXPECT_EQ(Row(window, 1), QStringList({"01/02/2000 01:05PM", "1", "1497 (0)", "Loss"}));
     EXPECT_EQ(Row(window, 2), QStringList({"31/01/2000 12:30PM", "1", "1497 (-8)", "Loss"}));
-    EXPECT_EQ(Row(window, 3), QStringList({"09/12/1999 00:05AM", "1", "1505 (0)", "Win"}));
+    EXPECT_EQ(Row(window, 3), QStringList({"09/12/1999 00:05AM", "1", "1505 (+5)", "Win"}));
     EXPECT_EQ(window.TotalsTexts(),
               QStringList({"Current Rating: 1510", "Games Played: 4", "Games Won: 2 (50.00%)",
                            "Games Lost: 2 (50.00%)"}));
