@@ -1,6 +1,7 @@
 #include "app/NewGameSheet.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -60,6 +61,17 @@ void CNewGameSheet::showEvent(QShowEvent* event) {
 }
 
 void CNewGameSheet::Ok() {
+    // Times that cannot run a clock are refused before anything is stored; the sheet stays open
+    // on the box to mend.
+    if (timerPage_->Initialised()) {
+        if (QLineEdit* box = timerPage_->InvalidTimeBox()) {
+            tabs_->setCurrentWidget(timerPage_);
+            ShowMessageBox(this, timerPage_->InvalidTimeReason(), kRefusedCaption);
+            box->setFocus();
+            box->selectAll();
+            return;
+        }
+    }
     setupPage_->Store();
     timerPage_->Store();
 

@@ -4,12 +4,14 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QString>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "records/Settings.h"
 
@@ -60,6 +62,25 @@ bool ScanInt(const QString& text, int32_t& value) {
     return true;
 }
 
+constexpr const char* kNotANumber = "Please give each time as a whole number, in digits only.";
+constexpr const char* kNoTime =
+    "With the timer on, the starting time and the time added per move cannot both be 0.";
+
+// A box's whole number of minutes or seconds; none for an empty box or anything but digits (a
+// value put in from the settings file may be negative).
+std::optional<int64_t> BoxValue(const QLineEdit& edit) {
+    const QString text = edit.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    int64_t value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
 }  // namespace
 
 CTimerPage::CTimerPage(QWidget* parent) : QWidget(parent) {
@@ -74,6 +95,8 @@ CTimerPage::CTimerPage(QWidget* parent) : QWidget(parent) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(kEditNames[box]));
         edit->setMaxLength(kMaxTimeText);
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         edits_[box] = edit;
     }
     const auto addRow = [&](int row, const QString& label, QLineEdit* minutes, QLineEdit* seconds) {
@@ -112,6 +135,26 @@ void CTimerPage::Initialise() {
 void CTimerPage::TimerClicked() {
     for (QLineEdit* edit : edits_)
         edit->setEnabled(useTimer_->isChecked());
+}
+
+QLineEdit* CTimerPage::InvalidTimeBox() const {
+    if (!useTimer_->isChecked())
+        return nullptr;
+    int64_t total = 0;
+    for (QLineEdit* edit : edits_) {
+        const std::optional<int64_t> value = BoxValue(*edit);
+        if (!value)
+            return edit;
+        total += *value;
+    }
+    return total == 0 ? edits_[0] : nullptr;
+}
+
+const char* CTimerPage::InvalidTimeReason() const {
+    for (QLineEdit* edit : edits_)
+        if (!BoxValue(*edit))
+            return kNotANumber;
+    return kNoTime;
 }
 
 void CTimerPage::Store() {

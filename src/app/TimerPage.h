@@ -1,6 +1,6 @@
 // The second page of the new-game sheet: whether the game runs with clocks, the starting time and
 // the time added per move. Filled from the settings file the first time it is shown; a page that
-// was never shown leaves the clock settings as they are.
+// was never shown leaves the clock settings as they are. The time boxes take digits only.
 #pragma once
 
 #include <QWidget>
@@ -29,6 +29,12 @@ public:
 
     // The box was clicked: the time boxes follow it.
     void TimerClicked();
+
+    // With the timer ticked, the first time box that holds no whole number, or the starting
+    // time's box when no time at all is given; null when the times can start a game.
+    QLineEdit* InvalidTimeBox() const;
+    // Why InvalidTimeBox() refuses the times, for the player.
+    const char* InvalidTimeReason() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

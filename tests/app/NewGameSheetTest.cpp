@@ -239,21 +239,72 @@ TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
             EXPECT_EQ(edit->isEnabled(), ticked);
     }
 
+    // The boxes take digits only, seven at most.
     const QString typed[4] = {"abc", "-5", "12abc", "  1234567890"};
     for (int i = 0; i < 4; ++i) {
         edits[i]->clear();
         QTest::keyClicks(edits[i], typed[i]);
     }
-    EXPECT_EQ(edits[3]->text(), "  12345");  // seven characters at most
+    EXPECT_EQ(edits[0]->text(), "");
+    EXPECT_EQ(edits[1]->text(), "5");
+    EXPECT_EQ(edits[2]->text(), "12");
+    EXPECT_EQ(edits[3]->text(), "1234567");
 
+    // With the timer ticked, an empty box or no time at all is refused and nothing is stored.
+    const struct {
+        QString first;
+        QString others;
+        const char* message;
+    } refused[] = {
+        {"", "5", "Please give each time as a whole number, in digits only."},
+        {"-1", "5", "Please give each time as a whole number, in digits only."},
+        {"0", "00",
+         "With the timer on, the starting time and the time added per move cannot "
+         "both be 0."},
+    };
+    for (const auto& times : refused) {
+        messages.shown.clear();
+        edits[0]->setText(times.first);
+        for (int i = 1; i < 4; ++i)
+            edits[i]->setText(times.others);
+        Click(sheet, "buttonOk");
+        EXPECT_FALSE(sheet.Confirmed()) << times.first.toStdString();
+        EXPECT_TRUE(sheet.isVisible());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, times.message);
+        EXPECT_EQ(messages.shown[0].caption, kCaption);
+        EXPECT_EQ(Saved().UseTimer, 0);
+    }
+
+    edits[0]->setText("");
+    QTest::keyClicks(edits[0], "7");
+    edits[1]->setText("5");
+    edits[2]->setText("12");
+    edits[3]->setText("1234567");
     Click(sheet, "buttonOk");
     ASSERT_TRUE(sheet.Confirmed());
     const CSettings after = Saved();
     EXPECT_EQ(after.UseTimer, 1);
-    EXPECT_EQ(after.InitialMinutes, 5);  // letters keep the old value
-    EXPECT_EQ(after.InitialSeconds, -5);
+    EXPECT_EQ(after.InitialMinutes, 7);
+    EXPECT_EQ(after.InitialSeconds, 5);
     EXPECT_EQ(after.MoveMinutes, 12);
-    EXPECT_EQ(after.MoveSeconds, 12345);
+    EXPECT_EQ(after.MoveSeconds, 1234567);
+}
+
+TEST_F(NewGameSheetTest, WithoutTheTimerAnEmptyTimeBoxKeepsItsSetting) {
+    CSettings settings;
+    settings.PlayerType = {2, 0, 0, 1, 0, 0};
+    settings.InitialMinutes = 5;
+    ASSERT_TRUE(settings.Save());
+    CNewGameSheet sheet;
+    sheet.show();
+    ShowTimerTab(sheet);
+    sheet.findChild<QLineEdit*>("edit1007")->clear();
+    Click(sheet, "buttonOk");
+    ASSERT_TRUE(sheet.Confirmed());
+    EXPECT_EQ(Saved().UseTimer, 0);
+    EXPECT_EQ(Saved().InitialMinutes, 5);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(NewGameSheetTest, ModalSheetReportsOkAndEscape) {
