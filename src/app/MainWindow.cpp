@@ -692,23 +692,31 @@ void CMainWindow::About() {
     dialog.exec();
 }
 
+// Only a game that plays is paused around a dialog, and only that one is resumed: a game the
+// player paused stays paused, with its menus, and an undo or redo being shown goes on.
+bool CMainWindow::PauseIfPlaying() {
+    if (!game_ || game_->State() != kGamePlaying)
+        return false;
+    game_->Pause(canvas_);
+    return true;
+}
+
 void CMainWindow::PauseFrame(const std::function<void()>& action) {
-    if (game_)
-        game_->Pause(canvas_);
+    const bool held = PauseIfPlaying();
     action();
-    if (game_)
+    if (held && game_)
         game_->Continue(canvas_);
     RedrawAll();
 }
 
 void CMainWindow::DialogFrame(const std::function<void()>& action) {
-    if (game_)
-        game_->Pause(canvas_);
+    const bool held = PauseIfPlaying();
     action();
     ReloadSettings();
     if (game_) {
         game_->SettingsChanged();
-        game_->Continue(canvas_);
+        if (held)
+            game_->Continue(canvas_);
     }
     RedrawAll();
 }

@@ -123,6 +123,9 @@ private:
     void DialogFrame(const std::function<void()>& action);
     void ReloadSettings();
 
+    // Pauses a playing game; true when it did, so that only then the game is resumed.
+    bool PauseIfPlaying();
+
     void DeleteGame();
     void RedrawAll();
     void LoadWallpaper();

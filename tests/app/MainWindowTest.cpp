@@ -704,5 +704,37 @@ TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
     EXPECT_EQ(PixelsOffTheCleanBoard(), 0);
 }
 
+TEST_F(MainWindowTest, APausedGameStaysPausedAfterTheMenusDialogs) {
+    std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
+    SetUrlOpener([](const QUrl&) { return true; });
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    window->Command(kCmdPause);
+    const std::pair<int, std::function<void()>> dialogs[] = {
+        {kCmdViewStatistics,
+         [] { WhenModalShows<CStatsWindow>([](CStatsWindow& stats) { stats.Close(); }); }},
+        {kCmdAbout,
+         [] { WhenModalShows<CAboutDialog>([](CAboutDialog& about) { about.accept(); }); }},
+        {kCmdHelp, [] {}},
+    };
+    for (const auto& [command, answer] : dialogs) {
+        SCOPED_TRACE(command);
+        answer();
+        const uint32_t played = window->Game()->GameClock().Get();
+        window->Command(command);
+        fakeTicks.Advance(5000);
+        window->IdleTick();
+        EXPECT_EQ(window->Game()->State(), kGamePaused);
+        EXPECT_EQ(window->Game()->GameClock().Get(), played);
+        EXPECT_TRUE(MenuEnabled(kCmdContinue));
+        EXPECT_FALSE(MenuEnabled(kCmdPause));
+        EXPECT_TRUE(window->FootButton(kCmdRotateLeft)->isHidden());
+    }
+    SetUrlOpener(nullptr);
+    window->Command(kCmdContinue);
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_FALSE(window->FootButton(kCmdRotateLeft)->isHidden());
+}
+
 }  // namespace
 }  // namespace halmora
