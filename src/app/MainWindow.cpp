@@ -443,6 +443,10 @@ void CMainWindow::DeleteGame() {
     gameReady_ = false;
     panel_.reset();
     canvas_.Sync();
+    // Nor may the status bar go on showing the game's time and turn.
+    for (QLabel* pane : panes_)
+        if (pane != nullptr)
+            pane->clear();
 }
 
 void CMainWindow::Command(int id) {
@@ -551,24 +555,35 @@ void CMainWindow::NewGame() {
         if (!AskYesNo(this, kNewGameQuestion, kGameRunningCaption))
             return;
     }
-    if (game_) {
-        DeleteGame();
-        DisableGameMenus();
-        RedrawAll();
-    }
-    {
+    // The running game waits while the next one is set up, and ends only once the sheet and
+    // every human seat's name have been confirmed.
+    const bool held = PauseIfPlaying();
+    const auto confirmed = [this] {
         CNewGameSheet sheet(this);
         sheet.exec();
         settings_.Load();
         if (!sheet.Confirmed())
-            return;
+            return false;
+        for (PlayerColor seat = 0; seat < kColorCount; ++seat) {
+            if (settings_.PlayerType[seat] != kSeatHuman)
+                continue;
+            CPlayerPickerDialog picker(this, seat);
+            const int answer = picker.exec();
+            settings_.Load();
+            if (answer != QDialog::Accepted)
+                return false;
+        }
+        return true;
+    };
+    if (!confirmed()) {
+        if (held && game_)
+            game_->Continue(canvas_);
+        RedrawAll();
+        return;
     }
-    for (PlayerColor seat = 0; seat < kColorCount; ++seat) {
-        if (settings_.PlayerType[seat] != kSeatHuman)
-            continue;
-        CPlayerPickerDialog picker(this, seat);
-        picker.exec();
-        settings_.Load();
+    if (game_) {
+        DeleteGame();
+        DisableGameMenus();
     }
     settings_.Save();
 
@@ -634,27 +649,42 @@ void CMainWindow::OpenGame() {
         if (!AskYesNo(this, kOpenGameQuestion, kGameRunningCaption))
             return;
     }
-    if (game_) {
-        DeleteGame();
-        DisableGameMenus();
-        RedrawAll();
-    }
+    // The running game waits while a file is chosen and read, and ends only once another game
+    // has been read from it.
+    const bool held = PauseIfPlaying();
     const std::optional<std::string> path = FileDialog()(this, false);
-    if (path) {
-        game_ = std::make_unique<CGame>(*this);
-        canvas_.SetAreaSize(board_->width(), board_->height());
-        UpdateBackground();
-        std::string error;
-        if (game_->Load(canvas_, board_->width(), board_->height(), *path, error)) {
-            gameReady_ = true;
-            EnableGameMenus();
-        } else {
-            // Nothing of a file that cannot be read is kept; the window goes on with no game.
-            DeleteGame();
-            ShowMessageBox(this, error, kApplicationTitle);
-        }
+    if (!path || !OpenGameFile(*path)) {
+        if (held && game_)
+            game_->Continue(canvas_);
     }
     RedrawAll();
+}
+
+bool CMainWindow::OpenGameFile(const std::string& path) {
+    std::unique_ptr<CGame> old = std::move(game_);
+    std::unique_ptr<CGameInfoPanel> oldPanel = std::move(panel_);
+    const bool oldReady = gameReady_;
+    game_ = std::make_unique<CGame>(*this);
+    gameReady_ = false;
+    canvas_.SetAreaSize(board_->width(), board_->height());
+    UpdateBackground();
+    std::string error;
+    if (!game_->Load(canvas_, board_->width(), board_->height(), path, error)) {
+        game_ = std::move(old);
+        panel_ = std::move(oldPanel);
+        gameReady_ = oldReady;
+        canvas_.SetAreaSize(board_->width(), board_->height());
+        ShowMessageBox(this, error, kApplicationTitle);
+        return false;
+    }
+    // The old game takes its own information panel with it when it goes, not the new one.
+    std::swap(panel_, oldPanel);
+    old.reset();
+    panel_ = std::move(oldPanel);
+    canvas_.SetCursor(CursorKind::Arrow);
+    gameReady_ = true;
+    EnableGameMenus();
+    return true;
 }
 
 void CMainWindow::SaveGame() {

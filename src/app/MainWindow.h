@@ -123,6 +123,9 @@ private:
     void DialogFrame(const std::function<void()>& action);
     void ReloadSettings();
 
+    // Reads a saved game into a new game that takes the running one's place; on failure the
+    // running game stays and the reason is shown.
+    bool OpenGameFile(const std::string& path);
     // Pauses a playing game; true when it did, so that only then the game is resumed.
     bool PauseIfPlaying();
 

@@ -61,13 +61,19 @@ CPlayerNameDialog::CPlayerNameDialog(QWidget* parent, PlayerColor seat)
     ok->setObjectName(QStringLiteral("button1088"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPlayerNameDialog::Ok);
+    // Cancel, like Escape and the close box, saves nothing and ends the new game's set-up.
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("buttonCancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The prompt is painted above the controls, in (10, 10)-(250, 60).
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 65, 10, 10);
     row->addWidget(edit_, 1);
     row->addWidget(ok);
-    setMinimumWidth(260);
+    row->addWidget(cancel);
+    setMinimumWidth(320);
 
     edit_->setFocus();
 }
@@ -85,7 +91,8 @@ void CPlayerNameDialog::paintEvent(QPaintEvent* event) {
 
 void CPlayerNameDialog::Ok() {
     const QString name = edit_->text();
-    if (name.isEmpty()) {
+    // A name of blanks alone shows as no name at all.
+    if (name.trimmed().isEmpty()) {
         ShowMessageBox(this, kEmptyName, kNameCaption);
         return;
     }

@@ -1,6 +1,6 @@
 // Asks for a new player name for one human seat and writes it to that seat's PlayerName in the
 // settings file. The name becomes a statistics entry only when its first game is filed, and it is
-// not compared with other names. Escape and the close box save nothing.
+// not compared with other names. Cancel, Escape and the close box save nothing.
 #pragma once
 
 #include <QDialog>
@@ -24,7 +24,7 @@ public:
     // seat: the PlayerColor 0..5 whose name is asked for.
     CPlayerNameDialog(QWidget* parent, PlayerColor seat);
 
-    // The OK button: refuses an empty name, otherwise saves it and closes.
+    // The OK button: refuses an empty name (or one of blanks), otherwise saves it and closes.
     void Ok();
 
 protected:

@@ -26,6 +26,7 @@
 #include "app/HelpLinks.h"
 #include "app/MainWindow.h"
 #include "app/NewGameSheet.h"
+#include "app/PlayerNameDialog.h"
 #include "app/PlayerPickerDialog.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
@@ -301,7 +302,7 @@ TEST_F(MainWindowTest, NewGameThroughTheDialogsStartsOneHumanAgainstComputers) {
     EXPECT_FALSE(window->FootButton(kCmdRotateLeft)->isHidden());
 }
 
-TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheRunningGameAndCancelLeavesNone) {
+TEST_F(MainWindowTest, NoOrACancelOnTheWayToAnotherGameLeavesTheRunningOneAsItWas) {
     Open(MakeSavedGame(folder.Path() / "two.hlm",
                        {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
     CGame* running = window->Game();
@@ -309,12 +310,49 @@ TEST_F(MainWindowTest, NewGameAnsweredNoLeavesTheRunningGameAndCancelLeavesNone)
     messages.answers = {MessageAnswer::No};
     window->Command(kCmdNewGame);
     EXPECT_EQ(window->Game(), running);
+    window->IdleTick();
+    const QString turn = window->PaneText(2);
+    ASSERT_FALSE(turn.isEmpty());
 
-    messages.answers = {MessageAnswer::Yes};
-    WhenModalShows<CNewGameSheet>([](CNewGameSheet& sheet) { sheet.Cancel(); });
-    window->Command(kCmdNewGame);
-    EXPECT_EQ(window->Game(), nullptr);
-    EXPECT_FALSE(MenuEnabled(kCmdRestart));
+    const std::filesystem::path bad = folder.Path() / "bad.hlm";
+    std::ofstream(bad) << "not a saved game";
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"new game sheet",
+         [] { WhenModalShows<CNewGameSheet>([](CNewGameSheet& sheet) { sheet.Cancel(); }); }},
+        // With nobody in the statistics yet the name is asked for at once.
+        {"name dialog",
+         [] {
+             WhenModalShows<CNewGameSheet>([](CNewGameSheet& sheet) {
+                 WhenModalShows<CPlayerNameDialog>(
+                     [](CPlayerNameDialog& names) { QTest::keyClick(&names, Qt::Key_Escape); });
+                 auto* quick = sheet.findChild<QComboBox*>("combo1026");
+                 quick->setCurrentIndex(1);  // one human against a Novice
+                 emit quick->activated(1);
+                 sheet.Ok();
+             });
+         }},
+        {"file dialog", [] { SetFileDialogFunction([](QWidget*, bool) { return std::nullopt; }); }},
+        {"unreadable file",
+         [bad] { SetFileDialogFunction([bad](QWidget*, bool) { return bad.string(); }); }},
+    };
+    for (const auto& [way, arrange] : ways) {
+        SCOPED_TRACE(way);
+        arrange();
+        messages.answers = {MessageAnswer::Yes};
+        window->Command(std::string_view(way).starts_with("new") ||
+                                std::string_view(way).starts_with("name")
+                            ? kCmdNewGame
+                            : kCmdOpenGame);
+        SetFileDialogFunction(nullptr);
+        ASSERT_EQ(window->Game(), running);
+        EXPECT_EQ(window->Game()->State(), kGamePlaying);
+        EXPECT_TRUE(MenuEnabled(kCmdPause));
+        EXPECT_EQ(window->PaneText(2), turn);
+    }
+    // Besides the five questions, only the unreadable file said something: why.
+    ASSERT_EQ(messages.shown.size(), 6u);
+    EXPECT_EQ(messages.shown.back().caption, "Halmora 汉化版    ");
+    EXPECT_FALSE(messages.shown.back().text.empty());
 }
 
 TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEvents) {

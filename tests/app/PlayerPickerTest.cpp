@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -213,11 +214,17 @@ TEST_F(PlayerPickerTest, NameDialogRefusesAnEmptyNameAndStoresATypedOne) {
     EXPECT_EQ(dialog.windowTitle(), " 输入当前玩家的名字   ");
     EXPECT_EQ(dialog.focusWidget(), edit);
 
+    // Empty, or blanks alone.
     Click(dialog, "button1088");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, " 请为这个玩家输入一个名字          .");
-    EXPECT_EQ(messages.shown[0].caption, kNameCaption);
+    Type(edit, "   ");
+    Click(dialog, "button1088");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    for (const auto& shown : messages.shown) {
+        EXPECT_EQ(shown.text, " 请为这个玩家输入一个名字          .");
+        EXPECT_EQ(shown.caption, kNameCaption);
+    }
     EXPECT_TRUE(dialog.isVisible());
+    edit->clear();
 
     // Fifteen Chinese characters fit; the sixteenth is refused.
     const QString fifteen = "一二三四五六七八九十甲乙丙丁戊";
@@ -231,20 +238,28 @@ TEST_F(PlayerPickerTest, NameDialogRefusesAnEmptyNameAndStoresATypedOne) {
     EXPECT_EQ(GbkNameBytes(settings.PlayerName[kOrange]).size(), 30u);
 }
 
-TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndEscapeSavesNothing) {
+TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndCancelEscapeOrCloseSaveNothing) {
     SaveSeat(kRed, 1, "Old");
-    CPlayerNameDialog dialog(nullptr, kRed);
-    dialog.show();
-    auto* edit = dialog.findChild<QLineEdit*>("edit1087");
-    // A character outside the BMP is two UTF-16 units but one character.
-    const QString name = QString("abcdefghijklmn") + QString::fromUtf8("\xF0\x9F\x98\x80");
-    Type(edit, name + "x");
-    EXPECT_EQ(edit->text(), name);
+    const std::function<void(CPlayerNameDialog&)> leave[] = {
+        [](CPlayerNameDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [](CPlayerNameDialog& dialog) { Click(dialog, "buttonCancel"); },
+        [](CPlayerNameDialog& dialog) { dialog.close(); },  // the close box
+    };
+    for (const auto& way : leave) {
+        CPlayerNameDialog dialog(nullptr, kRed);
+        dialog.show();
+        auto* edit = dialog.findChild<QLineEdit*>("edit1087");
+        // A character outside the BMP is two UTF-16 units but one character.
+        const QString name = QString("abcdefghijklmn") + QString::fromUtf8("\xF0\x9F\x98\x80");
+        Type(edit, name + "x");
+        EXPECT_EQ(edit->text(), name);
 
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(SavedName(kRed), "Old");
+        way(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(SavedName(kRed), "Old");
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(PlayerPickerTest, PromptsArePaintedInTheirRectangles) {
