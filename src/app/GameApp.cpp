@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "app/MainWindow.h"
+#include "app/SessionSignals.h"
 #include "app/SplashWindow.h"
 #include "app/StartupScreen.h"
 #include "platform/TickCount.h"
@@ -15,6 +16,8 @@ namespace halmora {
 CGameApp::CGameApp(int& argc, char** argv) : application_(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Halmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.03"));
+    // From the start, so that a logout during start-up closes as well.
+    sessionSignals_ = std::make_unique<CSessionSignals>();
 }
 
 CGameApp::~CGameApp() = default;
@@ -39,6 +42,8 @@ void CGameApp::ShowSplash(const std::function<void()>& pause) {
 
 bool CGameApp::InitInstance() {
     window_ = std::make_unique<CMainWindow>();
+    QObject::connect(sessionSignals_.get(), &CSessionSignals::SessionEnding, window_.get(),
+                     &CMainWindow::EndSession);
     // The whole screen first: without a window manager there is nobody to maximise it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window_->setGeometry(screen->availableGeometry());
@@ -46,22 +51,27 @@ bool CGameApp::InitInstance() {
     QCoreApplication::processEvents();
     window_->CreateControls();
 
-    ShowSplash();
-    window_->ShowStartupNotices();
-
-    CStartupScreen screen(window_.get(), window_->Cursors().Hand());
-    screen.move(window_->geometry().center() - screen.rect().center());
-    screen.exec();
-    if (screen.ChosenCommand() != 0)
-        window_->Command(screen.ChosenCommand());
-    window_->StartIdleLoop();
+    // A session that ends during start-up has closed the window already: nothing more is shown.
+    if (!window_->SessionEnded())
+        ShowSplash();
+    if (!window_->SessionEnded())
+        window_->ShowStartupNotices();
+    if (!window_->SessionEnded() && !window_->OfferInterruptedGame()) {
+        CStartupScreen screen(window_.get(), window_->Cursors().Hand());
+        screen.move(window_->geometry().center() - screen.rect().center());
+        screen.exec();
+        if (screen.ChosenCommand() != 0 && !window_->SessionEnded())
+            window_->Command(screen.ChosenCommand());
+    }
+    if (!window_->SessionEnded())
+        window_->StartIdleLoop();
     return true;
 }
 
 int CGameApp::Run() {
     if (!InitInstance())
         return 1;
-    const int code = QApplication::exec();
+    const int code = window_->SessionEnded() ? 0 : QApplication::exec();
     window_.reset();
     return code;
 }

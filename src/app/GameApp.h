@@ -11,6 +11,7 @@
 namespace halmora {
 
 class CMainWindow;
+class CSessionSignals;
 
 class CGameApp {
 public:
@@ -34,6 +35,7 @@ public:
 
 private:
     QApplication application_;
+    std::unique_ptr<CSessionSignals> sessionSignals_;
     std::unique_ptr<CMainWindow> window_;
 };
 

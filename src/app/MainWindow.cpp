@@ -12,10 +12,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "app/AboutDialog.h"
@@ -432,7 +435,7 @@ void CMainWindow::EndFinishedGame() {
     DeleteGame();
     DisableGameMenus();
     board_->update();
-    if (AskYesNo(this, kAnotherGameQuestion, kNewGameCaption))
+    if (!sessionEnding_ && AskYesNo(this, kAnotherGameQuestion, kNewGameCaption))
         QTimer::singleShot(0, this, [this] { Command(kCmdNewGame); });
 }
 
@@ -575,7 +578,7 @@ void CMainWindow::NewGame() {
         }
         return true;
     };
-    if (!confirmed()) {
+    if (!confirmed() || sessionEnding_) {
         if (held && game_)
             game_->Continue(canvas_);
         RedrawAll();
@@ -653,7 +656,7 @@ void CMainWindow::OpenGame() {
     // has been read from it.
     const bool held = PauseIfPlaying();
     const std::optional<std::string> path = FileDialog()(this, false);
-    if (!path || !OpenGameFile(*path)) {
+    if (!path || sessionEnding_ || !OpenGameFile(*path)) {
         if (held && game_)
             game_->Continue(canvas_);
     }
@@ -870,7 +873,7 @@ void CMainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (game_ && !AskYesNo(this, kCloseQuestion, kCloseCaption)) {
+    if (game_ && !sessionEnding_ && !AskYesNo(this, kCloseQuestion, kCloseCaption)) {
         event->ignore();
         return;
     }
@@ -919,6 +922,79 @@ void CMainWindow::SavePendingStatistics() {
                            " could not be recorded in the statistics file (" + saved.message +
                            ") and will be missing from the statistics.",
                        kApplicationTitle);
+}
+
+std::filesystem::path CMainWindow::InterruptedGamePath() {
+    return AppFile("Interrupted Game.hlm");
+}
+
+void CMainWindow::EndSession() {
+    if (sessionEnded_)
+        return;
+    sessionEnding_ = true;
+    // Whatever dialog or question is open is cancelled first; each one's code then runs on as
+    // after a Cancel, and the window closes once the last of their loops has returned (or,
+    // should one never return, after a few seconds anyway).
+    constexpr int kRetryMs = 10;
+    constexpr int kMostRetries = 300;
+    QWidget* modal = QApplication::activeModalWidget();
+    if ((modal != nullptr || QThread::currentThread()->loopLevel() > 1) &&
+        sessionRetries_++ < kMostRetries) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->done(QDialog::Rejected);
+        else if (modal != nullptr)
+            modal->close();
+        QTimer::singleShot(kRetryMs, this, &CMainWindow::EndSession);
+        return;
+    }
+    SaveInterruptedGame();
+    sessionEnded_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void CMainWindow::SaveInterruptedGame() {
+    if (!game_ || !gameReady_ || !game_->Board() || game_->State() == kGameOver)
+        return;
+    PauseIfPlaying();
+    // A marble in flight is kept on the hole it left, where the board has it until its move
+    // ends; the move is then made again.
+    CGameBoard& board = *game_->Board();
+    for (int row = 0; row < kGridSize; ++row)
+        for (int col = 0; col < kGridSize; ++col)
+            board.Hole(col, row).marbleHidden = 0;
+    std::string error;
+    // Nobody is left to see a message box; the session's log is.
+    if (!game_->Save(InterruptedGamePath(), error))
+        std::fprintf(stderr, "halmora: the game in progress could not be kept: %s\n",
+                     error.c_str());
+}
+
+bool CMainWindow::OfferInterruptedGame() {
+    const std::filesystem::path path = InterruptedGamePath();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    char stamp[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) != nullptr)
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string keptName = std::string("Interrupted Game ") + stamp + ".hlm";
+    const std::string question =
+        "A game was still in progress when the session ended last time, and was kept. "
+        "Continue it now?\n\nIf not, it stays in the game folder as \"" +
+        keptName + "\", for Open Game.";
+    if (AskYesNo(this, question, kApplicationTitle) && !sessionEnding_ &&
+        OpenGameFile(path.string())) {
+        std::filesystem::remove(path, ec);
+        RedrawAll();
+        return true;
+    }
+    // Kept, and not offered again.
+    std::filesystem::rename(path, path.parent_path() / keptName, ec);
+    RedrawAll();
+    return false;
 }
 
 // --- CGameHost ---

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -60,6 +61,16 @@ public:
 
     // Carries out a menu, toolbar or button command.
     void Command(int id);
+
+    // The session is ending (logout, shutdown): open dialogs are cancelled, a game in progress
+    // is kept in the interrupted-game file, and the window closes as its close command does,
+    // without questions.
+    void EndSession();
+    bool SessionEnded() const { return sessionEnded_; }
+    // At start-up: offers to continue a game kept by EndSession. True when it goes on.
+    bool OfferInterruptedGame();
+    // The file in the game folder where EndSession keeps a game in progress.
+    static std::filesystem::path InterruptedGamePath();
 
     // What the tests and the start-up screen look at.
     CGame* Game() const { return game_.get(); }
@@ -128,6 +139,7 @@ private:
     bool OpenGameFile(const std::string& path);
     // Pauses a playing game; true when it did, so that only then the game is resumed.
     bool PauseIfPlaying();
+    void SaveInterruptedGame();
 
     void DeleteGame();
     void RedrawAll();
@@ -163,6 +175,9 @@ private:
     QTimer idle_;
     bool ticking_ = false;
     std::vector<std::string> startupNotices_;
+    bool sessionEnding_ = false;
+    bool sessionEnded_ = false;
+    int sessionRetries_ = 0;
 };
 
 }  // namespace halmora

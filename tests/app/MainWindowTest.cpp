@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -28,6 +29,7 @@
 #include "app/NewGameSheet.h"
 #include "app/PlayerNameDialog.h"
 #include "app/PlayerPickerDialog.h"
+#include "app/SessionSignals.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
 #include "board/BoardGeometry.h"
@@ -772,6 +774,79 @@ TEST_F(MainWindowTest, APausedGameStaysPausedAfterTheMenusDialogs) {
     window->Command(kCmdContinue);
     EXPECT_EQ(window->Game()->State(), kGamePlaying);
     EXPECT_FALSE(window->FootButton(kCmdRotateLeft)->isHidden());
+}
+
+TEST_F(MainWindowTest, TheEndOfTheSessionKeepsTheGameAndTheNextStartContinuesIt) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const auto [from, to] = SomeStep();
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    const std::vector<int32_t> board = Occupants();
+    std::filesystem::remove(folder.Path() / "Data" / "Settings.dat");
+
+    CSessionSignals session;
+    ASSERT_TRUE(session.Installed());
+    QObject::connect(&session, &CSessionSignals::SessionEnding, window.get(),
+                     &CMainWindow::EndSession);
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->SessionEnded(); }));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->Game(), nullptr);
+    EXPECT_TRUE(messages.shown.empty());  // no questions
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Data" / "Settings.dat"));
+    const std::filesystem::path kept = CMainWindow::InterruptedGamePath();
+    ASSERT_TRUE(std::filesystem::exists(kept));
+    EXPECT_EQ(kept.parent_path(), folder.Path());
+
+    window = std::make_unique<CMainWindow>();
+    window->resize(1000, 760);
+    window->show();
+    window->CreateControls();
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(window->OfferInterruptedGame());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    ASSERT_TRUE(window->GameReady());
+    EXPECT_EQ(Occupants(), board);
+    EXPECT_EQ(window->Game()->CurrentColour(), kYellow);
+    EXPECT_EQ(window->Game()->MoveCount(), 1);
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_FALSE(std::filesystem::exists(kept));
+    EXPECT_FALSE(window->OfferInterruptedGame());
+}
+
+TEST_F(MainWindowTest, AHangupCancelsTheOpenDialogAndADeclinedGameIsKeptAside) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    CSessionSignals session;
+    QObject::connect(&session, &CSessionSignals::SessionEnding, window.get(),
+                     &CMainWindow::EndSession);
+    // The hangup comes while the player sets up another game.
+    WhenModalShows<CNewGameSheet>([](CNewGameSheet&) { std::raise(SIGHUP); });
+    messages.answers = {MessageAnswer::Yes};
+    window->Command(kCmdNewGame);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->SessionEnded(); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_TRUE(std::filesystem::exists(CMainWindow::InterruptedGamePath()));
+
+    window = std::make_unique<CMainWindow>();
+    window->CreateControls();
+    messages.shown.clear();
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(window->OfferInterruptedGame());
+    EXPECT_EQ(window->Game(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(CMainWindow::InterruptedGamePath()));
+    // Kept under the name the question gave, for Open Game.
+    ASSERT_EQ(messages.shown.size(), 1u);
+    std::vector<std::string> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        if (entry.path().filename().string().starts_with("Interrupted Game "))
+            aside.push_back(entry.path().filename().string());
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find('"' + aside[0] + '"'), std::string::npos)
+        << messages.shown[0].text;
+    Open(folder.Path() / aside[0]);
+    EXPECT_TRUE(window->GameReady());
 }
 
 }  // namespace
