@@ -902,11 +902,19 @@ void CMainWindow::ShowStartupNotices() {
 }
 
 void CMainWindow::ReportSettingsSaveFailure() {
-    if (std::optional<std::string> failure = CSettings::TakeSaveFailure())
-        PauseFrame([&] {
-            ShowMessageBox(this, "The settings could not be saved (" + *failure + ").",
-                           kApplicationTitle);
-        });
+    std::optional<std::string> failure = CSettings::TakeSaveFailure();
+    if (!failure)
+        return;
+    const std::string text = "The settings could not be saved (" + *failure + ").";
+    if (sessionEnding_)
+        TellAtSessionEnd(text);
+    else
+        PauseFrame([&] { ShowMessageBox(this, text, kApplicationTitle); });
+}
+
+// When the session ends nobody is left to answer a message box; the session's log keeps it.
+void CMainWindow::TellAtSessionEnd(const std::string& text) {
+    std::fprintf(stderr, "halmora: %s\n", text.c_str());
 }
 
 // Games whose filing failed are written now; only they, so that nothing is written at all
@@ -914,14 +922,20 @@ void CMainWindow::ReportSettingsSaveFailure() {
 void CMainWindow::SavePendingStatistics() {
     const std::size_t games = stats_.PendingGames();
     const StatsStatus saved = stats_.SavePending();
+    std::vector<std::string> texts;
     if (!saved.notice.empty())
-        ShowMessageBox(this, saved.notice, kApplicationTitle);
+        texts.push_back(saved.notice);
     if (!saved.Ok())
-        ShowMessageBox(this,
-                       std::to_string(games) + (games == 1 ? " finished game" : " finished games") +
-                           " could not be recorded in the statistics file (" + saved.message +
-                           ") and will be missing from the statistics.",
-                       kApplicationTitle);
+        texts.push_back(std::to_string(games) +
+                        (games == 1 ? " finished game" : " finished games") +
+                        " could not be recorded in the statistics file (" + saved.message +
+                        ") and will be missing from the statistics.");
+    for (const std::string& text : texts) {
+        if (sessionEnding_)
+            TellAtSessionEnd(text);
+        else
+            ShowMessageBox(this, text, kApplicationTitle);
+    }
 }
 
 std::filesystem::path CMainWindow::InterruptedGamePath() {

@@ -152,6 +152,7 @@ private:
 
     void CheckDataFiles();
     void ReportSettingsSaveFailure();
+    static void TellAtSessionEnd(const std::string& text);
     void SavePendingStatistics();
 
     CSettings settings_;
