@@ -174,7 +174,10 @@ private:
 // distances kept beside the slots.
 class Selector {
 public:
-    Selector(int limit, int16_t* kept) : limit_(limit), kept_(kept) {}
+    Selector(int limit, int16_t* kept) : limit_(limit), kept_(kept) {
+        for (float& t : total_)
+            t = 2.0f;  // above any cap: unused slots never count as the weakest
+    }
 
     int Count() const { return count_; }
     bool Full() const { return count_ == limit_; }
@@ -191,13 +194,18 @@ public:
             return false;
         }
         Put(slot_, x, total, startDistance);
+        // The weakest kept total, capped at 1.1, and the first slot holding it (the slot stays
+        // when every total is 1.1 or more). In two plain passes, which vectorise.
         const float before = threshold_;
-        threshold_ = 1.1f;
-        for (int i = 0; i < count_; ++i) {
-            if (total_[i] < threshold_) {
-                threshold_ = total_[i];
-                slot_ = i;
-            }
+        float least = 1.1f;
+        for (int i = 0; i < CCandidateGenerator::kMaxKept; ++i)
+            least = total_[i] < least ? total_[i] : least;
+        threshold_ = least;
+        if (least < 1.1f) {
+            int first = 0;
+            while (total_[first] != least)
+                ++first;
+            slot_ = first;
         }
         return threshold_ != before;
     }
@@ -315,13 +323,17 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
     // Hundredths below which a move cannot reach the threshold; refreshed when it moves.
     int least = INT32_MIN;
     const auto refresh = [&selector, &least] {
-        // A total is within a millionth of its hundredths; the floor errs on the safe side.
+        // A total is within a millionth of its whole hundredths, so fewer hundredths than this
+        // cannot reach the threshold.
         least =
-            static_cast<int>(std::floor((static_cast<double>(selector.Threshold()) - 1e-6) * 100));
+            static_cast<int>(std::ceil((static_cast<double>(selector.Threshold()) - 1e-6) * 100));
     };
     int count = 0;
     for (int k = 0; k < kTriangleHoles; ++k) {
         const int start = PlaceIndex(b.Marbles(c)[k]);
+        // A colour short of ten marbles (a damaged game) has no marble k to move.
+        if (cells[start].occupant != own || cells[start].marbleIndex != k)
+            continue;
         const int n = MarbleMoves(t, cells, scratch.jumpsSeen_, scratch.jumps_, node, all, count)
                           .Generate(start);
         if (!t.fast[c]) {
@@ -383,6 +395,9 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
                 scratch.buildSeen_[e] = node;
                 scratch.builders_[e] = static_cast<uint8_t>(builders);
             }
+            const int builders = scratch.builders_[e];
+            if (hundredths[index] + 5 * builders < least)
+                continue;
             const EndInfo to = info[e];
             const int forward =
                 (from.tipDistance > to.tipDistance) * 2 + (from.tipDistance == to.tipDistance);
@@ -402,7 +417,7 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
     }
     keptCount = selector.Count();
     // Whole scores for the kept moves alone, by the plain rule.
-    for (int slot = 0; slot < keptCount; ++slot) {
+    for (int slot = 0; keptScores != nullptr && slot < keptCount; ++slot) {
         const SearchMove& m = all[kept[slot]];
         const BasicCell& start = cells[m.start];
         keptScores[slot] =

@@ -64,7 +64,7 @@ public:
 
     // Every move of colour c, marble by marble in index order, into `all`; the indices of at most
     // `breadth` (up to 20) kept ones into `kept` in slot order, with their whole scores in
-    // `keptScores`. Returns the number of moves.
+    // `keptScores` unless it is null. Returns the number of moves.
     int Generate(const CBasicBoard& b, PlayerColor c, int breadth, CGeneratorScratch& scratch,
                  SearchMove* all, int16_t* kept, Score* keptScores, int& keptCount) const;
 

@@ -196,9 +196,10 @@ bool CMoveSearch::PrefersAtRoot(const Candidate& x) const {
     return a.endZone > b.endZone;
 }
 
-void CMoveSearch::Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const {
-    f.count = generator_.Generate(w.board, c, breadth, w.scratch, f.all, f.kept, f.keptScores,
-                                  f.keptCount);
+void CMoveSearch::Generate(Worker& w, Frame& f, PlayerColor c, int depth) const {
+    // Whole scores are compared at the root only.
+    f.count = generator_.Generate(w.board, c, Breadth(depth, c), w.scratch, f.all, f.kept,
+                                  depth == 0 ? f.keptScores : nullptr, f.keptCount);
     w.candidates += static_cast<uint64_t>(f.count);
 }
 
@@ -219,7 +220,7 @@ void CMoveSearch::SearchRoot(int turn) {
         r = w.frames[1].result;
         return;
     }
-    Generate(w, f, c, Breadth(0, c));
+    Generate(w, f, c, 0);
 
     // A candidate that finishes at once ends the root loop: the ones after it are not looked at.
     int searched = f.keptCount;
@@ -346,7 +347,7 @@ void CMoveSearch::Expand(Worker& w, int turn, int depth) {
     }
 
     r.fill(initialValue_);
-    Generate(w, f, c, Breadth(depth, c));
+    Generate(w, f, c, depth);
     const std::array<float, kColorCount>& child = w.frames[depth + 1].result;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];

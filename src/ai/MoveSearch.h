@@ -89,7 +89,7 @@ private:
     void SearchChildOfRoot(Worker& w, int turn, int slot);
     void Search(Worker& w, int turn, int depth);
     void Expand(Worker& w, int turn, int depth);
-    void Generate(Worker& w, Frame& f, PlayerColor c, int breadth) const;
+    void Generate(Worker& w, Frame& f, PlayerColor c, int depth) const;
     int Breadth(int depth, PlayerColor c) const;
     bool TimeUp();
     bool PrefersAtRoot(const Candidate& x) const;

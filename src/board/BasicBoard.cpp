@@ -62,9 +62,16 @@ void CBasicBoard::BuildFrom(const CGameBoard& board) {
             key_ ^= MarbleKey(cells_[i].occupant, cells_[i].marbleIndex, i);
         }
     }
-    for (PlayerColor c = 0; c < kColorCount; ++c)
-        if (playing_[c])
+    for (PlayerColor c = 0; c < kColorCount; ++c) {
+        if (playing_[c]) {
             AssignTargets(c);
+        } else {
+            // A colour short of marbles (a damaged game) has no targets, but its distances still
+            // agree with its marbles, so that taking a move back restores them exactly.
+            for (int k = 0; k < kTriangleHoles; ++k)
+                targets_[c].distance[k] = HoleDistance(marbles_[c][k], targets_[c].place[k]);
+        }
+    }
 }
 
 namespace {

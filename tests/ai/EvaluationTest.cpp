@@ -160,6 +160,10 @@ TEST(PositionValue, ProgressZoneAndTheHomePenalty) {
     EXPECT_FLOAT_EQ(early.Zone(b, kYellow), 0.0f);
     // Every Yellow marble is still home: (17 - 15) * 0.2 * (4 + 3 + 3 + 2 + 2 + 2 + 1 * 4).
     EXPECT_NEAR(late.Zone(b, kYellow), -8.0f, 1e-5);
+    // The penalty keeps growing with move counts far beyond any game, without overflowing.
+    const CPositionEvaluator huge(600000015, players), larger(2000000015, players);
+    EXPECT_NEAR(huge.Zone(b, kYellow), -2.4e9f, 1e4f);
+    EXPECT_NEAR(larger.Zone(b, kYellow), -8.0e9f, 1e4f);
     int sum = 0;
     for (int d : b.Targets(kYellow).distance)
         sum += 100 - d;

@@ -6,6 +6,7 @@
 
 #include "ai/CandidateGenerator.h"
 #include "ai/Evaluation.h"
+#include "ai/PositionValues.h"
 #include "board/Perft.h"
 #include "board/RandomPlay.h"
 #include "support/ReferenceShape.h"
@@ -31,8 +32,18 @@ std::vector<Sample> Samples() {
             Sample s{CGameBoard{}, order};
             SetUpStartPosition(s.board, seated);
             PlayRandomMoves(s.board, order, plies, random);
-            samples.push_back(std::move(s));
+            samples.push_back(s);
         }
+        // A damaged game: the first colour is a marble short.
+        Sample shortOne = samples.back();
+        for (int i = 0; i < kPlaceCount; ++i) {
+            HoleRecord& h = shortOne.board.Hole(i % kGridSize, i / kGridSize);
+            if (h.occupant == order[0]) {
+                h.occupant = kNoColor;
+                break;
+            }
+        }
+        samples.push_back(shortOne);
     }
     return samples;
 }
@@ -44,6 +55,48 @@ TEST(FastPaths, ShapeValueMatchesThePlainRule) {
         const CPositionEvaluator eval(40, s.order);
         for (PlayerColor p : s.order)
             EXPECT_EQ(eval.Shape(b, p), testing::ReferenceShape(b, p));
+    }
+}
+
+// Totals kept up to date through a line of moves made and taken back, against a fresh evaluation
+// of every position on the way.
+TEST(FastPaths, KeptUpToDateValuesMatchAFreshEvaluation) {
+    auto lists = std::make_unique<std::array<MarbleCandidates, kTriangleHoles>>();
+    SplitMix64 random(7);
+    for (const Sample& s : Samples()) {
+        CBasicBoard b;
+        b.BuildFrom(s.board);
+        const CPositionEvaluator eval(40, s.order);
+        CPositionValues values(40, s.order);
+        values.Reset(b);
+        std::vector<std::pair<int, int>> made;
+        const auto expectSame = [&] {
+            for (PlayerColor p : s.order)
+                ASSERT_EQ(values.Total(b, p), eval.Total(b, p));
+        };
+        for (int ply = 0; ply < 12; ++ply) {
+            expectSame();
+            GenerateCandidates(b, s.order[ply % s.order.size()], 40, *lists);
+            std::vector<const Candidate*> moves;
+            for (const MarbleCandidates& list : *lists)
+                for (int i = 0; i < list.count; ++i)
+                    moves.push_back(&list.moves[i]);
+            if (moves.empty())
+                continue;
+            const Candidate& m = *moves[random.Below(static_cast<uint32_t>(moves.size()))];
+            made.emplace_back(PlaceIndex(m.Start()), PlaceIndex(m.End()));
+            b.ApplyMove(made.back().first, made.back().second);
+            values.Make(b, made.back().first, made.back().second);
+        }
+        for (; !made.empty(); made.pop_back()) {
+            expectSame();
+            b.TakeBackMove(made.back().first, made.back().second);
+            values.Unmake();
+        }
+        expectSame();
+        CBasicBoard fresh;
+        fresh.BuildFrom(s.board);
+        EXPECT_TRUE(fresh == b);
     }
 }
 
