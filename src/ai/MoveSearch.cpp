@@ -348,6 +348,18 @@ void CMoveSearch::Expand(Worker& w, int turn, int depth) {
 
     r.fill(initialValue_);
     Generate(w, f, c, depth);
+    if (store_ != nullptr && depth + 2 < depthLimit_) {
+        // The children will look themselves up: start fetching their entries now, so that the
+        // memory is on its way while the first of them is searched.
+        for (int slot = 0; slot < f.keptCount; ++slot) {
+            const SearchMove& x = f.all[f.kept[slot]];
+            const int marble = b.Cells()[x.start].marbleIndex;
+            PositionKey key = b.Key();
+            key ^= MarbleKey(c, marble, x.start);
+            key ^= MarbleKey(c, marble, x.end);
+            store_->Prefetch(key, depth + 1, next);
+        }
+    }
     const std::array<float, kColorCount>& child = w.frames[depth + 1].result;
     for (int slot = 0; slot < f.keptCount; ++slot) {
         const SearchMove& x = f.all[f.kept[slot]];

@@ -9,6 +9,37 @@ namespace halmora {
 
 using namespace shape;
 
+namespace {
+
+// For each cell, the places whose shape terms look at it, with the direction they look in: the
+// ones to refresh when the cell's occupant changes.
+struct Watchers {
+    uint8_t count;
+    int16_t place[2 * kDirectionCount];
+    uint8_t direction[2 * kDirectionCount];
+};
+struct WatcherTable {
+    Watchers of[kPlaceCount];
+    constexpr WatcherTable() : of{} {
+        for (int x = 0; x < kPlaceCount; ++x) {
+            Watchers& w = of[x];
+            w.count = 0;
+            for (int d = 0; d < kDirectionCount; ++d) {
+                for (const int h : {kReverseLinks.near[x][d], kReverseLinks.far[x][d]}) {
+                    if (h < 0)
+                        continue;
+                    w.place[w.count] = static_cast<int16_t>(h);
+                    w.direction[w.count] = static_cast<uint8_t>(d);
+                    ++w.count;
+                }
+            }
+        }
+    }
+};
+constexpr WatcherTable kWatchers;
+
+}  // namespace
+
 CPositionValues::CPositionValues(int moveCount, std::span<const PlayerColor> players)
     : evaluator_(moveCount, players) {
     for (PlayerColor p : players)
@@ -19,8 +50,8 @@ CPositionValues::CPositionValues(int moveCount, std::span<const PlayerColor> pla
 void CPositionValues::Reset(const CBasicBoard& b) {
     for (PlayerColor c = 0; c < kColorCount; ++c) {
         adding_[c] = 0;
-        for (uint8_t& t : term_[c])
-            t = 0;
+        for (int i = 0; i < kTerms; ++i)
+            term_[c * kTerms + i] = 0;
         for (int k = 0; k < kTriangleHoles; ++k)
             RefreshMarble(b, c, k, false);
         for (int k = 0; k < kTriangleHoles; ++k) {
@@ -43,8 +74,7 @@ void CPositionValues::Reset(const CBasicBoard& b) {
 }
 
 // The term of the marble on `place` (if any) in direction d, from the cells it looks at now.
-void CPositionValues::RefreshTerm(const CBasicBoard& b, int place, int d, bool logged) {
-    const BasicCell* cells = b.Cells();
+inline void CPositionValues::RefreshTerm(const BasicCell* cells, int place, int d, bool logged) {
     const BasicCell& cell = cells[place];
     if (cell.occupant >= kColorCount)
         return;
@@ -54,7 +84,7 @@ void CPositionValues::RefreshTerm(const CBasicBoard& b, int place, int d, bool l
                      classOf[cells[kShapeLinks.far[place][d]].occupant] +
                      kShapeLinks.outside[place][d];
     const int index = cell.marbleIndex * kDirectionCount + d;
-    uint8_t& term = term_[c][index];
+    uint8_t& term = term_[c * kTerms + index];
     if (term == code)
         return;
     if (logged)
@@ -70,7 +100,7 @@ void CPositionValues::RefreshMarble(const CBasicBoard& b, PlayerColor c, int mar
     if (b.Cells()[at].occupant != c || b.Cells()[at].marbleIndex != marble)
         return;  // a colour not on the board: its terms stay at adding nothing
     for (int d = 0; d < kDirectionCount; ++d)
-        RefreshTerm(b, at, d, logged);
+        RefreshTerm(b.Cells(), at, d, logged);
 }
 
 // The distances of the marble that moved to its nine fellows, and each one's nearest.
@@ -116,13 +146,11 @@ void CPositionValues::Make(const CBasicBoard& b, int from, int to) {
     // Every term that looks at one of the two cells, whoever's marble it belongs to, and the
     // moved marble's own.
     dirty_ = static_cast<uint8_t>(1u << c);
+    const BasicCell* cells = b.Cells();
     for (const int x : {from, to}) {
-        for (int d = 0; d < kDirectionCount; ++d) {
-            if (kReverseLinks.near[x][d] >= 0)
-                RefreshTerm(b, kReverseLinks.near[x][d], d, true);
-            if (kReverseLinks.far[x][d] >= 0)
-                RefreshTerm(b, kReverseLinks.far[x][d], d, true);
-        }
+        const Watchers& w = kWatchers.of[x];
+        for (int i = 0; i < w.count; ++i)
+            RefreshTerm(cells, w.place[i], w.direction[i], true);
     }
     RefreshMarble(b, c, moved.marbleIndex, true);
     RefreshNearest(b, c, moved.marbleIndex);
@@ -142,7 +170,7 @@ void CPositionValues::Unmake() {
     const Undo& u = undo_[--depth_];
     while (logSize_ > u.logStart) {
         const Changed& x = log_[--logSize_];
-        term_[x.term / kTerms][x.term % kTerms] = x.was;
+        term_[x.term] = x.was;
     }
     for (int p = 0; p < kColorCount; ++p)
         adding_[p] = u.adding[p];
@@ -158,7 +186,7 @@ float CPositionValues::Shape(PlayerColor p) const {
     float s3 = 0;
     for (uint64_t adding = adding_[p]; adding != 0; adding &= adding - 1) {
         const int index = std::countr_zero(adding);
-        const ShapeTerm& t = kShapeTerms.term[term_[p][index]];
+        const ShapeTerm& t = kShapeTerms.term[term_[p * kTerms + index]];
         const int nearest = nearest_[p][index / kDirectionCount];
         s3 += nearest > 2 && t.penalised ? (t.own - static_cast<float>(2 * nearest)) + t.other
                                          : t.sum;

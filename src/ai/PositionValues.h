@@ -63,7 +63,7 @@ private:
         uint8_t marble;
     };
 
-    void RefreshTerm(const CBasicBoard& b, int place, int d, bool logged);
+    void RefreshTerm(const BasicCell* cells, int place, int d, bool logged);
     void RefreshMarble(const CBasicBoard& b, PlayerColor c, int marble, bool logged);
     void RefreshNearest(const CBasicBoard& b, PlayerColor c, int marble);
     float Shape(PlayerColor p) const;
@@ -74,7 +74,7 @@ private:
     // Per colour: the class of each marble's term in each direction (neighbour class * 4 + the
     // class beyond), by marble * 6 + direction; the terms that add something; each marble's
     // nearest own marble and the distances between its marbles.
-    uint8_t term_[kColorCount][kTerms] = {};
+    uint8_t term_[kColorCount * kTerms] = {};  // colour * 60 + term
     uint64_t adding_[kColorCount] = {};
     int nearest_[kColorCount][kTriangleHoles] = {};
     uint8_t apart_[kColorCount][kTriangleHoles][kTriangleHoles] = {};

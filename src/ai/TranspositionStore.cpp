@@ -52,6 +52,14 @@ CTranspositionStore::Entry* CTranspositionStore::BucketFor(uint64_t hash) const 
     return static_cast<Entry*>(block_.Data()) + (hash & (buckets_ - 1)) * kBucketEntries;
 }
 
+void CTranspositionStore::Prefetch(const PositionKey& key, int depth, int turn) const {
+    if (buckets_ == 0)
+        return;
+    const char* bucket = reinterpret_cast<const char*>(BucketFor(Slot(key, depth, turn)));
+    for (int line = 0; line < kBucketEntries; ++line)
+        __builtin_prefetch(bucket + line * sizeof(Entry));
+}
+
 bool CTranspositionStore::Probe(const PositionKey& key, int depth, int turn, uint64_t search,
                                 StoredNode& out) const {
     if (buckets_ == 0)

@@ -47,6 +47,9 @@ public:
     void Store(const PositionKey& key, int depth, int turn, uint64_t search, uint64_t nodes,
                uint64_t candidates, const std::array<float, kColorCount>& values);
 
+    // Asks the processor to fetch the entries a later Probe of the key will read.
+    void Prefetch(const PositionKey& key, int depth, int turn) const;
+
     std::size_t Entries() const { return buckets_ * kBucketEntries; }
     std::size_t Bytes() const { return block_.Size(); }
 
