@@ -174,10 +174,7 @@ private:
 // distances kept beside the slots.
 class Selector {
 public:
-    Selector(int limit, int16_t* kept) : limit_(limit), kept_(kept) {
-        for (float& t : total_)
-            t = 2.0f;  // above any cap: unused slots never count as the weakest
-    }
+    Selector(int limit, int16_t* kept) : limit_(limit), kept_(kept) {}
 
     int Count() const { return count_; }
     bool Full() const { return count_ == limit_; }
@@ -198,7 +195,7 @@ public:
         // when every total is 1.1 or more). In two plain passes, which vectorise.
         const float before = threshold_;
         float least = 1.1f;
-        for (int i = 0; i < CCandidateGenerator::kMaxKept; ++i)
+        for (int i = 0; i < count_; ++i)
             least = total_[i] < least ? total_[i] : least;
         threshold_ = least;
         if (least < 1.1f) {

@@ -38,6 +38,31 @@ struct WatcherTable {
 };
 constexpr WatcherTable kWatchers;
 
+// What a term adds, by the distance to the marble's nearest own marble and the term's class,
+// worked out as the shape value works it out; farther than the table the rule is applied.
+constexpr int kNearestTabled = 48;
+struct TermValues {
+    float value[kNearestTabled][12];
+    constexpr TermValues() : value{} {
+        for (int n = 0; n < kNearestTabled; ++n) {
+            for (int code = 0; code < 12; ++code) {
+                const ShapeTerm& t = kShapeTerms.term[code];
+                value[n][code] =
+                    n > 2 && t.penalised ? (t.own - static_cast<float>(2 * n)) + t.other : t.sum;
+            }
+        }
+    }
+};
+constexpr TermValues kTermValues;
+
+constexpr std::array<uint8_t, 60> MarbleOfTerm() {
+    std::array<uint8_t, 60> of{};
+    for (int i = 0; i < 60; ++i)
+        of[i] = static_cast<uint8_t>(i / kDirectionCount);
+    return of;
+}
+constexpr std::array<uint8_t, 60> kMarbleOfTerm = MarbleOfTerm();
+
 }  // namespace
 
 CPositionValues::CPositionValues(int moveCount, std::span<const PlayerColor> players)
@@ -186,10 +211,14 @@ float CPositionValues::Shape(PlayerColor p) const {
     float s3 = 0;
     for (uint64_t adding = adding_[p]; adding != 0; adding &= adding - 1) {
         const int index = std::countr_zero(adding);
-        const ShapeTerm& t = kShapeTerms.term[term_[p * kTerms + index]];
-        const int nearest = nearest_[p][index / kDirectionCount];
-        s3 += nearest > 2 && t.penalised ? (t.own - static_cast<float>(2 * nearest)) + t.other
-                                         : t.sum;
+        const int code = term_[p * kTerms + index];
+        const int nearest = nearest_[p][kMarbleOfTerm[index]];
+        if (nearest < kNearestTabled) {
+            s3 += kTermValues.value[nearest][code];
+        } else {
+            const ShapeTerm& t = kShapeTerms.term[code];
+            s3 += t.penalised ? (t.own - static_cast<float>(2 * nearest)) + t.other : t.sum;
+        }
     }
     return s3;
 }
