@@ -1,5 +1,8 @@
 #include "game/ComputerPlayer.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -11,6 +14,7 @@ namespace halmora {
 namespace {
 
 constexpr uint32_t kClockMarginMs = 1000;
+constexpr int kThinkingNiceness = 5;
 constexpr int32_t kPlannedMovesPerPlayer = 65;
 constexpr int32_t kLastMovesShare = 5;
 
@@ -107,6 +111,9 @@ uint32_t CComputerPlayer::TimeBudget(const TurnInfo& turn) {
 
 void* CComputerPlayer::ThreadMain(void* param) {
     auto* p = static_cast<SearchThreadParam*>(param);
+    // The search takes every core; the window's thread must still come first, so that painting,
+    // menus and a forced move answer at once. The search's own threads inherit this.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kThinkingNiceness);
     p->search->Run();
     p->finished.store(true, std::memory_order_release);
     return nullptr;
