@@ -36,8 +36,8 @@ constexpr int kEndZoneHundredths[3] = {0, 5, 10};
 constexpr int kStartZoneHundredths[3] = {0, 10, 20};
 constexpr float kForward[3] = {0.0f, 0.1f, 1.0f};
 constexpr int kForwardHundredths[3] = {0, 3, 30};
-// Build is at most six halves, 0.3 of the total.
-constexpr int kBuildHundredths = 30;
+// Each own marble beside the end can add half a Build, 0.05 of the total.
+constexpr int kBuilderHundredths = 5;
 // Progress toward a target hole never reaches this many steps either way.
 constexpr int kMaxProgress = 40;
 
@@ -325,6 +325,14 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
         least =
             static_cast<int>(std::ceil((static_cast<double>(selector.Threshold()) - 1e-6) * 100));
     };
+    // How many own marbles stand beside each hole: Build cannot count more than that, which
+    // bounds a move's total far tighter than six halves.
+    uint8_t* ownBeside = scratch.ownBeside_.data();
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        const int at = PlaceIndex(b.Marbles(c)[k]);
+        for (int d = 0; d < kDirectionCount; ++d)
+            ++ownBeside[t.beside[at][d]];
+    }
     int count = 0;
     for (int k = 0; k < kTriangleHoles; ++k) {
         const int start = PlaceIndex(b.Marbles(c)[k]);
@@ -365,14 +373,14 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
             if (t.countStartZone)
                 h += kStartZoneHundredths[startZone[to.ownKind]];
             hundredths[i] = static_cast<int16_t>(h);
-            open |= static_cast<uint64_t>(h + kBuildHundredths >= least) << i;
+            open |= static_cast<uint64_t>(h + kBuilderHundredths * ownBeside[e] >= least) << i;
         }
         for (; open != 0; open &= open - 1) {
             const int index = std::countr_zero(open);
-            if (hundredths[index] + kBuildHundredths < least)
-                continue;  // the threshold rose since
             const int i = count + index;
             const int e = all[i].end;
+            if (hundredths[index] + kBuilderHundredths * ownBeside[e] < least)
+                continue;  // the threshold rose since
             // Own marbles beside the end that could jump over the moved marble toward their
             // targets; the moving marble still stands on its start and counts. The same for
             // every move of the node that ends here.
@@ -393,7 +401,7 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
                 scratch.builders_[e] = static_cast<uint8_t>(builders);
             }
             const int builders = scratch.builders_[e];
-            if (hundredths[index] + 5 * builders < least)
+            if (hundredths[index] + kBuilderHundredths * builders < least)
                 continue;
             const EndInfo to = info[e];
             const int forward =
@@ -411,6 +419,11 @@ int CCandidateGenerator::Generate(const CBasicBoard& b, PlayerColor c, int bread
                 refresh();
         }
         count += n;
+    }
+    for (int k = 0; k < kTriangleHoles; ++k) {
+        const int at = PlaceIndex(b.Marbles(c)[k]);
+        for (int d = 0; d < kDirectionCount; ++d)
+            ownBeside[t.beside[at][d]] = 0;
     }
     keptCount = selector.Count();
     // Whole scores for the kept moves alone, by the plain rule.

@@ -46,6 +46,7 @@ private:
     std::array<uint8_t, kPlaceCount + 1> jumps_{};
     std::array<uint32_t, kPlaceCount + 1> buildSeen_{};
     std::array<uint8_t, kPlaceCount + 1> builders_{};
+    std::array<uint8_t, kPlaceCount + 1> ownBeside_{};  // zero between nodes
 };
 
 class CCandidateGenerator {
