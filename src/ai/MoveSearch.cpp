@@ -313,8 +313,9 @@ void CMoveSearch::Search(Worker& w, int turn, int depth) {
         w.values.LeafValues(w.board, depth, r);
         return;
     }
-    // A node whose children are all leaves is searched again sooner than it is looked up.
-    if (store_ == nullptr || depth + 1 >= depthLimit_) {
+    // With four or six players, a node whose children are all leaves is searched again sooner
+    // than it is looked up, and its entries would push out larger subtrees (measured).
+    if (store_ == nullptr || depth + (players_ >= 4 ? 1 : 0) >= depthLimit_) {
         Expand(w, turn, depth);
         return;
     }
