@@ -20,6 +20,9 @@ TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/halmora_core_tests \
     --gtest_filter='ComputerPlayer*:MoveSearch.Stop*:MoveSearch.Parallel*:GameCommands*:*Destroy*:*Force*'
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tools/halmora-cli selfplay \
     --seats Red=novice,Yellow=novice,Green=novice --games 1 --max-moves 24 --seed 7
+# Master and Expert searches on every core, cut short by their budget.
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tools/halmora-cli selfplay \
+    --seats Red=master,Yellow=novice,Green=expert --games 1 --max-moves 12 --seed 7 --budget-ms 300
 
 # The file readers under libFuzzer (clang, ASan, UBSan): a minute each from seeds made by code.
 scripts/fuzz.sh 60
