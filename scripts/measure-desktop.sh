@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Measures the game as a player runs it, under a virtual X server: the time from launch to the
 # start-up screen beyond the four-second splash, the processor time used while a human is to
-# move, and the peak memory of a six-player game with five computer seats.
-#   scripts/measure-desktop.sh            (after scripts/build.sh; needs Xvfb, xdotool, python3)
+# move, and the peak memory of a six-player game with five computer seats, and how long those
+# five took to think through their first moves.
+#   scripts/measure-desktop.sh [LEVEL]    (after scripts/build.sh; needs Xvfb, xdotool, python3)
+# LEVEL is the computers' seat type, 2 (Novice) to 6 (Master); default 6.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+level=${1:-6}
+case "$level" in
+    [2-6]) ;;
+    *) echo "usage: scripts/measure-desktop.sh [LEVEL 2..6]" >&2; exit 2 ;;
+esac
 for tool in Xvfb xdotool python3 bc; do
     command -v "$tool" > /dev/null || {
         sudo=""
@@ -25,12 +32,12 @@ sleep 1
 export DISPLAY=$display
 
 # Red human ("Ann"), the other five seats Advanced computers; sounds off.
-python3 - "$folder/Data/Settings.dat" <<'PY'
+python3 - "$folder/Data/Settings.dat" "$level" <<'PY'
 import struct, sys
 b = bytearray(4430)
 put = lambda offset, value: struct.pack_into('<i', b, offset, value)
 for colour in range(6):
-    put(4 + 4 * colour, 1 if colour == 3 else 4)
+    put(4 + 4 * colour, 1 if colour == 3 else int(sys.argv[2]))
 b[28 + 32 * 3:28 + 32 * 3 + 3] = b"Ann"
 put(248, 1); put(252, 1); put(256, 120); put(260, 1)
 put(268, 16); put(272, 11); put(276, 218); put(4426, 1)
@@ -63,12 +70,21 @@ sleep 0.3
 xdotool mousemove 560 674
 sleep 0.3
 xdotool mouseup 1
-sleep 30
 ticks() { awk '{print $14 + $15}' /proc/$game/stat; }
+hz=$(getconf CLK_TCK)
+# The computers think until the game's processor use falls quiet: under 5 % over two seconds.
+moved=$(date +%s.%N)
+previous=$(ticks)
+for _ in $(seq 300); do
+    sleep 2
+    now=$(ticks)
+    [ $((now - previous)) -lt $((hz / 10)) ] && break
+    previous=$now
+done
+echo "five level-$level computers moved in about $(echo "$(date +%s.%N) - $moved - 2" | bc) s"
 t0=$(ticks)
 sleep 10
 t1=$(ticks)
-hz=$(getconf CLK_TCK)
 echo "idle while a human is to move: $(echo "scale=2; 100 * ($t1 - $t0) / $hz / 10" | bc) % of one core over 10 s"
 echo "peak memory (VmHWM): $(awk '/VmHWM/ {print $2, $3}' /proc/$game/status)"
 kill $game
