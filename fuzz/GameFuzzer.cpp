@@ -15,8 +15,6 @@
 #include "game/NullCanvas.h"
 #include "game/NullHost.h"
 #include "game/SavedGameRecord.h"
-#include "platform/AppFolder.h"
-#include "records/Settings.h"
 
 namespace {
 
@@ -28,20 +26,13 @@ void Check(bool ok) {
         __builtin_trap();
 }
 
-// A fresh private folder for the game's settings (no animation, so undo and redo act at once)
-// and for the files it reads and writes; removed at exit.
+// A fresh private folder for the files the game reads and writes; removed at exit.
 class Scratch {
 public:
     Scratch() {
         std::string pattern = (fs::temp_directory_path() / "halmora-gamefuzz-XXXXXX").string();
         Check(::mkdtemp(pattern.data()) != nullptr);
         path_ = pattern;
-        fs::create_directory(path_ / "Data");
-        SetApplicationFolder(path_);
-        CSettings settings;
-        settings.FullAnimation = 0;
-        settings.MuteSounds = 1;
-        Check(settings.Save());
     }
     ~Scratch() {
         std::error_code ec;
@@ -73,7 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     CNullHost host;
     CNullCanvas canvas;
+    // No animation, so undo and redo act at once.
+    const GameOptions still{.fullAnimation = false, .muteSounds = true};
     CGame game(host);
+    game.SetOptions(still);
     std::string error;
     if (!game.Load(canvas, 800, 600, in, error)) {
         Check(!error.empty() && game.Board() == nullptr && game.Players() == 0);
@@ -107,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     Check(game.Save(out, error));
     CGame again(host);
+    again.SetOptions(still);
     Check(again.Load(canvas, 800, 600, out, error));
     Check(MarbleCounts(*again.Board()) == counts);
     Check(again.CurrentColour() == game.CurrentColour());

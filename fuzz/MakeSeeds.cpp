@@ -151,7 +151,7 @@ void WriteSavedGames(const fs::path& folder) {
         WriteGameSeed(folder, g, index++);
 }
 
-void SetName(SettingsName& field, const char* text) {
+void SetName(GbkName& field, const char* text) {
     const GbkName name = ToGbkName(text);
     std::copy(name.begin(), name.end(), field.begin());
 }

@@ -46,36 +46,6 @@ int DefaultSearchThreads() {
     return n == 0 ? 1 : static_cast<int>(n);
 }
 
-int LevelRating(int seatType) {
-    switch (seatType) {
-        case 2:
-            return 1250;
-        case 3:
-            return 1400;
-        case 4:
-            return 1750;
-        case 5:
-            return 1850;
-        default:
-            return 2000;
-    }
-}
-
-int SearchDepthLimit(int rating, int players) {
-    const int p = players - 1;
-    if (rating <= 1250)
-        return 2 * p;
-    if (rating <= 1400)
-        return 3 * p;
-    if (rating <= 1750)
-        return 4 * p;
-    if (rating <= 1850)
-        return 5 * p;
-    if (rating <= 2000)
-        return players < 5 ? 7 * p : 6 * p;
-    return 10;
-}
-
 CMoveSearch::CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, uint32_t budgetMs,
                          int moveCount, std::span<const PlayerColor> turnOrder,
                          const Move& previousMove, const SearchSetup& setup)
@@ -247,9 +217,7 @@ void CMoveSearch::SearchRoot(int turn) {
             continue;
         Candidate candidate;
         BuildCandidate(f, slot, candidate);
-        const bool reversal = previous_.count >= 2 && candidate.Start() == previous_.End() &&
-                              candidate.End() == previous_.Start();
-        if (!reversal && (r[c] < child[c] || PrefersAtRoot(candidate))) {
+        if (!Undoes(candidate, previous_) && (r[c] < child[c] || PrefersAtRoot(candidate))) {
             r = child;
             best_ = candidate;
         }

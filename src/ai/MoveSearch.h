@@ -28,14 +28,9 @@
 #include "ai/TranspositionStore.h"
 #include "board/BasicBoard.h"
 #include "board/GameBoard.h"
+#include "board/SeatTypes.h"
 
 namespace halmora {
-
-// Level ratings of the computer seat types 2..6.
-int LevelRating(int seatType);
-
-// Plies looked ahead for a level rating and player count.
-int SearchDepthLimit(int rating, int players);
 
 // Every hardware thread of the machine, at least one.
 int DefaultSearchThreads();

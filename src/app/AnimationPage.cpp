@@ -9,8 +9,8 @@
 
 namespace halmora {
 
-CAnimationPage::CAnimationPage(QWidget* parent)
-    : QWidget(parent),
+CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
+    : CSettingsPage(parent, settings),
       fullAnimation_(new QCheckBox(QStringLiteral("显示完全动画的弹珠运动。"))),
       speed_(new QSlider(Qt::Horizontal)) {
     setObjectName(QStringLiteral("page116"));
@@ -38,28 +38,15 @@ QString CAnimationPage::Caption() {
     return QStringLiteral(" 动画   ");
 }
 
-void CAnimationPage::Initialise() {
-    if (initialised_)
-        return;
-    settings_.Load();
-    fullAnimation_->setChecked(settings_.FullAnimation == 1);
+void CAnimationPage::Fill(const CSettings& settings) {
+    fullAnimation_->setChecked(settings.FullAnimation == 1);
     // The slider keeps to its range: the default speed 1 shows as 20.
-    speed_->setValue(settings_.AnimationSpeed);
-    initialised_ = true;
+    speed_->setValue(settings.AnimationSpeed);
 }
 
-void CAnimationPage::Store() {
-    if (!initialised_)
-        return;
-    settings_.Load();
-    settings_.FullAnimation = fullAnimation_->isChecked() ? 1 : 0;
-    settings_.AnimationSpeed = speed_->value();
-    settings_.Save();
-}
-
-void CAnimationPage::showEvent(QShowEvent* event) {
-    Initialise();
-    QWidget::showEvent(event);
+void CAnimationPage::Apply(CSettings& settings) const {
+    settings.FullAnimation = fullAnimation_->isChecked() ? 1 : 0;
+    settings.AnimationSpeed = speed_->value();
 }
 
 }  // namespace halmora

@@ -10,11 +10,11 @@
 
 namespace halmora {
 
-CBoardSettingsSheet::CBoardSettingsSheet(QWidget* parent)
+CBoardSettingsSheet::CBoardSettingsSheet(QWidget* parent, CAppSettings& settings)
     : QDialog(parent),
       tabs_(new QTabWidget),
-      mousePage_(new CMouseInputPage(nullptr)),
-      animationPage_(new CAnimationPage(nullptr)) {
+      mousePage_(new CMouseInputPage(nullptr, settings)),
+      animationPage_(new CAnimationPage(nullptr, settings)) {
     setWindowTitle(QStringLiteral("棋盘设定      "));
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->addTab(mousePage_, CMouseInputPage::Caption());

@@ -1,6 +1,6 @@
 // The board settings sheet: the mouse input page and the animation page on tabs, with OK and
 // Cancel and no Apply. OK stores each page that was shown, mouse page first; Cancel stores
-// nothing. The main window runs it with exec() and re-reads the settings file afterwards.
+// nothing.
 #pragma once
 
 #include <QDialog>
@@ -10,13 +10,14 @@ class QTabWidget;
 namespace halmora {
 
 class CAnimationPage;
+class CAppSettings;
 class CMouseInputPage;
 
 class CBoardSettingsSheet : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CBoardSettingsSheet(QWidget* parent);
+    CBoardSettingsSheet(QWidget* parent, CAppSettings& settings);
 
     CMouseInputPage& MousePage() { return *mousePage_; }
     CAnimationPage& AnimationPage() { return *animationPage_; }

@@ -22,8 +22,8 @@ CGameApp::CGameApp(int& argc, char** argv) : application_(argc, argv) {
 
 CGameApp::~CGameApp() = default;
 
-void CGameApp::ShowSplash(const std::function<void()>& pause) {
-    CSplashWindow splash;
+void CGameApp::ShowSplash(bool muted, const std::function<void()>& pause) {
+    CSplashWindow splash(muted);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen != nullptr ? screen->size() : QSize(1024, 768);
     splash.CentreOn(size.width(), size.height());
@@ -41,7 +41,7 @@ void CGameApp::ShowSplash(const std::function<void()>& pause) {
 }
 
 bool CGameApp::InitInstance() {
-    window_ = std::make_unique<CMainWindow>();
+    window_ = std::make_unique<CMainWindow>(settings_);
     QObject::connect(sessionSignals_.get(), &CSessionSignals::SessionEnding, window_.get(),
                      &CMainWindow::EndSession);
     // The whole screen first: without a window manager there is nobody to maximise it.
@@ -53,7 +53,7 @@ bool CGameApp::InitInstance() {
 
     // A session that ends during start-up has closed the window already: nothing more is shown.
     if (!window_->SessionEnded())
-        ShowSplash();
+        ShowSplash(settings_->MuteSounds != 0);
     if (!window_->SessionEnded())
         window_->ShowStartupNotices();
     if (!window_->SessionEnded() && !window_->OfferInterruptedGame()) {

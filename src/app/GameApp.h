@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/AppSettings.h"
+
 namespace halmora {
 
 class CMainWindow;
@@ -27,14 +29,15 @@ public:
 
     CMainWindow* MainWindow() const { return window_.get(); }
 
-    // Shows the splash and keeps it up for kSplashMs by the tick count. Input is not handled
-    // meanwhile; the splash only repaints.
+    // Shows the splash, with its sound unless muted, and keeps it up for kSplashMs by the tick
+    // count. Input is not handled meanwhile; the splash only repaints.
     // `pause` runs between looks at the tick count (tests advance a fake count there); by
     // default it sleeps 10 ms so that the wait costs no processor time.
-    static void ShowSplash(const std::function<void()>& pause = {});
+    static void ShowSplash(bool muted, const std::function<void()>& pause = {});
 
 private:
     QApplication application_;
+    CAppSettings settings_;
     std::unique_ptr<CSessionSignals> sessionSignals_;
     std::unique_ptr<CMainWindow> window_;
 };

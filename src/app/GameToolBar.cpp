@@ -92,6 +92,12 @@ void CGameToolBar::ApplyIcons() {
     }
 }
 
+void CGameToolBar::SetCommandFlag(int commandId, bool on) {
+    for (const Entry& entry : kEntries)
+        if (entry.command == commandId)
+            SetFlag(entry.flag, on);
+}
+
 void CGameToolBar::UpdateCommands() {
     for (int flag = 0; flag < kFlagCount; ++flag) {
         QAction* action = actions_[flag];

@@ -30,16 +30,13 @@
 #include "app/NewGameSheet.h"
 #include "app/PlayerPickerDialog.h"
 #include "app/SoundDialog.h"
-#include "app/SoundPlayer.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
 #include "board/BoardGeometry.h"
 #include "game/ComputerPlayer.h"
-#include "game/GameRecordFiling.h"
 #include "game/HumanPlayer.h"
 #include "platform/AppFolder.h"
 #include "platform/TextEncoding.h"
-#include "records/Rating.h"
 #include "view/ViewMessages.h"
 
 namespace halmora {
@@ -65,76 +62,8 @@ constexpr char kPauseNotice[] = "- 游戏暂停中 - ";
 constexpr int kPaneWidths[3] = {96, 96, 384};
 constexpr int kPaneIds[3] = {6771, 6772, 6773};
 
-struct MenuItem {
-    int id;  // 0: separator
-    const char* text;
-};
-
-struct MenuDef {
-    const char* title;
-    std::vector<MenuItem> items;
-};
-
-const std::vector<MenuDef>& Menus() {
-    static const std::vector<MenuDef> menus = {
-        {"游戏(&G)",
-         {{kCmdNewGame, "新的游戏(&N)..."},
-          {kCmdRestart, "重新开始游戏(&R)   "},
-          {0, nullptr},
-          {kCmdPause, "暂停游戏      "},
-          {kCmdContinue, "继续游戏(&C)      "},
-          {0, nullptr},
-          {kCmdOpenGame, "打开游戏...     "},
-          {kCmdSaveGame, "保存游戏(&S)...  "},
-          {0, nullptr},
-          {kCmdExit, "退出(&E)"}}},
-        {"选项(&O)  ",
-         {{kCmdUndo, "取消移动(&U)  "},
-          {kCmdRedo, "重做移动(&R)  "},
-          {kCmdSuggest, "建议移动(&S)     "},
-          {kCmdForce, "强制移动(&F)   "},
-          {0, nullptr},
-          {kCmdRotateLeft, "转动棋盘向左           "},
-          {kCmdRotateRight, "转动棋盘向右            "},
-          {0, nullptr},
-          {kCmdViewStatistics, "查看统计(&V)...        "},
-          {0, nullptr},
-          {kCmdBoardSettings, "棋盘设定(&B)...       "},
-          {kCmdSoundSettings, "声音设定...          "},
-          {kCmdChooseWallpaper, "选取壁纸(&P)...       "}}},
-        {"互联网(&I)  ",
-         {{kCmdOnlineSupport, "在线支持          "}, {kCmdVisitWebsite, "访问网站(&V)      "}}},
-        {"帮助(&H)",
-         {{kCmdHelp, "帮助(&H).."},
-          {kCmdHowToPlay, "如何玩游戏...      "},
-          {kCmdGameHistory, "游戏历史(&G)...     "},
-          {0, nullptr},
-          {kCmdAbout, "关於(&A)..."}}},
-    };
-    return menus;
-}
-
 QString Utf8(const char* text) {
     return QString::fromUtf8(text);
-}
-
-QString Format(const char* format, int a, int b) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, a, b);
-    return QString::fromUtf8(text);
-}
-
-// "Game Time mm:ss" with both parts padded to two digits.
-QString GameTimeText(uint32_t ms) {
-    const int m = static_cast<int>(ms / 60000);
-    const int s = static_cast<int>((ms - 60000u * static_cast<uint32_t>(m)) / 1000);
-    if (m > 9 && s > 9)
-        return Format("Game Time %d:%d", m, s);
-    if (s > 9)
-        return Format("Game Time 0%d:%d", m, s);
-    if (m > 9)
-        return Format("Game Time %d:0%d", m, s);
-    return Format("Game Time 0%d:0%d", m, s);
 }
 
 std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
@@ -166,8 +95,45 @@ void SetFileDialogFunction(FileDialogFunction ask) {
     FileDialog() = ask ? std::move(ask) : FileDialogFunction(AskPathWithQt);
 }
 
-CMainWindow::CMainWindow()
-    : canvas_(
+// Every command: its id, when it can be used and what carries it out.
+const std::vector<CMainWindow::CommandEntry>& CMainWindow::CommandTable() {
+    using W = EnabledWhen;
+    using M = CMainWindow;
+    // clang-format off
+    static const std::vector<CommandEntry> table = {
+        {kCmdNewGame,         W::Always,         &M::NewGame},
+        {kCmdRestart,         W::GameReady,      &M::Restart},
+        {kCmdPause,           W::MenusOn,        &M::Pause},
+        {kCmdContinue,        W::PausedByPlayer, &M::Continue},
+        {kCmdOpenGame,        W::Always,         &M::OpenGame},
+        {kCmdSaveGame,        W::CanSuggest,     &M::SaveGame},
+        {kCmdExit,            W::Always,         &M::Exit},
+        {kCmdUndo,            W::CanUndo,        &M::Undo},
+        {kCmdRedo,            W::CanRedo,        &M::Redo},
+        {kCmdSuggest,         W::CanSuggest,     &M::Suggest},
+        {kCmdForce,           W::CanForce,       &M::Force},
+        {kCmdRotateLeft,      W::CanSuggest,     &M::RotateLeft},
+        {kCmdRotateRight,     W::CanSuggest,     &M::RotateRight},
+        {kCmdViewStatistics,  W::Always,         &M::ViewStatistics},
+        {kCmdBoardSettings,   W::Always,         &M::BoardSettings},
+        {kCmdSoundSettings,   W::Always,         &M::SoundSettings},
+        {kCmdChooseWallpaper, W::Always,         &M::ChooseWallpaper},
+        {kCmdOnlineSupport,   W::Always,         &M::OnlineSupport},
+        {kCmdVisitWebsite,    W::Always,         &M::VisitWebsite},
+        {kCmdHelp,            W::Always,         &M::Help},
+        {kCmdHowToPlay,       W::Always,         &M::HowToPlay},
+        {kCmdGameHistory,     W::Always,         &M::GameHistory},
+        {kCmdAbout,           W::Always,         &M::About},
+        {kCmdShowGameInfo,    W::PanelClosed,    &M::ShowGameInfo},
+        {kCmdQuitGame,        W::CanEndGame,     &M::QuitGame},
+    };
+    // clang-format on
+    return table;
+}
+
+CMainWindow::CMainWindow(CAppSettings& settings)
+    : settings_(settings),
+      canvas_(
           renderer_, [this] { return game_ ? game_->Board() : nullptr; },
           [this](CursorKind kind, PlayerColor colour) { ApplyCursor(kind, colour); }) {
     setObjectName("mainWindow");
@@ -189,9 +155,13 @@ CMainWindow::CMainWindow()
     board_ = new CBoardArea(*this, this);
     setCentralWidget(board_);
 
-    CheckDataFiles();
-    settings_.Load();
-    LoadWallpaper();
+    // A settings or statistics file that cannot be read whole is kept aside before anything can
+    // be saved over it; the player is told once, by ShowStartupNotices.
+    if (std::optional<std::string> kept = settings_.Open())
+        startupNotices_.push_back(std::move(*kept));
+    if (const StatsStatus opened = host_.Statistics().Open(); !opened.notice.empty())
+        startupNotices_.push_back(opened.notice);
+    wallpaper_.Load(settings_.Get());
     cursors_.Load();
     renderer_.SetChangedCallback([this](const QRect& area) { board_->update(area); });
 
@@ -205,7 +175,7 @@ CMainWindow::~CMainWindow() {
 }
 
 void CMainWindow::BuildMenus() {
-    for (const MenuDef& def : Menus()) {
+    for (const MenuDef& def : MenuBar()) {
         QMenu* menu = menuBar()->addMenu(Utf8(def.title));
         for (const MenuItem& item : def.items) {
             if (item.id == 0) {
@@ -247,20 +217,19 @@ QPushButton* CMainWindow::MakeFootButton(int id, const QString& text) {
 }
 
 void CMainWindow::CreateControls() {
-    QPushButton* right = MakeFootButton(kCmdRotateRight, QString());
-    right->setIcon(QIcon(QString::fromStdString(AppFile("Resources/icon-125.png").string())));
-    right->setIconSize(QSize(32, 32));
-    QPushButton* left = MakeFootButton(kCmdRotateLeft, QString());
-    left->setIcon(QIcon(QString::fromStdString(AppFile("Resources/icon-126.png").string())));
-    left->setIconSize(QSize(32, 32));
+    for (const auto& [id, icon] : {std::pair{kCmdRotateRight, "Resources/icon-125.png"},
+                                   std::pair{kCmdRotateLeft, "Resources/icon-126.png"}}) {
+        QPushButton* button = MakeFootButton(id, QString());
+        button->setIcon(QIcon(QString::fromStdString(AppFile(icon).string())));
+        button->setIconSize(QSize(32, 32));
+    }
     MakeFootButton(kCmdShowGameInfo, Utf8("显示游戏信息...  "));
     MakeFootButton(kCmdQuitGame, Utf8("退出游戏"));
     controlsReady_ = true;
     PlaceFootButtons();
-    DisableGameMenus();
+    SetGameMenus(GameMenus::Off);
     BoardResized();
     board_->update();
-    toolbar_->UpdateCommands();
 }
 
 void CMainWindow::PlaceFootButtons() {
@@ -288,32 +257,26 @@ QString CMainWindow::PaneText(int pane) const {
     return panes_[pane]->text();
 }
 
-void CMainWindow::SetMenuEnabled(int id, bool enabled) {
-    if (QAction* action = MenuAction(id))
-        action->setEnabled(enabled);
-}
-
-void CMainWindow::EnableGameMenus() {
-    for (int id : {kCmdRestart, kCmdSaveGame, kCmdPause, kCmdRotateLeft, kCmdRotateRight})
-        SetMenuEnabled(id, true);
-    for (int id : {kCmdContinue, kCmdForce, kCmdSuggest, kCmdUndo, kCmdRedo})
-        SetMenuEnabled(id, false);
-    for (auto& [id, button] : foot_) {
-        button->setEnabled(true);
-        button->show();
-    }
+void CMainWindow::SetGameMenus(GameMenus menus) {
+    menus_ = menus;
+    UpdateCommands();
     menuBar()->update();
 }
 
-void CMainWindow::DisableGameMenus() {
-    for (int id : {kCmdRestart, kCmdSaveGame, kCmdPause, kCmdContinue, kCmdForce, kCmdSuggest,
-                   kCmdUndo, kCmdRedo, kCmdRotateLeft, kCmdRotateRight})
-        SetMenuEnabled(id, false);
-    for (auto& [id, button] : foot_) {
-        button->setEnabled(false);
-        button->hide();
+void CMainWindow::UpdateCommands() {
+    const CommandFacts facts = FactsOf(game_.get(), gameReady_, menus_, host_.PanelShown());
+    for (const CommandEntry& command : CommandTable()) {
+        const bool enabled = IsEnabled(command.when, facts);
+        if (QAction* action = MenuAction(command.id))
+            action->setEnabled(enabled);
+        toolbar_->SetCommandFlag(command.id, enabled);
+        if (QPushButton* button = FootButton(command.id)) {
+            // The quit button shows only when it can be used; the others with the game menus.
+            button->setVisible(command.id == kCmdQuitGame ? enabled : facts.menusOn);
+            button->setEnabled(enabled);
+        }
     }
-    menuBar()->update();
+    toolbar_->UpdateCommands();
 }
 
 void CMainWindow::IdleTick() {
@@ -323,95 +286,35 @@ void CMainWindow::IdleTick() {
         return;
     ReportSettingsSaveFailure();
     ticking_ = true;
-    if (!game_ || !gameReady_) {
-        SetMenuEnabled(kCmdNewGame, true);
-        toolbar_->SetFlag(CGameToolBar::kNewFlag, true);
-        for (int id : {kCmdRestart, kCmdUndo, kCmdRedo, kCmdForce, kCmdSuggest, kCmdSaveGame,
-                       kCmdRotateLeft, kCmdRotateRight})
-            SetMenuEnabled(id, false);
-        for (auto flag :
-             {CGameToolBar::kRestartFlag, CGameToolBar::kUndoFlag, CGameToolBar::kRedoFlag,
-              CGameToolBar::kForceFlag, CGameToolBar::kSuggestFlag})
-            toolbar_->SetFlag(flag, false);
-        for (int id : {kCmdRotateLeft, kCmdRotateRight})
-            if (QPushButton* button = FootButton(id))
-                button->setEnabled(false);
-        toolbar_->UpdateCommands();
-        ticking_ = false;
-        return;
+    if (game_ && gameReady_) {
+        game_->Tick(canvas_);
+        const int32_t showInfo = host_.PanelShown() ? 1 : 0;
+        if (settings_->ShowGameInfo != showInfo)
+            settings_.Change([showInfo](CSettings& s) { s.ShowGameInfo = showInfo; });
     }
-
-    game_->Tick(canvas_);
-
-    SetMenuEnabled(kCmdNewGame, true);
-    SetMenuEnabled(kCmdRestart, true);
-    toolbar_->SetFlag(CGameToolBar::kNewFlag, true);
-    toolbar_->SetFlag(CGameToolBar::kRestartFlag, true);
-    const bool canUndo = game_->CanUndo();
-    const bool canRedo = game_->CanRedo();
-    const bool canForce = game_->CanForceMove();
-    const bool canSuggest = game_->CanSuggest();
-    SetMenuEnabled(kCmdUndo, canUndo);
-    SetMenuEnabled(kCmdRedo, canRedo);
-    SetMenuEnabled(kCmdForce, canForce);
-    SetMenuEnabled(kCmdSuggest, canSuggest);
-    toolbar_->SetFlag(CGameToolBar::kUndoFlag, canUndo);
-    toolbar_->SetFlag(CGameToolBar::kRedoFlag, canRedo);
-    toolbar_->SetFlag(CGameToolBar::kForceFlag, canForce);
-    toolbar_->SetFlag(CGameToolBar::kSuggestFlag, canSuggest);
-    for (int id : {kCmdSaveGame, kCmdRotateLeft, kCmdRotateRight})
-        SetMenuEnabled(id, canSuggest);
-    for (int id : {kCmdRotateLeft, kCmdRotateRight})
-        if (QPushButton* button = FootButton(id))
-            button->setEnabled(canSuggest);
-
-    const bool panelOpen = panel_ && panel_->IsShown();
-    if (QPushButton* info = FootButton(kCmdShowGameInfo))
-        info->setEnabled(!panelOpen);
-    const int32_t showInfo = panelOpen ? 1 : 0;
-    if (settings_.ShowGameInfo != showInfo) {
-        settings_.ShowGameInfo = showInfo;
-        settings_.Save();
+    UpdateCommands();
+    if (game_ && gameReady_) {
+        UpdatePanes();
+        if (game_->State() == kGameOver)
+            EndFinishedGame();
     }
-
-    if (QPushButton* quit = FootButton(kCmdQuitGame)) {
-        const bool offer = game_->CanEndGameNow();
-        if (offer && (quit->isHidden() || !quit->isEnabled())) {
-            quit->show();
-            quit->setEnabled(true);
-        } else if (!offer && (!quit->isHidden() || quit->isEnabled())) {
-            quit->hide();
-            quit->setEnabled(false);
-        }
-    }
-
-    UpdatePanes();
-    toolbar_->UpdateCommands();
-
-    if (game_->State() == kGameOver)
-        EndFinishedGame();
     ticking_ = false;
 }
 
 void CMainWindow::UpdatePanes() {
-    SetPane(0, GameTimeText(game_->GameClock().Get()));
+    SetPane(0, QString::fromStdString("Game Time " + ClockText(game_->GameClock().Get(), true)));
     const int players = std::max(game_->Players(), 1);
     SetPane(1, QString::asprintf("Turns Played: %d", game_->MoveCount() / players));
     QString turn;
     if (game_->State() == kGameOver) {
         turn = Utf8(kGameOverText);
     } else if (const CPlayer* player = game_->Current()) {
-        turn =
-            QString::fromUtf8("(%1) %2's turn")
-                .arg(QString::fromUtf8(ColourName(game_->CurrentColour()).data(),
-                                       static_cast<int>(ColourName(game_->CurrentColour()).size())),
-                     QString::fromStdString(GbkNameToUtf8(player->Name())));
-        if (const uint32_t left = game_->CurrentClock(); left != 0) {
-            const int m = static_cast<int>(left / 60000);
-            const int s = static_cast<int>((left - 60000u * static_cast<uint32_t>(m)) / 1000);
-            turn += s > 9 ? Format(" - Time Remaining %d:%d", m, s)
-                          : Format(" - Time Remaining %d:0%d", m, s);
-        }
+        const std::string_view colour = ColourName(game_->CurrentColour());
+        turn = QString::fromUtf8("(%1) %2's turn")
+                   .arg(QString::fromUtf8(colour.data(), static_cast<int>(colour.size())),
+                        QString::fromStdString(GbkNameToUtf8(player->Name())));
+        if (const uint32_t left = game_->CurrentClock(); left != 0)
+            turn += QString::fromStdString(" - Time Remaining " + ClockText(left, false));
     }
     if (turn != panes_[2]->text()) {
         SetPane(2, turn);
@@ -429,11 +332,8 @@ void CMainWindow::EndFinishedGame() {
     if (const GbkName* name = game_->FirstHumanName())
         human = *name;
     ShowStatistics(human);
-    settings_.Load();
-    for (int i = 0; i < 3; ++i)
-        SetPane(i, QString());
     DeleteGame();
-    DisableGameMenus();
+    SetGameMenus(GameMenus::Off);
     board_->update();
     if (!sessionEnding_ && AskYesNo(this, kAnotherGameQuestion, kNewGameCaption))
         QTimer::singleShot(0, this, [this] { Command(kCmdNewGame); });
@@ -444,7 +344,8 @@ void CMainWindow::DeleteGame() {
     canvas_.SetCursor(CursorKind::Arrow);
     game_.reset();
     gameReady_ = false;
-    panel_.reset();
+    menus_ = GameMenus::Off;
+    host_.DestroyInfoPanel();
     canvas_.Sync();
     // Nor may the status bar go on showing the game's time and turn.
     for (QLabel* pane : panes_)
@@ -453,102 +354,11 @@ void CMainWindow::DeleteGame() {
 }
 
 void CMainWindow::Command(int id) {
-    switch (id) {
-        case kCmdNewGame:
-            NewGame();
-            break;
-        case kCmdRestart:
-            Restart();
-            break;
-        case kCmdPause:
-            Pause();
-            break;
-        case kCmdContinue:
-            Continue();
-            break;
-        case kCmdOpenGame:
-            OpenGame();
-            break;
-        case kCmdSaveGame:
-            SaveGame();
-            break;
-        case kCmdExit:
-            QTimer::singleShot(0, this, &QWidget::close);
-            break;
-        case kCmdUndo:
-            if (game_) {
-                game_->Undo(canvas_);
-                RedrawAll();
-            }
-            break;
-        case kCmdRedo:
-            if (game_) {
-                game_->Redo(canvas_);
-                RedrawAll();
-            }
-            break;
-        case kCmdSuggest:
-            if (game_)
-                game_->Suggest(canvas_);
-            break;
-        case kCmdForce:
-            if (game_)
-                game_->ForceMove();
-            break;
-        case kCmdRotateLeft:
-        case kCmdRotateRight:
-            if (game_) {
-                game_->RotateBoard(canvas_, id == kCmdRotateLeft ? 0 : 1);
-                RedrawAll();
-            }
-            break;
-        case kCmdViewStatistics:
-            DialogFrame([this] { ShowStatistics(std::nullopt); });
-            break;
-        case kCmdBoardSettings:
-            DialogFrame([this] {
-                CBoardSettingsSheet sheet(this);
-                sheet.exec();
-            });
-            break;
-        case kCmdSoundSettings:
-            DialogFrame([this] {
-                CSoundDialog dialog(this);
-                dialog.exec();
-            });
-            break;
-        case kCmdChooseWallpaper:
-            ChooseWallpaper();
-            break;
-        case kCmdOnlineSupport:
-            PauseFrame([] { OpenOnlineSupport(); });
-            break;
-        case kCmdVisitWebsite:
-            PauseFrame([] { OpenWebsite(); });
-            break;
-        case kCmdHelp:
-            PauseFrame([] { OpenHelp(); });
-            break;
-        case kCmdHowToPlay:
-            PauseFrame([] { OpenHelpTopic(kHowToPlayTopic); });
-            break;
-        case kCmdGameHistory:
-            PauseFrame([] { OpenHelpTopic(kGameHistoryTopic); });
-            break;
-        case kCmdAbout:
-            PauseFrame([this] { About(); });
-            break;
-        case kCmdShowGameInfo:
-            if (game_ && panel_)
-                panel_->Show();
-            break;
-        case kCmdQuitGame:
-            if (game_ && game_->CanEndGameNow())
-                game_->EndGameNow(canvas_);
-            break;
-        default:
-            break;
-    }
+    const auto& table = CommandTable();
+    const auto command = std::find_if(table.begin(), table.end(),
+                                      [id](const CommandEntry& c) { return c.id == id; });
+    if (command != table.end())
+        (this->*command->handler)();
     // Handled commands tick at once, so menus follow without waiting for the timer.
     IdleTick();
 }
@@ -561,24 +371,7 @@ void CMainWindow::NewGame() {
     // The running game waits while the next one is set up, and ends only once the sheet and
     // every human seat's name have been confirmed.
     const bool held = PauseIfPlaying();
-    const auto confirmed = [this] {
-        CNewGameSheet sheet(this);
-        sheet.exec();
-        settings_.Load();
-        if (!sheet.Confirmed())
-            return false;
-        for (PlayerColor seat = 0; seat < kColorCount; ++seat) {
-            if (settings_.PlayerType[seat] != kSeatHuman)
-                continue;
-            CPlayerPickerDialog picker(this, seat);
-            const int answer = picker.exec();
-            settings_.Load();
-            if (answer != QDialog::Accepted)
-                return false;
-        }
-        return true;
-    };
-    if (!confirmed() || sessionEnding_) {
+    if (!SetUpNewGame() || sessionEnding_) {
         if (held && game_)
             game_->Continue(canvas_);
         RedrawAll();
@@ -586,28 +379,47 @@ void CMainWindow::NewGame() {
     }
     if (game_) {
         DeleteGame();
-        DisableGameMenus();
+        SetGameMenus(GameMenus::Off);
     }
-    settings_.Save();
+    StartNewGame();
+}
 
-    game_ = std::make_unique<CGame>(*this);
+bool CMainWindow::SetUpNewGame() {
+    CNewGameSheet sheet(this, settings_);
+    sheet.exec();
+    if (!sheet.Confirmed())
+        return false;
     for (PlayerColor seat = 0; seat < kColorCount; ++seat) {
-        const int32_t type = settings_.PlayerType[seat];
-        const auto& name = settings_.PlayerName[seat];
-        if (type == kSeatHuman) {
-            game_->AddPlayer(std::make_unique<CHumanPlayer>(seat, static_cast<PlayerType>(type),
-                                                            GbkNameBytes(name)));
-        } else if (type >= kSeatNovice && type <= kSeatMaster) {
+        if (settings_->PlayerType[seat] != kSeatHuman)
+            continue;
+        CPlayerPickerDialog picker(this, settings_, seat);
+        if (picker.exec() != QDialog::Accepted)
+            return false;
+    }
+    return true;
+}
+
+void CMainWindow::StartNewGame() {
+    // A new game writes the settings it starts from.
+    settings_.Save();
+    const CSettings& s = settings_.Get();
+    game_ = std::make_unique<CGame>(host_);
+    game_->SetOptions(GameOptionsOf(s));
+    for (PlayerColor seat = 0; seat < kColorCount; ++seat) {
+        const PlayerType type = s.PlayerType[seat];
+        if (type == kSeatHuman)
+            game_->AddPlayer(
+                std::make_unique<CHumanPlayer>(seat, type, GbkNameBytes(s.PlayerName[seat])));
+        else if (IsComputerSeat(type))
             game_->AddPlayer(std::make_unique<CComputerPlayer>(
-                seat, static_cast<PlayerType>(type), GbkNameBytes(ToGbkName(kComputerName))));
-        }
+                seat, type, GbkNameBytes(ToGbkName(kComputerName))));
     }
     canvas_.SetAreaSize(board_->width(), board_->height());
     UpdateBackground();
-    game_->NewGame(canvas_, board_->width(), board_->height(), kGamePlaying,
-                   settings_.GameInitialSeconds(), settings_.GameSecondsPerMove());
+    game_->NewGame(canvas_, board_->width(), board_->height(), kGamePlaying, s.GameInitialSeconds(),
+                   s.GameSecondsPerMove());
     gameReady_ = true;
-    EnableGameMenus();
+    SetGameMenus(GameMenus::On);
     RedrawAll();
 }
 
@@ -624,7 +436,7 @@ void CMainWindow::Restart() {
         return;
     canvas_.SetAreaSize(board_->width(), board_->height());
     game_->Restart(canvas_, board_->width(), board_->height());
-    EnableGameMenus();
+    SetGameMenus(GameMenus::On);
     RedrawAll();
 }
 
@@ -632,8 +444,7 @@ void CMainWindow::Pause() {
     if (game_)
         game_->Pause(canvas_);
     if (game_) {
-        DisableGameMenus();
-        SetMenuEnabled(kCmdContinue, true);
+        SetGameMenus(GameMenus::Paused);
         board_->update();
     }
 }
@@ -642,7 +453,7 @@ void CMainWindow::Continue() {
     if (game_)
         game_->Continue(canvas_);
     if (game_) {
-        EnableGameMenus();
+        SetGameMenus(GameMenus::On);
         RedrawAll();
     }
 }
@@ -665,28 +476,30 @@ void CMainWindow::OpenGame() {
 
 bool CMainWindow::OpenGameFile(const std::string& path) {
     std::unique_ptr<CGame> old = std::move(game_);
-    std::unique_ptr<CGameInfoPanel> oldPanel = std::move(panel_);
+    std::unique_ptr<CGameInfoPanel> panel;  // the running game's panel, while the file is read
+    host_.SwapPanel(panel);
     const bool oldReady = gameReady_;
-    game_ = std::make_unique<CGame>(*this);
+    game_ = std::make_unique<CGame>(host_);
+    game_->SetOptions(GameOptionsOf(settings_.Get()));
     gameReady_ = false;
     canvas_.SetAreaSize(board_->width(), board_->height());
     UpdateBackground();
     std::string error;
     if (!game_->Load(canvas_, board_->width(), board_->height(), path, error)) {
         game_ = std::move(old);
-        panel_ = std::move(oldPanel);
+        host_.SwapPanel(panel);
         gameReady_ = oldReady;
         canvas_.SetAreaSize(board_->width(), board_->height());
         ShowMessageBox(this, error, kApplicationTitle);
         return false;
     }
     // The old game takes its own information panel with it when it goes, not the new one.
-    std::swap(panel_, oldPanel);
+    host_.SwapPanel(panel);
     old.reset();
-    panel_ = std::move(oldPanel);
+    host_.SwapPanel(panel);
     canvas_.SetCursor(CursorKind::Arrow);
     gameReady_ = true;
-    EnableGameMenus();
+    SetGameMenus(GameMenus::On);
     return true;
 }
 
@@ -704,25 +517,108 @@ void CMainWindow::SaveGame() {
     RedrawAll();
 }
 
-void CMainWindow::ShowStatistics(std::optional<GbkName> name) {
-    // The window shows and deletes in the statistics kept here, so games still waiting to be
-    // written are shown too.
-    CStatsWindow window(this, std::move(name), &stats_);
-    window.exec();
+void CMainWindow::Exit() {
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void CMainWindow::Undo() {
+    if (game_) {
+        game_->Undo(canvas_);
+        RedrawAll();
+    }
+}
+
+void CMainWindow::Redo() {
+    if (game_) {
+        game_->Redo(canvas_);
+        RedrawAll();
+    }
+}
+
+void CMainWindow::Suggest() {
+    if (game_)
+        game_->Suggest(canvas_);
+}
+
+void CMainWindow::Force() {
+    if (game_)
+        game_->ForceMove();
+}
+
+void CMainWindow::RotateLeft() {
+    if (game_) {
+        game_->RotateBoard(canvas_, 0);
+        RedrawAll();
+    }
+}
+
+void CMainWindow::RotateRight() {
+    if (game_) {
+        game_->RotateBoard(canvas_, 1);
+        RedrawAll();
+    }
+}
+
+void CMainWindow::ViewStatistics() {
+    DialogFrame([this] { ShowStatistics(std::nullopt); });
+}
+
+void CMainWindow::BoardSettings() {
+    DialogFrame([this] { CBoardSettingsSheet(this, settings_).exec(); });
+}
+
+void CMainWindow::SoundSettings() {
+    DialogFrame([this] { CSoundDialog(this, settings_).exec(); });
 }
 
 void CMainWindow::ChooseWallpaper() {
     DialogFrame([this] {
-        CWallpaperDialog dialog(this);
+        CWallpaperDialog dialog(this, settings_);
         dialog.exec();
         if (std::unique_ptr<CSurface> picture = dialog.TakeNewWallpaper())
-            wallpaper_ = std::move(picture);
+            wallpaper_.Take(std::move(picture));
     });
 }
 
+void CMainWindow::OnlineSupport() {
+    PauseFrame([] { OpenOnlineSupport(); });
+}
+
+void CMainWindow::VisitWebsite() {
+    PauseFrame([] { OpenWebsite(); });
+}
+
+void CMainWindow::Help() {
+    PauseFrame([] { OpenHelp(); });
+}
+
+void CMainWindow::HowToPlay() {
+    PauseFrame([] { OpenHelpTopic(kHowToPlayTopic); });
+}
+
+void CMainWindow::GameHistory() {
+    PauseFrame([] { OpenHelpTopic(kGameHistoryTopic); });
+}
+
 void CMainWindow::About() {
-    CAboutDialog dialog(this);
-    dialog.exec();
+    PauseFrame([this] { CAboutDialog(this).exec(); });
+}
+
+void CMainWindow::ShowGameInfo() {
+    if (game_ && host_.Panel())
+        host_.Panel()->Show();
+}
+
+void CMainWindow::QuitGame() {
+    if (game_ && game_->CanEndGameNow())
+        game_->EndGameNow(canvas_);
+}
+
+void CMainWindow::ShowStatistics(std::optional<GbkName> name) {
+    // The window shows and deletes in the statistics kept here, so games still waiting to be
+    // written are shown too.
+    CStatsWindow window(this, settings_, std::move(name), &host_.Statistics());
+    window.exec();
 }
 
 // Only a game that plays is paused around a dialog, and only that one is resumed: a game the
@@ -745,18 +641,13 @@ void CMainWindow::PauseFrame(const std::function<void()>& action) {
 void CMainWindow::DialogFrame(const std::function<void()>& action) {
     const bool held = PauseIfPlaying();
     action();
-    ReloadSettings();
+    UpdateBackground();
     if (game_) {
-        game_->SettingsChanged();
+        game_->SetOptions(GameOptionsOf(settings_.Get()));
         if (held)
             game_->Continue(canvas_);
     }
     RedrawAll();
-}
-
-void CMainWindow::ReloadSettings() {
-    settings_.Load();
-    UpdateBackground();
 }
 
 void CMainWindow::RedrawAll() {
@@ -765,52 +656,16 @@ void CMainWindow::RedrawAll() {
     board_->update();
 }
 
-void CMainWindow::LoadWallpaper() {
-    wallpaper_.reset();
-    if (settings_.WallpaperMode != 1 && settings_.WallpaperMode != 2)
-        return;
-    wallpaper_ = std::make_unique<CSurface>();
-    wallpaper_->Load(CWallpaperDialog::PicturePath(settings_).string());
-}
-
-// The picture the board is laid over: the wallpaper tiled or stretched over the board area, or
-// nothing when the plain colour shows.
 void CMainWindow::UpdateBackground() {
-    const int w = board_->width();
-    const int h = board_->height();
-    const QColor colour(settings_.WallpaperRed & 0xFF, settings_.WallpaperGreen & 0xFF,
-                        settings_.WallpaperBlue & 0xFF);
-    background_ = QImage();
-    if (settings_.WallpaperMode >= 1 && wallpaper_ && wallpaper_->Width() > 0 &&
-        wallpaper_->Height() > 0 && w > 0 && h > 0) {
-        background_ = QImage(w, h, QImage::Format_RGB32);
-        background_.fill(colour);
-        QPainter dc(&background_);
-        if (settings_.StretchWallpaper != 1) {
-            const int columns = w / wallpaper_->Width() + 1;
-            const int rows = h / wallpaper_->Height() + 1;
-            for (int c = 0; c < columns; ++c)
-                for (int r = 0; r < rows; ++r)
-                    wallpaper_->Draw(dc, c * wallpaper_->Width(), r * wallpaper_->Height());
-        } else {
-            wallpaper_->DrawStretched(dc, 0, 0, w, h, 0, 0, wallpaper_->Width(),
-                                      wallpaper_->Height());
-        }
-    }
-    renderer_.SetBackgroundColor(colour);
-    renderer_.SetBackgroundImage(background_);
+    wallpaper_.Update(board_->width(), board_->height(), settings_.Get(), renderer_);
 }
 
 void CMainWindow::BoardPaint(QPainter& dc, const QRect& dirty) {
     const bool showsGame = controlsReady_ && game_ && gameReady_ && !renderer_.Image().isNull();
-    if (showsGame) {
+    if (showsGame)
         dc.drawImage(dirty, renderer_.Image(), dirty);
-    } else if (!background_.isNull()) {
-        dc.drawImage(dirty, background_, dirty);
-    } else {
-        dc.fillRect(dirty, QColor(settings_.WallpaperRed & 0xFF, settings_.WallpaperGreen & 0xFF,
-                                  settings_.WallpaperBlue & 0xFF));
-    }
+    else
+        wallpaper_.Paint(dc, dirty, settings_.Get());
     if (controlsReady_ && game_ && game_->State() == kGamePaused) {
         // Placed from the bottom of the whole client area, status bar and toolbar included.
         const int clientBottom = board_->height() + board_->y() + statusBar()->height();
@@ -878,22 +733,12 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     idle_.stop();
-    wallpaper_.reset();
+    wallpaper_.Drop();
     settings_.Save();
     DeleteGame();
     ReportSettingsSaveFailure();
-    SavePendingStatistics();
+    host_.SavePendingStatistics(sessionEnding_);
     event->accept();
-}
-
-// Start-up: a settings or statistics file that cannot be read whole is kept aside before
-// anything can be saved over it; the player is told once, by ShowStartupNotices.
-void CMainWindow::CheckDataFiles() {
-    if (std::optional<std::string> kept = CSettings::KeepUnreadableFileAside())
-        startupNotices_.push_back(std::move(*kept));
-    const StatsStatus opened = stats_.Open();
-    if (!opened.notice.empty())
-        startupNotices_.push_back(opened.notice);
 }
 
 void CMainWindow::ShowStartupNotices() {
@@ -907,35 +752,9 @@ void CMainWindow::ReportSettingsSaveFailure() {
         return;
     const std::string text = "The settings could not be saved (" + *failure + ").";
     if (sessionEnding_)
-        TellAtSessionEnd(text);
+        host_.Tell(text, true);
     else
-        PauseFrame([&] { ShowMessageBox(this, text, kApplicationTitle); });
-}
-
-// When the session ends nobody is left to answer a message box; the session's log keeps it.
-void CMainWindow::TellAtSessionEnd(const std::string& text) {
-    std::fprintf(stderr, "halmora: %s\n", text.c_str());
-}
-
-// Games whose filing failed are written now; only they, so that nothing is written at all
-// when every game was recorded at its end.
-void CMainWindow::SavePendingStatistics() {
-    const std::size_t games = stats_.PendingGames();
-    const StatsStatus saved = stats_.SavePending();
-    std::vector<std::string> texts;
-    if (!saved.notice.empty())
-        texts.push_back(saved.notice);
-    if (!saved.Ok())
-        texts.push_back(std::to_string(games) +
-                        (games == 1 ? " finished game" : " finished games") +
-                        " could not be recorded in the statistics file (" + saved.message +
-                        ") and will be missing from the statistics.");
-    for (const std::string& text : texts) {
-        if (sessionEnding_)
-            TellAtSessionEnd(text);
-        else
-            ShowMessageBox(this, text, kApplicationTitle);
-    }
+        PauseFrame([&] { host_.Tell(text, false); });
 }
 
 std::filesystem::path CMainWindow::InterruptedGamePath() {
@@ -978,10 +797,8 @@ void CMainWindow::SaveInterruptedGame() {
         for (int col = 0; col < kGridSize; ++col)
             board.Hole(col, row).marbleHidden = 0;
     std::string error;
-    // Nobody is left to see a message box; the session's log is.
     if (!game_->Save(InterruptedGamePath(), error))
-        std::fprintf(stderr, "halmora: the game in progress could not be kept: %s\n",
-                     error.c_str());
+        host_.Tell("the game in progress could not be kept: " + error, true);
 }
 
 bool CMainWindow::OfferInterruptedGame() {
@@ -1009,77 +826,6 @@ bool CMainWindow::OfferInterruptedGame() {
     std::filesystem::rename(path, path.parent_path() / keptName, ec);
     RedrawAll();
     return false;
-}
-
-// --- CGameHost ---
-
-void CMainWindow::ShowMessage(const std::string& caption, const std::string& text) {
-    ShowMessageBox(this, text, caption);
-}
-
-void CMainWindow::PlaySound(const std::string& relativePath) {
-    PlayGameSound(relativePath);
-}
-
-void CMainWindow::CreateInfoPanel() {
-    panel_ = std::make_unique<CGameInfoPanel>(this);
-    panel_->SetClocksShown(game_ && game_->ClocksOn());
-    panel_->Show();
-}
-
-void CMainWindow::CloseInfoPanel() {
-    if (panel_)
-        panel_->Close();
-}
-
-void CMainWindow::DestroyInfoPanel() {
-    panel_.reset();
-}
-
-void CMainWindow::AddInfoRow(PlayerColor colour, const GbkName& name, uint32_t remainingMs) {
-    if (panel_)
-        panel_->AddRow(colour, name, remainingMs);
-}
-
-void CMainWindow::SetInfoCurrent(PlayerColor colour) {
-    if (panel_)
-        panel_->SetCurrent(colour);
-}
-
-void CMainWindow::SetInfoMarblesHome(PlayerColor colour, int count) {
-    if (panel_)
-        panel_->SetMarblesHome(colour, count);
-}
-
-void CMainWindow::SetInfoPlace(PlayerColor colour, int place) {
-    if (panel_)
-        panel_->SetPlace(colour, place);
-}
-
-void CMainWindow::SetInfoClock(uint32_t remainingMs) {
-    if (panel_)
-        panel_->SetClock(panel_->Current(), remainingMs);
-}
-
-int32_t CMainWindow::HumanRating(const GbkName& name) {
-    // Games that other windows have recorded since count too.
-    stats_.Refresh();
-    return StartRating(kSeatHuman, GbkNameBytes(name), stats_);
-}
-
-void CMainWindow::FileGameRecord(const CGame& game) {
-    const RecordTime now = LocalRecordTimeNow();
-    // A game with no human seat has nothing to record.
-    if (!BuildRecordOf(game, now))
-        return;
-    const StatsStatus filed = FileFinishedGame(game, stats_, now);
-    if (!filed.notice.empty())
-        ShowMessageBox(this, filed.notice, kApplicationTitle);
-    if (!filed.Ok())
-        ShowMessageBox(this,
-                       "The game could not be recorded in the statistics file (" + filed.message +
-                           "). Halmora tries again after the next game and when it closes.",
-                       kApplicationTitle);
 }
 
 }  // namespace halmora

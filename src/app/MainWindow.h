@@ -1,6 +1,7 @@
 // The one frame window: toolbar, menus, status bar, the board area with its four foot buttons,
-// the wallpaper, and every command. It owns the game and is its host; the idle tick drives the
-// game, keeps menus and buttons in step with it and ends a finished game with the statistics.
+// and every command. It owns the game and drives it from the idle tick, keeps the menus and
+// buttons in step with it and ends a finished game with the statistics. What the game asks of
+// the application goes to its host (CAppGameHost); the background to CWallpaper.
 #pragma once
 
 #include <QMainWindow>
@@ -15,16 +16,16 @@
 #include <string>
 #include <vector>
 
+#include "app/AppGameHost.h"
+#include "app/AppSettings.h"
 #include "app/BoardArea.h"
+#include "app/Commands.h"
 #include "app/GameCanvas.h"
 #include "app/GameCursors.h"
+#include "app/Wallpaper.h"
 #include "game/Game.h"
-#include "game/GameHost.h"
-#include "records/Settings.h"
-#include "records/StatsDatabase.h"
 #include "view/BoardRenderer.h"
 #include "view/GameInfoPanel.h"
-#include "view/Surface.h"
 
 class QAction;
 class QLabel;
@@ -38,26 +39,24 @@ class CGameToolBar;
 using FileDialogFunction = std::function<std::optional<std::string>(QWidget* parent, bool save)>;
 void SetFileDialogFunction(FileDialogFunction ask);
 
-class CMainWindow : public QMainWindow, public CGameHost, private CBoardAreaOwner {
+class CMainWindow : public QMainWindow, private CBoardAreaOwner {
     Q_OBJECT
 
 public:
     static constexpr int kIdleIntervalMs = 10;
 
-    CMainWindow();
+    // Reads the settings and the statistics, keeping aside files that cannot be read.
+    explicit CMainWindow(CAppSettings& settings);
     ~CMainWindow() override;
 
-    // Start-up step 3: foot buttons, menus greyed, toolbar updated; the idle timer starts.
+    // The foot buttons; the game menus start greyed. Then the idle loop may start.
     void CreateControls();
     void StartIdleLoop() { idle_.start(); }
     // Tells the player, once, about data files found damaged at start-up and kept aside.
     void ShowStartupNotices();
-    void StopIdleLoop() { idle_.stop(); }
 
     // One pass of the game loop: the game's tick, menus, buttons and status panes.
     void IdleTick();
-    void EnableGameMenus();
-    void DisableGameMenus();
 
     // Carries out a menu, toolbar or button command.
     void Command(int id);
@@ -80,33 +79,28 @@ public:
     QAction* MenuAction(int id) const;
     QPushButton* FootButton(int id) const;
     QString PaneText(int pane) const;
-    CGameInfoPanel* InfoPanel() const { return panel_.get(); }
-    const CSettings& Settings() const { return settings_; }
-    StatsDatabase& Statistics() { return stats_; }
-    const CBoardRenderer& Renderer() const { return renderer_; }
+    CGameInfoPanel* InfoPanel() const { return host_.Panel(); }
+    CAppGameHost& Host() { return host_; }
     CGameCanvas& Canvas() { return canvas_; }
-    bool HasWallpaperPicture() const { return wallpaper_ != nullptr; }
+    const CSettings& Settings() const { return settings_.Get(); }
+    StatsDatabase& Statistics() { return host_.Statistics(); }
+    const CBoardRenderer& Renderer() const { return renderer_; }
+    bool HasWallpaperPicture() const { return wallpaper_.HasPicture(); }
     const CGameCursors& Cursors() const { return cursors_; }
-
-    // CGameHost
-    void ShowMessage(const std::string& caption, const std::string& text) override;
-    void PlaySound(const std::string& relativePath) override;
-    void CreateInfoPanel() override;
-    void CloseInfoPanel() override;
-    void DestroyInfoPanel() override;
-    void AddInfoRow(PlayerColor colour, const GbkName& name, uint32_t remainingMs) override;
-    void SetInfoCurrent(PlayerColor colour) override;
-    void SetInfoMarblesHome(PlayerColor colour, int count) override;
-    void SetInfoPlace(PlayerColor colour, int place) override;
-    void SetInfoClock(uint32_t remainingMs) override;
-    int32_t HumanRating(const GbkName& name) override;
-    void FileGameRecord(const CGame& game) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // One row of the command table.
+    struct CommandEntry {
+        int id;
+        EnabledWhen when;
+        void (CMainWindow::*handler)();
+    };
+    static const std::vector<CommandEntry>& CommandTable();
+
     // CBoardAreaOwner
     void BoardPaint(QPainter& dc, const QRect& dirty) override;
     void BoardMouse(int message, int keyFlags, int x, int y) override;
@@ -116,55 +110,73 @@ private:
     void BuildStatusBar();
     QPushButton* MakeFootButton(int id, const QString& text);
     void PlaceFootButtons();
-    void SetMenuEnabled(int id, bool enabled);
+    // Every menu item, toolbar button and foot button as the game and the menus stand now.
+    void UpdateCommands();
+    void SetGameMenus(GameMenus menus);
 
+    // The commands.
     void NewGame();
     void Restart();
     void Pause();
     void Continue();
     void OpenGame();
     void SaveGame();
-    void ShowStatistics(std::optional<GbkName> name);
+    void Exit();
+    void Undo();
+    void Redo();
+    void Suggest();
+    void Force();
+    void RotateLeft();
+    void RotateRight();
+    void ViewStatistics();
+    void BoardSettings();
+    void SoundSettings();
     void ChooseWallpaper();
+    void OnlineSupport();
+    void VisitWebsite();
+    void Help();
+    void HowToPlay();
+    void GameHistory();
     void About();
+    void ShowGameInfo();
+    void QuitGame();
 
-    // Pauses the game around an action and resumes it after; the dialog frame also re-reads the
-    // settings for the window, the game and its players.
+    // The player names every human seat; false when a dialog was cancelled.
+    bool SetUpNewGame();
+    void StartNewGame();
+    void ShowStatistics(std::optional<GbkName> name);
+
+    // Pauses a playing game around an action and resumes it after; a dialog also hands its
+    // changes to the window and the game.
     void PauseFrame(const std::function<void()>& action);
     void DialogFrame(const std::function<void()>& action);
-    void ReloadSettings();
+    // Pauses a playing game; true when it did, so that only then the game is resumed.
+    bool PauseIfPlaying();
 
     // Reads a saved game into a new game that takes the running one's place; on failure the
     // running game stays and the reason is shown.
     bool OpenGameFile(const std::string& path);
-    // Pauses a playing game; true when it did, so that only then the game is resumed.
-    bool PauseIfPlaying();
     void SaveInterruptedGame();
 
     void DeleteGame();
     void RedrawAll();
-    void LoadWallpaper();
     void UpdateBackground();
     void ApplyCursor(CursorKind kind, PlayerColor colour);
     void UpdatePanes();
     void SetPane(int pane, const QString& text);
     void EndFinishedGame();
 
-    void CheckDataFiles();
     void ReportSettingsSaveFailure();
-    static void TellAtSessionEnd(const std::string& text);
-    void SavePendingStatistics();
 
-    CSettings settings_;
-    StatsDatabase stats_;
+    CAppSettings& settings_;
+    CAppGameHost host_{this};
     CGameCursors cursors_;
     CBoardRenderer renderer_;
     CGameCanvas canvas_;
+    CWallpaper wallpaper_;
     std::unique_ptr<CGame> game_;
     bool gameReady_ = false;
-    std::unique_ptr<CGameInfoPanel> panel_;
-    std::unique_ptr<CSurface> wallpaper_;
-    QImage background_;  // the wallpaper laid over the board area, or null for the colour
+    GameMenus menus_ = GameMenus::Off;
 
     CGameToolBar* toolbar_ = nullptr;
     CBoardArea* board_ = nullptr;

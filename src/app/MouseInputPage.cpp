@@ -7,8 +7,8 @@
 
 namespace halmora {
 
-CMouseInputPage::CMouseInputPage(QWidget* parent)
-    : QWidget(parent),
+CMouseInputPage::CMouseInputPage(QWidget* parent, CAppSettings& settings)
+    : CSettingsPage(parent, settings),
       dragAndDrop_(new QRadioButton(QStringLiteral("\"拖曳和落下\" 弹珠移动"))),
       clickPath_(new QRadioButton(
           QStringLiteral("\" 连接迹点 \" 弹珠移动 (单击设定每步移动,用双击执行完全的动作。)"))),
@@ -33,34 +33,21 @@ QString CMouseInputPage::Caption() {
     return QStringLiteral("鼠标输入 ");
 }
 
-void CMouseInputPage::Initialise() {
-    if (initialised_)
-        return;
-    settings_.Load();
+void CMouseInputPage::Fill(const CSettings& settings) {
     // Neither button starts ticked, so another mode leaves both clear.
-    if (settings_.MouseMode == 0)
+    if (settings.MouseMode == 0)
         dragAndDrop_->setChecked(true);
-    else if (settings_.MouseMode == 1)
+    else if (settings.MouseMode == 1)
         clickPath_->setChecked(true);
-    showMoves_->setChecked(settings_.ShowMovesOnHover == 1);
-    initialised_ = true;
+    showMoves_->setChecked(settings.ShowMovesOnHover == 1);
 }
 
-void CMouseInputPage::Store() {
-    if (!initialised_)
-        return;
-    settings_.Load();
+void CMouseInputPage::Apply(CSettings& settings) const {
     if (dragAndDrop_->isChecked())
-        settings_.MouseMode = 0;
+        settings.MouseMode = 0;
     else if (clickPath_->isChecked())
-        settings_.MouseMode = 1;
-    settings_.ShowMovesOnHover = showMoves_->isChecked() ? 1 : 0;
-    settings_.Save();
-}
-
-void CMouseInputPage::showEvent(QShowEvent* event) {
-    Initialise();
-    QWidget::showEvent(event);
+        settings.MouseMode = 1;
+    settings.ShowMovesOnHover = showMoves_->isChecked() ? 1 : 0;
 }
 
 }  // namespace halmora

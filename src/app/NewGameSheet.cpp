@@ -9,11 +9,11 @@
 
 #include <algorithm>
 
+#include "app/AppSettings.h"
 #include "app/MessageBoxes.h"
 #include "app/PlayerSetupPage.h"
 #include "app/TimerPage.h"
-#include "game/Player.h"
-#include "records/Settings.h"
+#include "board/SeatTypes.h"
 
 namespace halmora {
 namespace {
@@ -28,12 +28,13 @@ constexpr const char* kFivePlayers =
 
 }  // namespace
 
-CNewGameSheet::CNewGameSheet(QWidget* parent) : QDialog(parent) {
+CNewGameSheet::CNewGameSheet(QWidget* parent, CAppSettings& settings)
+    : QDialog(parent), settings_(settings) {
     setWindowTitle(QStringLiteral("新的游戏"));
 
     tabs_ = new QTabWidget(this);
-    setupPage_ = new CPlayerSetupPage(tabs_);
-    timerPage_ = new CTimerPage(tabs_);
+    setupPage_ = new CPlayerSetupPage(tabs_, settings);
+    timerPage_ = new CTimerPage(tabs_, settings);
     tabs_->addTab(setupPage_, QStringLiteral("玩家设置 "));
     tabs_->addTab(timerPage_, QStringLiteral("计时器设置 "));
 
@@ -63,7 +64,7 @@ void CNewGameSheet::showEvent(QShowEvent* event) {
 void CNewGameSheet::Ok() {
     // Times that cannot run a clock are refused before anything is stored; the sheet stays open
     // on the box to mend.
-    if (timerPage_->Initialised()) {
+    if (timerPage_->IsInitialised()) {
         if (QLineEdit* box = timerPage_->InvalidTimeBox()) {
             tabs_->setCurrentWidget(timerPage_);
             ShowMessageBox(this, timerPage_->InvalidTimeReason(), kRefusedCaption);
@@ -75,8 +76,7 @@ void CNewGameSheet::Ok() {
     setupPage_->Store();
     timerPage_->Store();
 
-    CSettings settings;
-    settings.Load();
+    const CSettings& settings = settings_.Get();
     const auto players = std::count_if(settings.PlayerType.begin(), settings.PlayerType.end(),
                                        [](PlayerType type) { return type != kSeatEmpty; });
     const char* refusal = nullptr;

@@ -1,8 +1,8 @@
 // The new-game sheet: the player setup page and the timer page behind OK and Cancel. OK stores
-// the pages that were shown into the settings file, then accepts only a game of 2, 3, 4 or 6
-// players; the caller asks Confirmed() afterwards and builds the game from the settings file.
+// the pages that were shown into the settings, then accepts only a game of 2, 3, 4 or 6 players;
+// the caller asks Confirmed() afterwards and builds the game from the settings.
 //
-//   CNewGameSheet sheet(this);
+//   CNewGameSheet sheet(this, settings);
 //   sheet.exec();
 //   if (sheet.Confirmed()) ...
 #pragma once
@@ -14,6 +14,7 @@ class QTabWidget;
 
 namespace halmora {
 
+class CAppSettings;
 class CPlayerSetupPage;
 class CTimerPage;
 
@@ -21,7 +22,7 @@ class CNewGameSheet : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CNewGameSheet(QWidget* parent = nullptr);
+    CNewGameSheet(QWidget* parent, CAppSettings& settings);
 
     // True only after an OK that started a game; false on opening and after Cancel.
     bool Confirmed() const { return confirmed_; }
@@ -39,6 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    CAppSettings& settings_;
     QTabWidget* tabs_ = nullptr;
     CPlayerSetupPage* setupPage_ = nullptr;
     CTimerPage* timerPage_ = nullptr;

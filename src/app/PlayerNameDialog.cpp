@@ -48,10 +48,9 @@ private:
 
 }  // namespace
 
-CPlayerNameDialog::CPlayerNameDialog(QWidget* parent, PlayerColor seat)
-    : QDialog(parent), seat_(std::clamp(seat, 0, kColorCount - 1)) {
+CPlayerNameDialog::CPlayerNameDialog(QWidget* parent, CAppSettings& settings, PlayerColor seat)
+    : QDialog(parent), settings_(settings), seat_(std::clamp(seat, 0, kColorCount - 1)) {
     painter_.Init(14, false, false, QStringLiteral("Arial"), Qt::black);
-    settings_.Load();
     setWindowTitle(QStringLiteral(" 输入当前玩家的名字   "));
 
     edit_ = new QLineEdit(this);
@@ -97,8 +96,7 @@ void CPlayerNameDialog::Ok() {
         return;
     }
     // Cut at a character boundary so that the zero still fits the field.
-    StoreGbkName(name.toStdString(), settings_.PlayerName[seat_]);
-    settings_.Save();
+    settings_.Change([&](CSettings& s) { StoreGbkName(name.toStdString(), s.PlayerName[seat_]); });
     accept();
 }
 

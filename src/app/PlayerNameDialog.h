@@ -1,12 +1,12 @@
 // Asks for a new player name for one human seat and writes it to that seat's PlayerName in the
-// settings file. The name becomes a statistics entry only when its first game is filed, and it is
+// settings. The name becomes a statistics entry only when its first game is filed, and it is
 // not compared with other names. Cancel, Escape and the close box save nothing.
 #pragma once
 
 #include <QDialog>
 
+#include "app/AppSettings.h"
 #include "board/Place.h"
-#include "records/Settings.h"
 #include "view/TextPainter.h"
 
 class QLineEdit;
@@ -22,7 +22,7 @@ class CPlayerNameDialog : public QDialog {
 
 public:
     // seat: the PlayerColor 0..5 whose name is asked for.
-    CPlayerNameDialog(QWidget* parent, PlayerColor seat);
+    CPlayerNameDialog(QWidget* parent, CAppSettings& settings, PlayerColor seat);
 
     // The OK button: refuses an empty name (or one of blanks), otherwise saves it and closes.
     void Ok();
@@ -32,8 +32,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    CAppSettings& settings_;
     PlayerColor seat_;
-    CSettings settings_;
     CTextPainter painter_;
     QLineEdit* edit_ = nullptr;
 };

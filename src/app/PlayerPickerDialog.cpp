@@ -32,7 +32,7 @@ QString ShownName(std::string_view gbk) {
     return QString::fromStdString(GbkToUtf8(gbk));
 }
 
-void SetName(SettingsName& field, std::string_view gbk) {
+void SetName(GbkName& field, std::string_view gbk) {
     field.fill(0);
     // The field keeps its terminating zero.
     std::copy_n(gbk.begin(), std::min(gbk.size(), field.size() - 1), field.begin());
@@ -40,10 +40,9 @@ void SetName(SettingsName& field, std::string_view gbk) {
 
 }  // namespace
 
-CPlayerPickerDialog::CPlayerPickerDialog(QWidget* parent, PlayerColor seat)
-    : QDialog(parent), seat_(std::clamp(seat, 0, kColorCount - 1)) {
+CPlayerPickerDialog::CPlayerPickerDialog(QWidget* parent, CAppSettings& settings, PlayerColor seat)
+    : QDialog(parent), settings_(settings), seat_(std::clamp(seat, 0, kColorCount - 1)) {
     painter_.Init(14, false, false, QStringLiteral("Arial"), Qt::black);
-    settings_.Load();
     StatsDatabase stats;
     stats.Load();
     // The database holds the players in the reverse of the file's order.
@@ -58,10 +57,9 @@ CPlayerPickerDialog::CPlayerPickerDialog(QWidget* parent, PlayerColor seat)
     names_->setMaxVisibleItems(std::max(10, names_->count()));
 
     // The name last used at this seat, if it is still there to pick; otherwise no choice yet.
-    const QString current = ShownName(GbkNameBytes(settings_.PlayerName[seat_]));
+    const QString current = ShownName(GbkNameBytes(settings_->PlayerName[seat_]));
     names_->setCurrentIndex(current.isEmpty() ? -1
                                               : names_->findText(current, Qt::MatchStartsWith));
-    connect(names_, &QComboBox::currentIndexChanged, this, &CPlayerPickerDialog::SelectionChanged);
 
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("button1086"));
@@ -110,20 +108,14 @@ void CPlayerPickerDialog::paintEvent(QPaintEvent* event) {
 
 bool CPlayerPickerDialog::TakenByLowerSeat(std::string_view name) const {
     for (PlayerColor other = 0; other < seat_; ++other)
-        if (settings_.PlayerType[other] == kSeatHuman &&
-            GbkNameBytes(settings_.PlayerName[other]) == name)
+        if (settings_->PlayerType[other] == kSeatHuman &&
+            GbkNameBytes(settings_->PlayerName[other]) == name)
             return true;
     return false;
 }
 
 bool CPlayerPickerDialog::InStatistics(std::string_view name) const {
     return std::find(statsNames_.begin(), statsNames_.end(), name) != statsNames_.end();
-}
-
-void CPlayerPickerDialog::SelectionChanged(int index) {
-    if (index < 0)
-        return;
-    SetName(settings_.PlayerName[seat_], names_->itemData(index).toByteArray().toStdString());
 }
 
 void CPlayerPickerDialog::Ok() {
@@ -135,14 +127,13 @@ void CPlayerPickerDialog::Ok() {
         return;
     }
     // The name shown is the name kept, also when it was only preselected on opening.
-    SetName(settings_.PlayerName[seat_], name);
-    settings_.Save();
+    settings_.Change([&](CSettings& s) { SetName(s.PlayerName[seat_], name); });
     accept();
 }
 
 void CPlayerPickerDialog::NewPlayer() {
     newPlayerStarted_ = true;
-    CPlayerNameDialog dialog(isVisible() ? this : parentWidget(), seat_);
+    CPlayerNameDialog dialog(isVisible() ? this : parentWidget(), settings_, seat_);
     const int answer = dialog.exec();
     done(answer == QDialog::Accepted ? QDialog::Accepted : QDialog::Rejected);
 }

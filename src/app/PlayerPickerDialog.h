@@ -1,11 +1,11 @@
 // Gives one human seat a player name: an existing name of the statistics file, or a new one
 // through the name dialog. Names taken by lower-numbered human seats of this game are not offered.
-// The choice goes to that seat's PlayerName in the settings file. With no players in the
-// statistics file the picker goes straight to the name dialog and never shows itself.
+// The choice goes to that seat's PlayerName in the settings. With no players in the statistics
+// file the picker goes straight to the name dialog and never shows itself.
 //
 //   for (PlayerColor seat = 0; seat < kColorCount; ++seat)
-//       if (settings.PlayerType[seat] == kSeatHuman) {
-//           CPlayerPickerDialog picker(this, seat);
+//       if (settings->PlayerType[seat] == kSeatHuman) {
+//           CPlayerPickerDialog picker(this, settings, seat);
 //           picker.exec();
 //       }
 #pragma once
@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/AppSettings.h"
 #include "board/Place.h"
-#include "records/Settings.h"
 #include "view/TextPainter.h"
 
 class QComboBox;
@@ -28,8 +28,8 @@ class CPlayerPickerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // seat: the PlayerColor 0..5 being named. Reads the settings and statistics files.
-    CPlayerPickerDialog(QWidget* parent, PlayerColor seat);
+    // seat: the PlayerColor 0..5 being named. Reads the statistics file.
+    CPlayerPickerDialog(QWidget* parent, CAppSettings& settings, PlayerColor seat);
 
     // Without players to pick from, runs the name dialog instead and returns its result.
     int exec() override;
@@ -38,8 +38,6 @@ public:
     void Ok();
     // The "新的玩家" button: the name dialog, then the picker closes whatever it answered.
     void NewPlayer();
-    // The user chose entry index of the name list.
-    void SelectionChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,8 +48,8 @@ private:
     bool TakenByLowerSeat(std::string_view name) const;
     bool InStatistics(std::string_view name) const;
 
+    CAppSettings& settings_;
     PlayerColor seat_;
-    CSettings settings_;
     std::vector<std::string> statsNames_;  // GBK, in the file's order
     CTextPainter painter_;
     QComboBox* names_ = nullptr;

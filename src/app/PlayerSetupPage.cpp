@@ -66,7 +66,8 @@ constexpr QuickSetup kQuickSetups[] = {
 constexpr int kMaxComboText = 254;
 
 QString TypeName(PlayerType type) {
-    const std::string_view name = SeatTypeName(type);
+    const SeatType* row = FindSeatType(type);
+    const std::string_view name = row ? row->shown : std::string_view{};
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -77,7 +78,8 @@ void SelectByPrefix(QComboBox& combo, const QString& text) {
 
 }  // namespace
 
-CPlayerSetupPage::CPlayerSetupPage(QWidget* parent) : QWidget(parent) {
+CPlayerSetupPage::CPlayerSetupPage(QWidget* parent, CAppSettings& settings)
+    : CSettingsPage(parent, settings) {
     auto* grid = new QGridLayout(this);
 
     grid->addWidget(new QLabel(QStringLiteral("快速游戏设置:"), this), 0, 0);
@@ -115,16 +117,7 @@ CPlayerSetupPage::CPlayerSetupPage(QWidget* parent) : QWidget(parent) {
             &CPlayerSetupPage::QuickSetupChosen);
 }
 
-void CPlayerSetupPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!initialised_)
-        Initialise();
-}
-
-void CPlayerSetupPage::Initialise() {
-    CSettings settings;
-    settings.Load();
-
+void CPlayerSetupPage::Fill(const CSettings& settings) {
     {
         // Showing the custom entry must not clear the seats just read.
         const QSignalBlocker blocker(quickSetup_);
@@ -132,7 +125,6 @@ void CPlayerSetupPage::Initialise() {
     }
     for (PlayerColor colour = 0; colour < kColorCount; ++colour)
         SelectByPrefix(*seatCombos_[colour], TypeName(settings.PlayerType[colour]));
-    initialised_ = true;
 }
 
 void CPlayerSetupPage::QuickSetupChosen() {
@@ -146,11 +138,7 @@ void CPlayerSetupPage::QuickSetupChosen() {
     }
 }
 
-void CPlayerSetupPage::Store() {
-    if (!initialised_)
-        return;
-    CSettings settings;
-    settings.Load();
+void CPlayerSetupPage::Apply(CSettings& settings) const {
     for (PlayerColor colour = 0; colour < kColorCount; ++colour) {
         const QString text = seatCombos_[colour]->currentText().left(kMaxComboText);
         for (PlayerType type = kSeatEmpty; type <= kSeatNetwork; ++type) {
@@ -160,7 +148,6 @@ void CPlayerSetupPage::Store() {
             }
         }
     }
-    settings.Save();
 }
 
 }  // namespace halmora

@@ -7,8 +7,10 @@
 
 namespace halmora {
 
-CSoundDialog::CSoundDialog(QWidget* parent)
-    : QDialog(parent), mute_(new QCheckBox(QStringLiteral("消除全部游戏声音"))) {
+CSoundDialog::CSoundDialog(QWidget* parent, CAppSettings& settings)
+    : QDialog(parent),
+      settings_(settings),
+      mute_(new QCheckBox(QStringLiteral("消除全部游戏声音"))) {
     setWindowTitle(QStringLiteral("声音设定 "));
     mute_->setObjectName(QStringLiteral("check1062"));
     auto* ok = new QPushButton(QStringLiteral("确定"));
@@ -27,14 +29,11 @@ CSoundDialog::CSoundDialog(QWidget* parent)
     layout->addWidget(mute_);
     layout->addLayout(buttons);
 
-    settings_.Load();
-    mute_->setChecked(settings_.MuteSounds != 0);
+    mute_->setChecked(settings_->MuteSounds != 0);
 }
 
 void CSoundDialog::accept() {
-    settings_.Load();
-    settings_.MuteSounds = mute_->isChecked() ? 1 : 0;
-    settings_.Save();
+    settings_.Change([this](CSettings& s) { s.MuteSounds = mute_->isChecked() ? 1 : 0; });
     QDialog::accept();
 }
 

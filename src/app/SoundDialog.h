@@ -1,10 +1,9 @@
-// The sound settings dialog: one switch that silences every game sound. It reads the settings
-// when it is made and writes MuteSounds on OK only.
+// The sound settings dialog: one switch that silences every game sound, stored on OK only.
 #pragma once
 
 #include <QDialog>
 
-#include "records/Settings.h"
+#include "app/AppSettings.h"
 
 class QCheckBox;
 
@@ -14,14 +13,14 @@ class CSoundDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CSoundDialog(QWidget* parent);
+    CSoundDialog(QWidget* parent, CAppSettings& settings);
 
 public slots:
-    // Stores MuteSounds into a freshly loaded record, saves it and closes.
+    // Stores MuteSounds and closes.
     void accept() override;
 
 private:
-    CSettings settings_;
+    CAppSettings& settings_;
     QCheckBox* mute_;
 };
 

@@ -9,15 +9,14 @@
 
 namespace halmora {
 
-CSplashWindow::CSplashWindow(QWidget* parent)
+CSplashWindow::CSplashWindow(bool muted, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName("splashWindow");
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFixedSize(kWidth, kHeight);
-    settings_.Load();
     logo_.Load(AppFile("Graphics/Popup Logo.bmp").string());
     painter_.Init(16, true, false, QStringLiteral("Arial"), Qt::white, 0);
-    if (settings_.MuteSounds == 0)
+    if (!muted)
         PlayGameSound("Sounds/Startup.wav");
 }
 

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include "records/Settings.h"
 #include "view/Surface.h"
 #include "view/TextPainter.h"
 
@@ -17,7 +16,7 @@ public:
     static constexpr int kWidth = 640;
     static constexpr int kHeight = 480;
 
-    explicit CSplashWindow(QWidget* parent = nullptr);
+    explicit CSplashWindow(bool muted, QWidget* parent = nullptr);
 
     // Centres the window on a screen of this size, as the program always placed it.
     void CentreOn(int screenWidth, int screenHeight);
@@ -26,7 +25,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CSettings settings_;
     CSurface logo_;
     CTextPainter painter_;
 };

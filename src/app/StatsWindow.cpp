@@ -113,8 +113,9 @@ double Percent(int32_t part, int32_t whole) {
 
 }  // namespace
 
-CStatsWindow::CStatsWindow(QWidget* parent, std::optional<GbkName> playerName, StatsDatabase* stats)
-    : QDialog(parent), stats_(stats ? *stats : ownStats_) {
+CStatsWindow::CStatsWindow(QWidget* parent, CAppSettings& settings,
+                           std::optional<GbkName> playerName, StatsDatabase* stats)
+    : QDialog(parent), stats_(stats ? *stats : ownStats_), settings_(settings) {
     setWindowTitle(QString::fromUtf8("游戏统计 "));
     setFixedSize(kWindowWidth, kWindowHeight);
 
@@ -139,11 +140,11 @@ CStatsWindow::CStatsWindow(QWidget* parent, std::optional<GbkName> playerName, S
     players_->setGeometry(kComboRect);
     connect(players_, &QComboBox::currentIndexChanged, this, &CStatsWindow::SelectPlayer);
 
-    settings_.Load();
+    shown_ = settings_->StatsPlayer;
     loadStatus_ = stats_.Refresh();
     FillCombo();
     if (playerName)
-        settings_.StatsPlayer = *playerName;
+        shown_ = *playerName;
     SelectStatsPlayerInCombo();
 
     list_ = new QTableWidget(0, 4, this);
@@ -179,7 +180,7 @@ CStatsWindow::CStatsWindow(QWidget* parent, std::optional<GbkName> playerName, S
 }
 
 QString CStatsWindow::ShownPlayer() const {
-    return FromUtf8(GbkNameToUtf8(settings_.StatsPlayer));
+    return FromUtf8(GbkNameToUtf8(shown_));
 }
 
 QStringList CStatsWindow::PlayerNames() const {
@@ -220,18 +221,14 @@ void CStatsWindow::SelectPlayer(int index) {
         players_->setCurrentIndex(index);
     }
     const QByteArray name = players_->itemData(index).toByteArray();
-    settings_.StatsPlayer = {};
-    std::copy_n(name.constData(), std::min<qsizetype>(name.size(), kSettingsNameBytes - 1),
-                settings_.StatsPlayer.begin());
+    shown_ = {};
+    std::copy_n(name.constData(), std::min<qsizetype>(name.size(), kGbkNameBytes - 1),
+                shown_.begin());
     FillList();
 }
 
 void CStatsWindow::Close() {
-    // Reloaded first, as every editor of the settings does, so only StatsPlayer changes.
-    const SettingsName shown = settings_.StatsPlayer;
-    settings_.Load();
-    settings_.StatsPlayer = shown;
-    settings_.Save();
+    settings_.Change([this](CSettings& s) { s.StatsPlayer = shown_; });
     QDialog::accept();
 }
 
@@ -240,10 +237,10 @@ void CStatsWindow::reject() {
 }
 
 void CStatsWindow::DeletePlayer() {
-    const std::string_view name = GbkNameBytes(settings_.StatsPlayer);
+    const std::string_view name = GbkNameBytes(shown_);
     if (!AskYesNo(this,
                   "Are you sure you want to delete all the game records for " +
-                      GbkNameToUtf8(settings_.StatsPlayer) + "?",
+                      GbkNameToUtf8(shown_) + "?",
                   "Confirm Player Record Deletion"))
         return;
     // Saving what was read of a damaged file would drop every player it could not read.
@@ -272,7 +269,7 @@ void CStatsWindow::DeletePlayer() {
     ShowMessageBox(this, "Record has been deleted.", "Player Record Deleted");
 
     FillCombo();
-    settings_.StatsPlayer = {};
+    shown_ = {};
     if (players_->count() > 0)
         SelectPlayer(0);
     else
@@ -323,7 +320,7 @@ void CStatsWindow::FillCombo() {
 }
 
 void CStatsWindow::SelectStatsPlayerInCombo() {
-    const std::string_view shown = GbkNameBytes(settings_.StatsPlayer);
+    const std::string_view shown = GbkNameBytes(shown_);
     const QSignalBlocker quiet(players_);
     players_->setCurrentIndex(-1);
     for (int i = 0; i < players_->count(); ++i) {
@@ -335,7 +332,7 @@ void CStatsWindow::SelectStatsPlayerInCombo() {
 }
 
 const PlayerEntry* CStatsWindow::ShownEntry() const {
-    const std::string_view name = GbkNameBytes(settings_.StatsPlayer);
+    const std::string_view name = GbkNameBytes(shown_);
     if (name.empty())
         return nullptr;
     return stats_.Find(name);

@@ -16,8 +16,8 @@
 
 #include <optional>
 
+#include "app/AppSettings.h"
 #include "platform/TextEncoding.h"
-#include "records/Settings.h"
 #include "records/StatsDatabase.h"
 
 class QComboBox;
@@ -30,11 +30,11 @@ class CStatsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // Loads the settings, and the statistics file into stats (Refresh: games it holds that are
-    // not yet written stay), or into a database of the window's own when stats is null.
-    // Deletions are made in the file under its lock and followed in stats. playerName, when
-    // given, replaces the player last shown.
-    CStatsWindow(QWidget* parent, std::optional<GbkName> playerName,
+    // Loads the statistics file into stats (Refresh: games it holds that are not yet written
+    // stay), or into a database of the window's own when stats is null. Deletions are made in the
+    // file under its lock and followed in stats. playerName, when given, replaces the player last
+    // shown (StatsPlayer of the settings), which the window stores when it closes.
+    CStatsWindow(QWidget* parent, CAppSettings& settings, std::optional<GbkName> playerName,
                  StatsDatabase* stats = nullptr);
 
     // The player the window is set to (StatsPlayer), as UTF-8; it may have no records.
@@ -67,7 +67,8 @@ private:
     StatsDatabase ownStats_;
     StatsDatabase& stats_;
     StatsStatus loadStatus_;
-    CSettings settings_;
+    CAppSettings& settings_;
+    GbkName shown_{};  // the player the window is set to
 
     QPushButton* closeButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;

@@ -22,7 +22,8 @@ namespace {
 constexpr int kMaxTimeText = 7;
 
 // The settings field behind each time box, in the order of the boxes.
-int32_t& TimeField(CSettings& settings, std::size_t box) {
+template <typename Settings>
+auto& TimeField(Settings& settings, std::size_t box) {
     switch (box) {
         case 0:
             return settings.InitialMinutes;
@@ -83,7 +84,7 @@ std::optional<int64_t> BoxValue(const QLineEdit& edit) {
 
 }  // namespace
 
-CTimerPage::CTimerPage(QWidget* parent) : QWidget(parent) {
+CTimerPage::CTimerPage(QWidget* parent, CAppSettings& settings) : CSettingsPage(parent, settings) {
     auto* grid = new QGridLayout(this);
 
     useTimer_ = new QCheckBox(QStringLiteral("使用计时器"), this);
@@ -113,15 +114,7 @@ CTimerPage::CTimerPage(QWidget* parent) : QWidget(parent) {
     connect(useTimer_, &QCheckBox::toggled, this, &CTimerPage::TimerClicked);
 }
 
-void CTimerPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!initialised_)
-        Initialise();
-}
-
-void CTimerPage::Initialise() {
-    CSettings settings;
-    settings.Load();
+void CTimerPage::Fill(const CSettings& settings) {
     {
         const QSignalBlocker blocker(useTimer_);
         useTimer_->setChecked(settings.UseTimer != 0);
@@ -129,7 +122,6 @@ void CTimerPage::Initialise() {
     TimerClicked();
     for (std::size_t box = 0; box < edits_.size(); ++box)
         edits_[box]->setText(QString::number(TimeField(settings, box)));
-    initialised_ = true;
 }
 
 void CTimerPage::TimerClicked() {
@@ -157,15 +149,10 @@ const char* CTimerPage::InvalidTimeReason() const {
     return kNoTime;
 }
 
-void CTimerPage::Store() {
-    if (!initialised_)
-        return;
-    CSettings settings;
-    settings.Load();
+void CTimerPage::Apply(CSettings& settings) const {
     settings.UseTimer = useTimer_->isChecked() ? 1 : 0;
     for (std::size_t box = 0; box < edits_.size(); ++box)
         ScanInt(edits_[box]->text().left(kMaxTimeText), TimeField(settings, box));
-    settings.Save();
 }
 
 }  // namespace halmora

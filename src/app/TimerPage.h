@@ -1,31 +1,21 @@
 // The second page of the new-game sheet: whether the game runs with clocks, the starting time and
-// the time added per move. Filled from the settings file the first time it is shown; a page that
-// was never shown leaves the clock settings as they are. The time boxes take digits only.
+// the time added per move. The time boxes take digits only.
 #pragma once
 
-#include <QWidget>
-
 #include <array>
+
+#include "app/SettingsPage.h"
 
 class QCheckBox;
 class QLineEdit;
 
 namespace halmora {
 
-class CTimerPage : public QWidget {
+class CTimerPage : public CSettingsPage {
     Q_OBJECT
 
 public:
-    explicit CTimerPage(QWidget* parent = nullptr);
-
-    bool Initialised() const { return initialised_; }
-
-    // Fills the controls from the settings file; the first showing does it.
-    void Initialise();
-
-    // Writes UseTimer and every time field whose box starts with a number; nothing before
-    // Initialise.
-    void Store();
+    CTimerPage(QWidget* parent, CAppSettings& settings);
 
     // The box was clicked: the time boxes follow it.
     void TimerClicked();
@@ -37,13 +27,14 @@ public:
     const char* InvalidTimeReason() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // UseTimer and the time fields; Apply writes only those whose box starts with a number.
+    void Fill(const CSettings& settings) override;
+    void Apply(CSettings& settings) const override;
 
 private:
     QCheckBox* useTimer_ = nullptr;
     // Initial minutes, initial seconds, minutes per move, seconds per move.
     std::array<QLineEdit*, 4> edits_{};
-    bool initialised_ = false;
 };
 
 }  // namespace halmora

@@ -83,8 +83,9 @@ void CWallpaperDialog::SetFilePicker(FilePicker pick) {
     CurrentFilePicker() = pick ? std::move(pick) : FilePicker(OpenWithQtDialog);
 }
 
-CWallpaperDialog::CWallpaperDialog(QWidget* parent)
+CWallpaperDialog::CWallpaperDialog(QWidget* parent, CAppSettings& settings)
     : QDialog(parent),
+      stored_(settings),
       list_(new QListWidget(this)),
       stretch_(new QCheckBox(QStringLiteral("拉伸位图以适合窗口"), this)),
       previewArea_(nullptr) {
@@ -125,7 +126,7 @@ CWallpaperDialog::CWallpaperDialog(QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &CWallpaperDialog::reject);
 
     FillList();
-    settings_.Load();
+    settings_ = stored_.Get();
     previewColor_ =
         QColor(settings_.WallpaperRed, settings_.WallpaperGreen, settings_.WallpaperBlue);
     if (settings_.WallpaperMode != 0) {
@@ -269,15 +270,14 @@ std::unique_ptr<CSurface> CWallpaperDialog::TakeNewWallpaper() {
 }
 
 void CWallpaperDialog::accept() {
-    CSettings stored;
-    stored.Load();
-    stored.WallpaperMode = settings_.WallpaperMode;
-    stored.WallpaperRed = settings_.WallpaperRed;
-    stored.WallpaperGreen = settings_.WallpaperGreen;
-    stored.WallpaperBlue = settings_.WallpaperBlue;
-    stored.WallpaperFile = settings_.WallpaperFile;
-    stored.StretchWallpaper = stretch_->isChecked() ? 1 : 0;
-    stored.Save();
+    stored_.Change([this](CSettings& stored) {
+        stored.WallpaperMode = settings_.WallpaperMode;
+        stored.WallpaperRed = settings_.WallpaperRed;
+        stored.WallpaperGreen = settings_.WallpaperGreen;
+        stored.WallpaperBlue = settings_.WallpaperBlue;
+        stored.WallpaperFile = settings_.WallpaperFile;
+        stored.StretchWallpaper = stretch_->isChecked() ? 1 : 0;
+    });
     accepted_ = true;
     QDialog::accept();
 }

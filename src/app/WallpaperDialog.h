@@ -21,7 +21,7 @@
 #include <optional>
 #include <string>
 
-#include "records/Settings.h"
+#include "app/AppSettings.h"
 #include "view/Surface.h"
 
 class QCheckBox;
@@ -55,9 +55,9 @@ public:
     static constexpr int kPreviewWidth = 200;
     static constexpr int kPreviewHeight = 150;
 
-    // Lists the Wallpapers folder, loads the settings and shows their wallpaper: the picture
-    // (its list entry selected when it came from the folder) or the colour.
-    explicit CWallpaperDialog(QWidget* parent);
+    // Lists the Wallpapers folder and shows the wallpaper of the settings: the picture (its list
+    // entry selected when it came from the folder) or the colour. OK stores the choice.
+    CWallpaperDialog(QWidget* parent, CAppSettings& settings);
     ~CWallpaperDialog() override;
 
     // The picture file the settings name: below the application folder in mode 1, as written in
@@ -99,7 +99,8 @@ private:
     bool LoadPreview(const std::string& path);
     void PaintPreview(QWidget& area) const;
 
-    CSettings settings_;
+    CAppSettings& stored_;
+    CSettings settings_;  // the wallpaper fields as chosen so far
     int previewMode_ = kPreviewColor;
     std::unique_ptr<CSurface> preview_;
     QColor previewColor_;

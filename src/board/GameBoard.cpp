@@ -83,7 +83,7 @@ void CGameBoard::MoveMarble(Place from, Place to) {
     const uint8_t hidden = src.marbleHidden;
     const int32_t highlight = src.highlight, occupant = src.occupant;
     src.marbleHidden = 0;
-    src.highlight = -1;
+    src.highlight = kNoHighlight;
     src.occupant = kNoColor;
     dst.marbleHidden = hidden;
     dst.highlight = highlight;

@@ -15,10 +15,17 @@
 
 namespace halmora {
 
+// A hole's hover mark while a human chooses a move: green where the marble can go, red where not.
+enum HoleHighlight : int32_t {
+    kNoHighlight = -1,
+    kHighlightPossible = 100,
+    kHighlightImpossible = 101,
+};
+
 struct HoleRecord {
     uint8_t isHole = 0;
-    uint8_t marbleHidden = 0;  // presentation: carried by an animation
-    int32_t highlight = -1;    // presentation: -1 none, 100 green, 101 red
+    uint8_t marbleHidden = 0;          // presentation: carried by an animation
+    int32_t highlight = kNoHighlight;  // presentation: a HoleHighlight
     int32_t zone = kNoColor;
     int32_t x = 0;  // presentation: pixel position
     int32_t y = 0;
@@ -32,7 +39,7 @@ struct HoleRecord {
 struct SavedHole {
     uint8_t isHole = 0;
     uint8_t marbleHidden = 0;
-    int32_t highlight = -1;
+    int32_t highlight = kNoHighlight;
     int32_t zone = kNoColor;
     int32_t occupant = kNoColor;
     friend bool operator==(const SavedHole&, const SavedHole&) = default;

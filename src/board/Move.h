@@ -34,6 +34,11 @@ struct Move {
     }
 };
 
+// True when m takes the marble of `previous` straight back where it came from.
+inline bool Undoes(const Move& m, const Move& previous) {
+    return previous.count >= 2 && m.Start() == previous.End() && m.End() == previous.Start();
+}
+
 struct MoveList {
     int32_t count = 0;
     std::array<Move, kMaxMoves> moves;

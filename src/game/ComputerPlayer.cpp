@@ -4,11 +4,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <vector>
 
-#include "ai/Evaluation.h"
+#include "ai/Suggestion.h"
 #include "board/BasicBoard.h"
-#include "board/MoveGenerator.h"
 
 namespace halmora {
 namespace {
@@ -18,77 +16,16 @@ constexpr int kThinkingNiceness = 5;
 constexpr int32_t kPlannedMovesPerPlayer = 65;
 constexpr int32_t kLastMovesShare = 5;
 
-bool IsReversal(const Move& m, const Move& previous) {
-    return previous.count >= 2 && m.Start() == previous.End() && m.End() == previous.Start();
-}
-
-// The move to play when the search chose none (every root move scored 0 or less, or only undid
-// the previous move): the one the candidate selection keeps with a limit of one, as a suggestion
-// would be chosen, else the best-scored move of all. Undoing the previous move is a last resort,
-// so two moves cannot alternate for ever. Empty when the colour cannot move at all.
-Move FallbackMove(const CGameBoard& board, PlayerColor c, int moveCount, const Move& previous) {
-    CBasicBoard b;
-    b.BuildFrom(board);
-    // About a third of a megabyte, and needed only when the search came back empty.
-    auto lists = std::make_unique<std::array<MarbleCandidates, kTriangleHoles>>();
-    std::vector<const Candidate*> all;
-    for (int k = 0; k < kTriangleHoles; ++k) {
-        const Place start = b.Marbles(c)[k];
-        if (b.Cell(start).occupant != ToColor8(c))
-            continue;  // a colour with fewer than ten marbles leaves unused entries
-        MarbleCandidates& list = (*lists)[k];
-        GenerateMoves(b, start, list);
-        const MarbleContext m = MakeMarbleContext(b, c, k, moveCount);
-        for (int i = 0; i < list.count; ++i) {
-            list.moves[i].score = ScoreMove(b, m, PlaceIndex(list.moves[i].End()));
-            all.push_back(&list.moves[i]);
-        }
-    }
-
-    std::vector<const Candidate*> pool;
-    for (const Candidate* x : all)
-        if (!IsReversal(*x, previous))
-            pool.push_back(x);
-    if (pool.empty())
-        pool = all;
-    if (pool.empty())
-        return Move{};
-
-    int16_t kept[1];
-    const auto scoreOf = [&pool](int i) -> const Score& { return pool[i]->score; };
-    if (SelectCandidates(static_cast<int>(pool.size()), 1, scoreOf, kept) == 1)
-        return *pool[kept[0]];
-    const auto best = std::max_element(pool.begin(), pool.end(), [](auto* a, auto* b2) {
-        return a->score.total < b2->score.total;
-    });
-    return **best;
-}
-
 }  // namespace
 
 CComputerPlayer::CComputerPlayer(PlayerColor colour, PlayerType seatType, std::string_view)
-    : CPlayer(colour, seatType, LevelName(seatType)), levelRating_(LevelRating(seatType)) {
+    : CPlayer(colour, seatType, ComputerLevel(seatType).name), levelRating_(LevelRating(seatType)) {
     rating_ = levelRating_;
     moveState_ = kMoveChoosing;
 }
 
 CComputerPlayer::~CComputerPlayer() {
     EndSearch();
-}
-
-std::string_view CComputerPlayer::LevelName(PlayerType seatType) {
-    switch (seatType) {
-        case 2:
-            return "Novice A.I.";
-        case 3:
-            return "Average A.I.";
-        case 4:
-            return "Advanced A.I.";
-        case 5:
-            return "Expert A.I.";
-        default:
-            return "Master A.I.";
-    }
 }
 
 uint32_t CComputerPlayer::TimeBudget(const TurnInfo& turn) {
@@ -162,11 +99,10 @@ void CComputerPlayer::ShowMove(CBoardCanvas& canvas, CGameBoard& board) {
         pthread_join(thread_, nullptr);  // it has already set its flag: this returns at once
         threadRunning_ = false;
     }
-    settings_.Load();
     if (search_->HasBestMove())
         previousMove_ = static_cast<const Move&>(search_->BestMove());
     else
-        previousMove_ = FallbackMove(board, colour_, moveCount_, previousMove_);
+        previousMove_ = FallbackMove(board);
     search_.reset();
     canvas.SetCursor(CursorKind::Arrow);
     if (previousMove_.count < 2) {
@@ -175,15 +111,25 @@ void CComputerPlayer::ShowMove(CBoardCanvas& canvas, CGameBoard& board) {
         moveState_ = kMoveDone;
         return;
     }
-    if (settings_.FullAnimation != 1) {
+    if (!options_.fullAnimation) {
         board.MoveMarble(previousMove_.Start(), previousMove_.End());
         canvas.DrawCell(previousMove_.Start());
         canvas.DrawCell(previousMove_.End());
         moveState_ = kMoveDone;
         return;
     }
-    animator_.Start(canvas, previousMove_, board, settings_.MarbleSpeed());
+    animator_.Start(canvas, previousMove_, board, options_.marbleSpeed);
     moveState_ = kMoveAnimating;
+}
+
+// Every root move scored 0 or less, or only undid the previous move: the move a suggestion would
+// be, else the best-scored one. Empty when the colour cannot move at all.
+Move CComputerPlayer::FallbackMove(const CGameBoard& board) const {
+    CBasicBoard b;
+    b.BuildFrom(board);
+    const std::optional<Candidate> picked =
+        PickCandidate(b, colour_, moveCount_, previousMove_, true);
+    return picked ? static_cast<const Move&>(*picked) : Move{};
 }
 
 void CComputerPlayer::ForceMove() {

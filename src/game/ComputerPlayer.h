@@ -28,7 +28,7 @@ public:
     static constexpr uint32_t kClocksOffBudgetMs = 180000;
     static constexpr std::size_t kThreadStackBytes = 20 * 1024 * 1024;
 
-    // Rating and name come from the level of `seatType` (2..6); `name` is not used.
+    // Rating and name come from the level of `seatType` (see ComputerLevel); `name` is not used.
     CComputerPlayer(PlayerColor colour, PlayerType seatType, std::string_view name);
     // Stops a search under way and waits for its thread before anything is freed.
     ~CComputerPlayer() override;
@@ -47,8 +47,6 @@ public:
 
     // Milliseconds the search may think this turn, before any cap.
     static uint32_t TimeBudget(const TurnInfo& turn);
-    // "Novice A.I." .. "Master A.I."; types outside 2..5 count as Master, as LevelRating does.
-    static std::string_view LevelName(PlayerType seatType);
 
 private:
     // What the worker thread sees: the search it runs and the flag it sets when done.
@@ -60,6 +58,7 @@ private:
     static void* ThreadMain(void* param);
     void EndSearch();
     void ShowMove(CBoardCanvas& canvas, CGameBoard& board);
+    Move FallbackMove(const CGameBoard& board) const;
 
     const int levelRating_;
     uint32_t budgetLimit_ = CMoveSearch::kNoBudget;

@@ -7,7 +7,7 @@
 #include "board/MoveGenerator.h"
 #include "game/ComputerPlayer.h"
 #include "game/HumanPlayer.h"
-#include "game/SavedGameRecord.h"
+#include "game/SavedGameMapping.h"
 #include "platform/TickCount.h"
 
 namespace halmora {
@@ -19,27 +19,6 @@ constexpr const char* kHumanTimeOut =
 constexpr const char* kComputerTimeOut =
     "这一个玩家已经用光时间而且输掉游戏。 他们的弹珠将会被从棋盘移出。                             "
     "   ";
-
-// True when `mover` can play `m` on `cells`: its marble on the start, every place a hole and
-// the end empty and reached by a legal move.
-bool Playable(const BoardCells& cells, PlayerColor mover, const Move& m) {
-    for (int j = 0; j < m.count; ++j)
-        if (!cells.At(m.places[j]).isHole)
-            return false;
-    if (cells.At(m.Start()).occupant != ToColor8(mover) || cells.At(m.End()).occupant != kNoColor8)
-        return false;
-    MoveList list;
-    GenerateMoves(cells, m.Start(), list);
-    for (int k = 0; k < list.count; ++k)
-        if (list.moves[k].End() == m.End())
-            return true;
-    return false;
-}
-
-void MoveOccupant(BoardCells& cells, Place from, Place to) {
-    cells.cells[PlaceIndex(to)].occupant = cells.At(from).occupant;
-    cells.cells[PlaceIndex(from)].occupant = kNoColor8;
-}
 
 }  // namespace
 
@@ -62,22 +41,33 @@ void CGame::AddPlayer(std::unique_ptr<CPlayer> player) {
     const PlayerColor c = player->Colour();
     if (c < 0 || c >= kColorCount || seats_[c])
         return;
+    player->SetOptions(options_);
     seats_[c] = std::move(player);
     ++players_;
 }
 
-void CGame::NewGame(CBoardCanvas& canvas, int areaWidth, int areaHeight, int32_t state,
-                    int32_t initialSeconds, int32_t secondsPerMove) {
+void CGame::SetOptions(const GameOptions& options) {
+    options_ = options;
+    for (auto& seat : seats_)
+        if (seat)
+            seat->SetOptions(options_);
+}
+
+void CGame::ResetPlay() {
     places_.fill(kNoColor);
     finished_.fill(0);
-    settings_.Load();
-    state_ = state;
     history_.Clear();
     recordFiled_ = 0;
     suggestionShown_ = 0;
+}
+
+void CGame::NewGame(CBoardCanvas& canvas, int areaWidth, int areaHeight, int32_t state,
+                    int32_t initialSeconds, int32_t secondsPerMove) {
+    ResetPlay();
+    state_ = state;
     initialSeconds_ = initialSeconds;
     secondsPerMove_ = secondsPerMove;
-    SetUpBoard(canvas, areaWidth, areaHeight);
+    SetUpBoard(areaWidth, areaHeight);
     Begin(canvas);
 }
 
@@ -91,20 +81,15 @@ void CGame::Restart(CBoardCanvas& canvas, int areaWidth, int areaHeight) {
         host_.DestroyInfoPanel();
         panel_ = false;
     }
-    places_.fill(kNoColor);
-    finished_.fill(0);
-    history_.Clear();
-    recordFiled_ = 0;
-    suggestionShown_ = 0;
-    settings_.Load();
+    ResetPlay();
     players_ = 0;
     for (const auto& seat : seats_)
         players_ += seat ? 1 : 0;
-    SetUpBoard(canvas, areaWidth, areaHeight);
+    SetUpBoard(areaWidth, areaHeight);
     Begin(canvas);
 }
 
-void CGame::SetUpBoard(CBoardCanvas&, int areaWidth, int areaHeight) {
+void CGame::SetUpBoard(int areaWidth, int areaHeight) {
     std::array<bool, kColorCount> seated{};
     for (PlayerColor c = 0; c < kColorCount; ++c)
         seated[c] = seats_[c] != nullptr;
@@ -164,14 +149,17 @@ void CGame::Begin(CBoardCanvas& canvas) {
         }
         CallBeginTurn(canvas);
     }
+    OpenInfoPanel();
+}
 
-    host_.CreateInfoPanel();
+void CGame::OpenInfoPanel() {
+    host_.CreateInfoPanel(clocksOn_ != 0);
     panel_ = true;
     for (CPlayer* p : turnOrder_)
         host_.AddInfoRow(p->Colour(), p->Name(), clocksOn_ ? clocks_[p->Colour()]->Get() : 0);
     if (current_ != kNoColor)
         host_.SetInfoCurrent(current_);
-    if (settings_.ShowGameInfo == 0)
+    if (!options_.showGameInfo)
         host_.CloseInfoPanel();
 }
 
@@ -326,7 +314,7 @@ void CGame::FinishMove(CBoardCanvas& canvas, bool moved) {
             finished_[current_] = 1;
             const int place = TakeFirstFreePlace(current_);
             host_.SetInfoPlace(current_, place + 1);
-            if (place == 0 && settings_.MuteSounds == 0)
+            if (place == 0 && !options_.muteSounds)
                 host_.PlaySound(Current()->IsHuman() ? "Sounds/Win.wav" : "Sounds/Lose.wav");
         }
     } else {
@@ -396,9 +384,7 @@ void CGame::SetState(int32_t state, CBoardCanvas& canvas) {
             gameClock_.Pause();
             if (clock)
                 clock->Stop();
-            replayIndex_ = 0;
-            if (!replay_.empty())
-                animator_.Start(canvas, replay_[0].path, *board_, settings_.MarbleSpeed());
+            replay_.Start(canvas, *board_, options_.marbleSpeed);
             break;
         case kGameOver:
             gameClock_.Pause();
@@ -452,13 +438,6 @@ void CGame::Relayout(int areaWidth, int areaHeight) {
         board_->Layout(areaWidth, areaHeight);
 }
 
-void CGame::SettingsChanged() {
-    settings_.Load();
-    for (auto& seat : seats_)
-        if (seat)
-            seat->ReloadSettings();
-}
-
 bool CGame::CanUndo() const {
     const CPlayer* p = Current();
     if (state_ != kGamePlaying || p == nullptr || !p->IsHuman() || AnyFinished())
@@ -503,24 +482,9 @@ uint32_t CGame::CurrentClock() const {
     return clock ? clock->Get() : 0;
 }
 
-int CGame::TurnIndexOf(PlayerColor c) const {
-    for (size_t i = 0; i < order_.size(); ++i)
-        if (order_[i] == c)
-            return static_cast<int>(i);
-    return 0;
-}
-
 bool CGame::IsHumanSeat(PlayerColor c) const {
     return c >= 0 && c < kColorCount && seats_[c] && seats_[c]->IsHuman() &&
            std::find(order_.begin(), order_.end(), c) != order_.end();
-}
-
-int32_t CGame::TurnsBetween(PlayerColor from, PlayerColor to) const {
-    const int n = static_cast<int>(order_.size());
-    if (n == 0)
-        return 1;
-    const int d = (TurnIndexOf(to) - TurnIndexOf(from) + n) % n;
-    return d == 0 ? n : d;
 }
 
 // The count never leaves 0..kMaxMoveCount, whatever a loaded game or a long undo makes of it.
@@ -548,108 +512,51 @@ bool CGame::CanReplay() const {
     return false;
 }
 
-// Back over the recorded moves, whoever made them, to the last move of a human, who then has
-// the turn again. A player who had to pass left no move and is passed over with the others.
 void CGame::Undo(CBoardCanvas& canvas) {
-    if (!CanReplay())
-        return;
-
-    replay_.clear();
-    PlayerColor after = current_;
-    for (bool human = false; !human;) {
-        const int i = history_.StepBack();
-        if (i < 0) {
-            // The history ran out before a human's move (it restarts after 1023 moves): give back
-            // what was taken, so the board and the history stay in step.
-            for (size_t k = 0; k < replay_.size(); ++k)
-                history_.StepForward();
-            replay_.clear();
-            return;
-        }
-        ReplayMove entry;
-        entry.mover = history_.MoverAt(i);
-        const Move& m = history_.MoveAt(i);
-        for (int j = m.count - 1; j >= 0; --j)
-            entry.path.Append(m.places[j]);
-        entry.turns = TurnsBetween(entry.mover, after);
-        after = entry.mover;
-        human = IsHumanSeat(entry.mover);
-        replay_.push_back(entry);
-    }
-    replayTurnTo_ = replay_.back().mover;
-    if (settings_.FullAnimation == 1) {
-        SetState(kGameUndoing, canvas);
-        return;
-    }
-    ApplyReplayAtOnce(canvas, -1);
-    current_ = replayTurnTo_;
-    ResumeTurn(canvas);
+    if (CanReplay() && replay_.PlanUndo(history_, current_, order_,
+                                        [this](PlayerColor c) { return IsHumanSeat(c); }))
+        Replay(canvas, -1);
 }
 
-// Forward over the recorded moves up to the next move of a human, whose turn it then is; at the
-// end of the history, the turn goes to the player after the last mover.
 void CGame::Redo(CBoardCanvas& canvas) {
-    if (!CanReplay())
-        return;
-
-    replay_.clear();
-    auto stepForward = [&]() {
-        const int i = history_.StepForward();
-        replay_.push_back({history_.MoverAt(i), history_.MoveAt(i), 1});
-    };
-    if (history_.Top() <= history_.Position())
-        return;
-    stepForward();
-    while (history_.Position() < history_.Top() &&
-           !IsHumanSeat(history_.MoverAt(history_.Position())))
-        stepForward();
-    const PlayerColor last = replay_.back().mover;
-    replayTurnTo_ = history_.Position() < history_.Top()
-                        ? history_.MoverAt(history_.Position())
-                        : order_[(TurnIndexOf(last) + 1) % order_.size()];
-    for (size_t k = 0; k < replay_.size(); ++k)
-        replay_[k].turns = TurnsBetween(
-            replay_[k].mover, k + 1 < replay_.size() ? replay_[k + 1].mover : replayTurnTo_);
-    if (settings_.FullAnimation == 1) {
-        SetState(kGameRedoing, canvas);
-        return;
-    }
-    ApplyReplayAtOnce(canvas, +1);
-    current_ = replayTurnTo_;
-    ResumeTurn(canvas);
+    if (CanReplay() &&
+        replay_.PlanRedo(history_, order_, [this](PlayerColor c) { return IsHumanSeat(c); }))
+        Replay(canvas, +1);
 }
 
-void CGame::ApplyReplayAtOnce(CBoardCanvas& canvas, int direction) {
+void CGame::Replay(CBoardCanvas& canvas, int direction) {
+    if (options_.fullAnimation) {
+        SetState(direction < 0 ? kGameUndoing : kGameRedoing, canvas);
+        return;
+    }
     if (CCountdownClock* clock = clocksOn_ ? CurrentClockObject() : nullptr)
         clock->Stop();
-    for (const ReplayMove& r : replay_) {
-        current_ = r.mover;
-        board_->MoveMarble(r.path.Start(), r.path.End());
-        AddToMoveCount(direction * r.turns);
+    for (const CMoveReplay::Step& step : replay_.Steps()) {
+        current_ = step.mover;
+        board_->MoveMarble(step.path.Start(), step.path.End());
+        AddToMoveCount(direction * step.turns);
     }
     canvas.Paint();
+    current_ = replay_.TurnTo();
+    ResumeTurn(canvas);
 }
 
 void CGame::TickReplay(CBoardCanvas& canvas) {
     const int direction = state_ == kGameUndoing ? -1 : +1;
-    if (replayIndex_ >= static_cast<int>(replay_.size()))
+    const std::optional<int32_t> turns = replay_.Tick(canvas, *board_, options_.marbleSpeed);
+    if (!turns)
         return;
-    if (!animator_.Step(canvas, *board_))
-        return;
-    const int32_t turns = replay_[replayIndex_].turns;
-    ++replayIndex_;
-    if (replayIndex_ < static_cast<int>(replay_.size())) {
-        animator_.Start(canvas, replay_[replayIndex_].path, *board_, settings_.MarbleSpeed());
-        AddToMoveCount(direction * turns);
+    if (!replay_.Done()) {
+        AddToMoveCount(direction * *turns);
         return;
     }
-    current_ = replayTurnTo_;
+    current_ = replay_.TurnTo();
     CallBeginTurn(canvas);
     if (clocksOn_)
         CurrentClockObject()->Start();
     host_.SetInfoCurrent(current_);
     SetState(kGamePlaying, canvas);
-    AddToMoveCount(direction * turns);
+    AddToMoveCount(direction * *turns);
 }
 
 void CGame::Suggest(CBoardCanvas& canvas) {
@@ -668,7 +575,6 @@ void CGame::RotateBoard(CBoardCanvas& canvas, int direction) {
     CPlayer* player = Current();
     if (!board_ || (player && player->MoveState() == kMoveAnimating))
         return;
-    settings_.Load();
     history_.Rotate(direction);
     board_->Rotate(direction);
     canvas.Paint();
@@ -683,30 +589,7 @@ bool CGame::Save(const std::filesystem::path& path, std::string& error) const {
         error = "There is no game to save.";
         return false;
     }
-    auto record = std::make_unique<SavedGameRecord>();
-    record->playerCount = players_;
-    record->moveCount = moveCount_;
-    record->currentColour = current_;
-    record->gameState = state_;
-    record->gameTimeMs = gameClock_.Get();
-    record->clocksOn = clocksOn_;
-    record->initialSeconds = initialSeconds_;
-    record->secondsPerMove = secondsPerMove_;
-    for (size_t i = 0; i < turnOrder_.size() && i < kColorCount; ++i) {
-        const CPlayer* p = turnOrder_[i];
-        SavedPlayer& out = record->players[i];
-        std::copy(p->Name().begin(), p->Name().end(), out.name.begin());
-        out.seatType = p->SeatType();
-        out.colour = p->Colour();
-        out.remainingMs = clocksOn_ ? clocks_[p->Colour()]->Get() : 0;
-    }
-    board_->WriteHoles(record->holes);
-    record->historyTop = history_.Top();
-    record->historyPosition = history_.Position();
-    for (int i = 0; i < history_.Top(); ++i)
-        record->history[i] = {history_.MoverAt(i), history_.MoveAt(i)};
-    record->seatTypes = history_.SeatTypes();
-    const SavedGameStatus status = SaveSavedGameFile(path, *record);
+    const SavedGameStatus status = SaveSavedGameFile(path, *SavedGameRecordOf(*this));
     if (!status.Ok())
         error = status.message;
     return status.Ok();
@@ -721,7 +604,6 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
     }
     const SavedGameRecord& r = *loaded.record;
 
-    settings_.Load();
     moveCount_ = r.moveCount;
     current_ = r.currentColour;
     state_ = r.gameState;
@@ -737,12 +619,13 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
     players_ = 0;
     for (int i = 0; i < r.playerCount; ++i) {
         const SavedPlayer& sp = r.players[i];
-        const std::string_view name(reinterpret_cast<const char*>(sp.name.data()), sp.name.size());
         std::unique_ptr<CPlayer> player;
         if (sp.seatType == kSeatHuman)
-            player = std::make_unique<CHumanPlayer>(sp.colour, sp.seatType, name);
+            player = std::make_unique<CHumanPlayer>(sp.colour, sp.seatType, GbkNameBytes(sp.name));
         else
-            player = std::make_unique<CComputerPlayer>(sp.colour, sp.seatType, name);
+            player =
+                std::make_unique<CComputerPlayer>(sp.colour, sp.seatType, GbkNameBytes(sp.name));
+        player->SetOptions(options_);
         if (player->IsHuman())
             player->SetRating(host_.HumanRating(player->Name()));
         turnOrder_.push_back(player.get());
@@ -755,69 +638,27 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
             clocks_[sp.colour]->Set(sp.remainingMs);
         }
     }
-    places_.fill(kNoColor);
-    finished_.fill(0);
-    recordFiled_ = 0;
-    suggestionShown_ = 0;
-    replay_.clear();
-    settings_.Load();
-    SetUpBoard(canvas, areaWidth, areaHeight);
+    ResetPlay();
+    replay_.Clear();
+    SetUpBoard(areaWidth, areaHeight);
     gameClock_.Start();
     SetState(kGamePlaying, canvas);
     state_ = kGamePlaying;
     board_->ReadHoles(r.holes);
-    history_.Clear();
-    std::vector<Move> moves(static_cast<size_t>(r.historyTop));
-    std::vector<PlayerColor> movers(static_cast<size_t>(r.historyTop));
-    for (int i = 0; i < r.historyTop; ++i) {
-        moves[i] = r.history[i].path;
-        movers[i] = r.history[i].mover;
+    const HistoryFit fit = FitHistoryToBoard(*board_, order_, r);
+    std::vector<Move> moves;
+    std::vector<PlayerColor> movers;
+    for (int32_t i = fit.first; i < fit.end; ++i) {
+        moves.push_back(r.history[i].path);
+        movers.push_back(r.history[i].mover);
     }
-    FitHistoryToBoard(r.historyTop, r.historyPosition, moves, movers);
+    history_.Assign(fit.end - fit.first, r.historyPosition - fit.first, moves.data(),
+                    movers.data());
     history_.SetSeatTypes(r.seatTypes);
     passesInRow_ = 0;
     ResumeTurn(canvas);
-
-    host_.CreateInfoPanel();
-    panel_ = true;
-    for (CPlayer* p : turnOrder_)
-        host_.AddInfoRow(p->Colour(), p->Name(), clocksOn_ ? clocks_[p->Colour()]->Get() : 0);
-    host_.SetInfoCurrent(current_);
-    if (settings_.ShowGameInfo == 0)
-        host_.CloseInfoPanel();
+    OpenInfoPanel();
     return true;
-}
-
-// Keeps of a saved history only what fits the saved board, so that undo and redo never move a
-// marble that is not there. Going back from the position, each move's marble must stand on its
-// end and go back to its start by a legal move; going forward, each undone move must be playable
-// again. A move that does not fit drops itself and every move older than it (going back), or
-// itself and every later one (going forward). Real games have such histories too: the marbles
-// of a player who ran out of time leave the board but not the history.
-void CGame::FitHistoryToBoard(int32_t top, int32_t position, const std::vector<Move>& moves,
-                              const std::vector<PlayerColor>& movers) {
-    const BoardCells atPosition = BoardCells::Snapshot(*board_);
-    auto seated = [&](PlayerColor c) {
-        return std::find(order_.begin(), order_.end(), c) != order_.end();
-    };
-    int32_t first = 0;
-    BoardCells cells = atPosition;
-    for (int32_t i = position - 1; i >= 0 && first == 0; --i) {
-        const Move& m = moves[i];
-        const bool fits = seated(movers[i]) && cells.At(m.End()).occupant == ToColor8(movers[i]) &&
-                          cells.At(m.Start()).occupant == kNoColor8;
-        if (fits)
-            MoveOccupant(cells, m.End(), m.Start());
-        if (!fits || !Playable(cells, movers[i], m))
-            first = i + 1;
-    }
-    int32_t end = position;
-    cells = atPosition;
-    while (end < top && seated(movers[end]) && Playable(cells, movers[end], moves[end])) {
-        MoveOccupant(cells, moves[end].Start(), moves[end].End());
-        ++end;
-    }
-    history_.Assign(end - first, position - first, moves.data() + first, movers.data() + first);
 }
 
 }  // namespace halmora

@@ -24,10 +24,10 @@
 #include "game/CountdownClock.h"
 #include "game/GameClock.h"
 #include "game/GameHost.h"
-#include "game/MoveAnimator.h"
+#include "game/GameOptions.h"
 #include "game/MoveHistory.h"
+#include "game/MoveReplay.h"
 #include "game/Player.h"
-#include "records/Settings.h"
 
 namespace halmora {
 
@@ -47,8 +47,14 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    // Seats a player (before NewGame): one per colour, in colour order.
+    // Seats a player (before NewGame): one per colour, in colour order. It gets the game's
+    // options.
     void AddPlayer(std::unique_ptr<CPlayer> player);
+
+    // The player's choices the game and its players act on; the application passes them on
+    // whenever they change.
+    void SetOptions(const GameOptions& options);
+    const GameOptions& Options() const { return options_; }
 
     void NewGame(CBoardCanvas& canvas, int areaWidth, int areaHeight, int32_t state,
                  int32_t initialSeconds, int32_t secondsPerMove);
@@ -85,7 +91,6 @@ public:
     void MouseInput(int32_t message, int32_t keyFlags, int x, int y, CBoardCanvas& canvas);
     void Redraw(CBoardCanvas& canvas);
     void Relayout(int areaWidth, int areaHeight);
-    void SettingsChanged();
 
     bool CanUndo() const;
     bool CanRedo() const;
@@ -119,13 +124,15 @@ public:
     const CMoveHistory& History() const { return history_; }
     const CGameClock& GameClock() const { return gameClock_; }
     const CCountdownClock* PlayerClock(PlayerColor c) const { return clocks_[c].get(); }
-    bool RecordFiled() const { return recordFiled_ != 0; }
     bool SuggestionShown() const { return suggestionShown_ != 0; }
-    const CSettings& Settings() const { return settings_; }
 
 private:
-    void SetUpBoard(CBoardCanvas& canvas, int areaWidth, int areaHeight);
+    // What a new, restarted or loaded game starts from: no places, no history, no suggestion.
+    void ResetPlay();
+    void SetUpBoard(int areaWidth, int areaHeight);
     void Begin(CBoardCanvas& canvas);
+    // The information panel with a row per player, closed unless the options show it.
+    void OpenInfoPanel();
     void StartTurn(CBoardCanvas& canvas);
     void CallBeginTurn(CBoardCanvas& canvas);
     // False when every player has finished (the game is then over).
@@ -137,17 +144,13 @@ private:
     bool HasAnyMove(PlayerColor c) const;
     CCountdownClock* CurrentClockObject() const;
     int TakeFirstFreePlace(PlayerColor c);
-    int TurnIndexOf(PlayerColor c) const;
     bool CanReplay() const;
     bool IsHumanSeat(PlayerColor c) const;
-    // Turns from `from`'s to `to`'s in the turn order, passes included: 1..players.
-    int32_t TurnsBetween(PlayerColor from, PlayerColor to) const;
     void AddToMoveCount(int64_t turns);
-    void FitHistoryToBoard(int32_t top, int32_t position, const std::vector<Move>& moves,
-                           const std::vector<PlayerColor>& movers);
     void PlaceTheRestAndEnd(CBoardCanvas& canvas);
     void ResumeTurn(CBoardCanvas& canvas);
-    void ApplyReplayAtOnce(CBoardCanvas& canvas, int direction);
+    // Carries out a planned undo (-1) or redo (+1): shown as animations, or at once.
+    void Replay(CBoardCanvas& canvas, int direction);
     void TickReplay(CBoardCanvas& canvas);
 
     CGameHost& host_;
@@ -166,19 +169,9 @@ private:
     std::array<PlayerColor, kColorCount> places_{};
     std::array<uint8_t, kColorCount> finished_{};
     CMoveHistory history_;
-    // A move being undone or redone, and the turns it spans up to the next move (passes too),
-    // which the move count goes back or forward by.
-    struct ReplayMove {
-        PlayerColor mover = kNoColor;
-        Move path;
-        int32_t turns = 1;
-    };
-    std::vector<ReplayMove> replay_;
-    PlayerColor replayTurnTo_ = kNoColor;  // whose turn it is once the replay is over
-    CMoveAnimator animator_;
-    int replayIndex_ = 0;
+    CMoveReplay replay_;
     uint8_t recordFiled_ = 0;
-    CSettings settings_;
+    GameOptions options_;
     bool panel_ = false;
     uint8_t suggestionShown_ = 0;
     std::unique_ptr<CGameBoard> board_;

@@ -1,10 +1,18 @@
 #include "game/GameClock.h"
 
+#include <cstdio>
 #include <limits>
 
 #include "platform/TickCount.h"
 
 namespace halmora {
+
+std::string ClockText(uint32_t ms, bool padMinutes) {
+    char text[32];
+    std::snprintf(text, sizeof text, padMinutes ? "%02u:%02u" : "%u:%02u",
+                  static_cast<unsigned>(ms / 60000), static_cast<unsigned>(ms % 60000 / 1000));
+    return text;
+}
 
 void CGameClock::Reset() {
     *this = CGameClock{};

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace halmora {
+
+// A clock's time as minutes and seconds: "9:05", or "09:05" with padMinutes.
+std::string ClockText(uint32_t ms, bool padMinutes);
 
 class CGameClock {
 public:

@@ -22,8 +22,9 @@ public:
     // Plays a sound file below the application folder (e.g. "Sounds/Win.wav") without waiting.
     virtual void PlaySound(const std::string& relativePath) = 0;
 
-    // The game information panel: created with one row per player, then kept up to date.
-    virtual void CreateInfoPanel() = 0;
+    // The game information panel: created with one row per player, then kept up to date. The
+    // clocks show when the game runs with clocks.
+    virtual void CreateInfoPanel(bool clocksShown) = 0;
     virtual void CloseInfoPanel() = 0;
     virtual void DestroyInfoPanel() = 0;
     virtual void AddInfoRow(PlayerColor colour, const GbkName& name, uint32_t remainingMs) = 0;

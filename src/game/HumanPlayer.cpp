@@ -9,9 +9,6 @@ namespace {
 constexpr int32_t kDragAndDrop = 0;
 constexpr int32_t kConnectTheDots = 1;
 
-constexpr int32_t kPossibleHighlight = 100;
-constexpr int32_t kImpossibleHighlight = 101;
-
 constexpr Rgb kSelectionRingRgb = 0xFFFFFF;
 constexpr int kSelectionRingPen = 2;
 
@@ -37,7 +34,6 @@ bool AnyMoveEndsOn(const MoveList& list, Place hole) {
 
 CHumanPlayer::CHumanPlayer(PlayerColor colour, PlayerType seatType, std::string_view name)
     : CPlayer(colour, seatType, name) {
-    settings_.Load();
     moveState_ = kMoveIdle;
 }
 
@@ -65,7 +61,7 @@ void CHumanPlayer::MouseInput(int32_t message, int32_t, int x, int y, CBoardCanv
         Cancel(canvas);
         return;
     }
-    if (settings_.MouseMode == kDragAndDrop) {
+    if (options_.mouseMode == kDragAndDrop) {
         switch (message) {
             case kLeftButtonDown:
                 PickUp(onHole, hole, canvas, board);
@@ -79,7 +75,7 @@ void CHumanPlayer::MouseInput(int32_t message, int32_t, int x, int y, CBoardCanv
             default:
                 break;
         }
-    } else if (settings_.MouseMode == kConnectTheDots) {
+    } else if (options_.mouseMode == kConnectTheDots) {
         switch (message) {
             case kLeftButtonDown:
                 Click(onHole, hole, canvas, board);
@@ -116,7 +112,7 @@ void CHumanPlayer::DragHover(bool onHole, Place hole, CBoardCanvas& canvas, CGam
     if (!PickedUp()) {
         if (onHole && IsOwnMarble(hole, board)) {
             canvas.SetCursor(CursorKind::Hand);
-            if (settings_.ShowMovesOnHover == 1)
+            if (options_.showMovesOnHover)
                 ShowPossibleMoves(hole, canvas, board);
         } else {
             canvas.ClearHoverHighlights();
@@ -133,11 +129,11 @@ void CHumanPlayer::DragHover(bool onHole, Place hole, CBoardCanvas& canvas, CGam
     } else if (AnyMoveEndsOn(MovesFrom(board, selected_.Start()), hole)) {
         canvas.ClearHoverHighlights();
         canvas.DrawHoleDisc(kPossibleTargetRgb, hole);
-        board.Hole(hole).highlight = kPossibleHighlight;
+        board.Hole(hole).highlight = kHighlightPossible;
     } else {
         canvas.ClearHoverHighlights();
         canvas.DrawHoleDisc(kImpossibleTargetRgb, hole);
-        board.Hole(hole).highlight = kImpossibleHighlight;
+        board.Hole(hole).highlight = kHighlightImpossible;
     }
     // Clearing the marks repaints holes, so the carried marble is taken off the drawing again.
     HideStartMarble(canvas, board);
@@ -215,8 +211,8 @@ void CHumanPlayer::Perform(CBoardCanvas& canvas, CGameBoard& board) {
     moveState_ = kMoveAnimating;
     previousMove_ = selected_;
     // The marble goes along the path the player clicked.
-    if (settings_.FullAnimation == 1) {
-        animator_.Start(canvas, selected_, board, settings_.MarbleSpeed());
+    if (options_.fullAnimation) {
+        animator_.Start(canvas, selected_, board, options_.marbleSpeed);
         return;
     }
     board.MoveMarble(selected_.Start(), selected_.End());
@@ -242,14 +238,14 @@ void CHumanPlayer::AddDot(Place hole, CBoardCanvas& canvas, CGameBoard& board) {
         return;
     selected_.Append(hole);
     canvas.DrawHoleDisc(kPossibleTargetRgb, hole);
-    board.Hole(hole).highlight = kPossibleHighlight;
+    board.Hole(hole).highlight = kHighlightPossible;
 }
 
 void CHumanPlayer::DotsHover(bool onHole, Place hole, CBoardCanvas& canvas, CGameBoard& board) {
     if (selected_.count != 0)
         return;
     if (onHole && IsOwnMarble(hole, board)) {
-        if (settings_.ShowMovesOnHover == 1)
+        if (options_.showMovesOnHover)
             ShowPossibleMoves(hole, canvas, board);
         return;
     }
@@ -276,7 +272,7 @@ void CHumanPlayer::ShowPossibleMoves(Place hole, CBoardCanvas& canvas, CGameBoar
     const MoveList moves = MovesFrom(board, hole);
     for (int i = 0; i < moves.count; ++i) {
         canvas.DrawHoleDisc(kPossibleTargetRgb, moves.moves[i].End());
-        board.Hole(moves.moves[i].End()).highlight = kPossibleHighlight;
+        board.Hole(moves.moves[i].End()).highlight = kHighlightPossible;
     }
 }
 

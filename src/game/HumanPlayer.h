@@ -17,7 +17,7 @@ namespace halmora {
 
 class CHumanPlayer : public CPlayer {
 public:
-    // Loads the player's settings; the player is idle until its first turn.
+    // The player is idle until its first turn.
     CHumanPlayer(PlayerColor colour, PlayerType seatType, std::string_view name);
 
     void BeginTurn(CBoardCanvas& canvas, CGameBoard& board, const TurnInfo& turn) override;

@@ -11,7 +11,7 @@ class CNullHost : public CGameHost {
 public:
     void ShowMessage(const std::string&, const std::string&) override {}
     void PlaySound(const std::string&) override {}
-    void CreateInfoPanel() override {}
+    void CreateInfoPanel(bool) override {}
     void CloseInfoPanel() override {}
     void DestroyInfoPanel() override {}
     void AddInfoRow(PlayerColor, const GbkName&, uint32_t) override {}

@@ -4,22 +4,6 @@
 
 namespace halmora {
 
-std::string_view SeatTypeName(PlayerType type) {
-    // clang-format off
-    constexpr std::string_view kNames[] = {
-        "不参与游戏 ",
-        "人类 ",
-        "电脑玩家 初学  ",
-        "电脑玩家 普通   ",
-        "电脑玩家 高级    ",
-        "电脑玩家 专家  ",
-        "电脑玩家 大师  ",
-        "Network",
-    };
-    // clang-format on
-    return type >= 0 && type <= kSeatNetwork ? kNames[type] : std::string_view{};
-}
-
 CPlayer::CPlayer(PlayerColor colour, PlayerType seatType, std::string_view name)
     : colour_(colour), seatType_(seatType) {
     // Up to the first zero, and never more than fits with the terminating zero.

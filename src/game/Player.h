@@ -10,22 +10,13 @@
 
 #include "board/GameBoard.h"
 #include "board/Move.h"
+#include "board/SeatTypes.h"
 #include "game/BoardCanvas.h"
+#include "game/GameOptions.h"
 #include "game/MoveAnimator.h"
 #include "platform/TextEncoding.h"
-#include "records/Settings.h"
 
 namespace halmora {
-
-using PlayerType = int32_t;
-inline constexpr PlayerType kSeatEmpty = 0;
-inline constexpr PlayerType kSeatHuman = 1;
-inline constexpr PlayerType kSeatNovice = 2;
-inline constexpr PlayerType kSeatMaster = 6;
-inline constexpr PlayerType kSeatNetwork = 7;
-
-// Display name of a seat type for the new-game dialog (UTF-8); empty outside 0..7.
-std::string_view SeatTypeName(PlayerType type);
 
 enum MoveState : int32_t {
     kMoveIdle = 0,
@@ -75,9 +66,9 @@ public:
     int32_t MoveState() const { return moveState_; }
     // The path of the move just made, start first; the game records it when the move is done.
     const Move& PreviousMove() const { return previousMove_; }
-    // Re-reads the player's settings from the settings file.
-    void ReloadSettings() { settings_.Load(); }
-    const CSettings& Settings() const { return settings_; }
+    // The player's choices; the game passes them on whenever they change.
+    void SetOptions(const GameOptions& options) { options_ = options; }
+    const GameOptions& Options() const { return options_; }
 
 protected:
     PlayerColor colour_;
@@ -86,7 +77,7 @@ protected:
     GbkName name_{};
     int32_t moveState_ = kMoveDone;
     Move previousMove_;
-    CSettings settings_;
+    GameOptions options_;
     CMoveAnimator animator_;
 };
 

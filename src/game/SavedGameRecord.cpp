@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "board/BoardGeometry.h"
+#include "board/SeatTypes.h"
 #include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
 #include "platform/FileIO.h"
@@ -12,25 +13,14 @@
 namespace halmora {
 namespace {
 
-constexpr int kMaxSeatType = 6;  // Master; 7 (network) never has a player
-constexpr int kHighlightGreen = 100;
-constexpr int kHighlightRed = 101;
-
 using Status = SavedGameStatus;
 using Error = SavedGameError;
 
-std::string Str(long long v) {
-    return std::to_string(v);
-}
-
-std::string PlayerName(int index) {
-    return "player " + Str(index + 1);
-}
 std::string MoveName(int index) {
-    return "history move " + Str(index + 1);
+    return Numbered("history move", static_cast<std::size_t>(index));
 }
 std::string HoleName(int col, int row) {
-    return "hole (" + Str(col) + ", " + Str(row) + ")";
+    return "hole (" + std::to_string(col) + ", " + std::to_string(row) + ")";
 }
 
 Status EndsEarly(const std::string& where) {
@@ -46,26 +36,27 @@ bool IsColour(int32_t v) {
 
 Status CheckPlayerCount(int32_t n) {
     if (n < 0 || n > kColorCount)
-        return {Error::PlayerCount, "number of players " + Str(n) + " is outside 0..6"};
+        return {Error::PlayerCount, "number of players " + std::to_string(n) + " is outside 0..6"};
     return {};
 }
 
 Status CheckClocksOn(uint8_t v) {
     if (v > 1)
-        return {Error::ClocksOn, "clocks-on flag " + Str(v) + " is neither 0 nor 1"};
+        return {Error::ClocksOn, "clocks-on flag " + std::to_string(v) + " is neither 0 nor 1"};
     return {};
 }
 
 Status CheckHistoryTop(int32_t top) {
     if (top < 0 || top > kMaxHistoryTop)
-        return {Error::HistoryTop, "history top " + Str(top) + " is outside 0..1023"};
+        return {Error::HistoryTop, "history top " + std::to_string(top) + " is outside 0..1023"};
     return {};
 }
 
 // A move always has a start and an end.
 Status CheckPlaceCount(int32_t k, int moveIndex) {
     if (k < 2 || k > kMaxPathPlaces)
-        return {Error::PlaceCount, MoveName(moveIndex) + " has " + Str(k) + " places, not 2..64"};
+        return {Error::PlaceCount,
+                MoveName(moveIndex) + " has " + std::to_string(k) + " places, not 2..64"};
     return {};
 }
 
@@ -73,13 +64,13 @@ Status CheckHeader(const SavedGameRecord& r) {
     if (Status s = CheckPlayerCount(r.playerCount); !s.Ok())
         return s;
     if (r.moveCount < 0)
-        return {Error::MoveCount, "move count " + Str(r.moveCount) + " is negative"};
+        return {Error::MoveCount, "move count " + std::to_string(r.moveCount) + " is negative"};
     if (r.moveCount > kMaxMoveCount)
-        return {Error::MoveCount, "move count " + Str(r.moveCount) + " is above " +
-                                      Str(kMaxMoveCount) + ", more than any game plays"};
+        return {Error::MoveCount, "move count " + std::to_string(r.moveCount) + " is above " +
+                                      std::to_string(kMaxMoveCount) + ", more than any game plays"};
     if (r.gameState < 0 || r.gameState > 6 || r.gameState == 3)
         return {Error::GameState,
-                "game state " + Str(r.gameState) + " is not one of 0, 1, 2, 4, 5, 6"};
+                "game state " + std::to_string(r.gameState) + " is not one of 0, 1, 2, 4, 5, 6"};
     return CheckClocksOn(r.clocksOn);
 }
 
@@ -89,22 +80,24 @@ Status CheckPlayers(const SavedGameRecord& r) {
         const SavedPlayer& p = r.players[i];
         // Later code treats the name as zero-terminated text; the game never writes it otherwise.
         if (std::find(p.name.begin(), p.name.end(), 0) == p.name.end())
-            return {Error::PlayerName, "name of " + PlayerName(i) + " has no terminating zero"};
-        if (p.seatType < 1 || p.seatType > kMaxSeatType)
-            return {Error::SeatType,
-                    "seat type " + Str(p.seatType) + " of " + PlayerName(i) + " is outside 1..6"};
+            return {Error::PlayerName,
+                    "name of " + Numbered("player", i) + " has no terminating zero"};
+        if (p.seatType < 1 || p.seatType > kSeatMaster)
+            return {Error::SeatType, "seat type " + std::to_string(p.seatType) + " of " +
+                                         Numbered("player", i) + " is outside 1..6"};
         if (!IsColour(p.colour))
-            return {Error::Colour,
-                    "colour " + Str(p.colour) + " of " + PlayerName(i) + " is outside 0..5"};
+            return {Error::Colour, "colour " + std::to_string(p.colour) + " of " +
+                                       Numbered("player", i) + " is outside 0..5"};
         for (int j = 0; j < i; ++j)
             if (r.players[j].colour == p.colour)
-                return {Error::DuplicateColour, "colour " + Str(p.colour) + " is taken by both " +
-                                                    PlayerName(j) + " and " + PlayerName(i)};
+                return {Error::DuplicateColour, "colour " + std::to_string(p.colour) +
+                                                    " is taken by both " + Numbered("player", j) +
+                                                    " and " + Numbered("player", i)};
         currentSeated = currentSeated || p.colour == r.currentColour;
     }
     if (!currentSeated)
-        return {Error::CurrentColour,
-                "current colour " + Str(r.currentColour) + " is not the colour of a player"};
+        return {Error::CurrentColour, "current colour " + std::to_string(r.currentColour) +
+                                          " is not the colour of a player"};
     return {};
 }
 
@@ -119,25 +112,27 @@ Status CheckHoles(const SavedHoles& holes) {
             const std::string name = HoleName(col, row);
             const bool hole = IsHolePlace(col, row);
             if (h.isHole != (hole ? 1 : 0))
-                return {Error::HoleShape, name + " has is-hole flag " + Str(h.isHole) +
+                return {Error::HoleShape, name + " has is-hole flag " + std::to_string(h.isHole) +
                                               ", the board has " + (hole ? "1" : "0")};
             if (h.marbleHidden > 1)
-                return {Error::MarbleHidden,
-                        name + " has marble-hidden flag " + Str(h.marbleHidden) + ", not 0 or 1"};
-            if (h.highlight != -1 && h.highlight != kHighlightGreen && h.highlight != kHighlightRed)
-                return {Error::Highlight,
-                        name + " has highlight " + Str(h.highlight) + ", not -1, 100 or 101"};
+                return {Error::MarbleHidden, name + " has marble-hidden flag " +
+                                                 std::to_string(h.marbleHidden) + ", not 0 or 1"};
+            if (h.highlight != kNoHighlight && h.highlight != kHighlightPossible &&
+                h.highlight != kHighlightImpossible)
+                return {Error::Highlight, name + " has highlight " + std::to_string(h.highlight) +
+                                              ", not -1, 100 or 101"};
             if (h.zone != kNoColor && !(hole && IsColour(h.zone)))
-                return {Error::Zone, name + " has zone " + Str(h.zone) + ", not " +
+                return {Error::Zone, name + " has zone " + std::to_string(h.zone) + ", not " +
                                          (hole ? "-1..5" : "-1 off the board")};
             if (h.occupant != kNoColor && !(hole && IsColour(h.occupant)))
-                return {Error::Occupant, name + " has occupant " + Str(h.occupant) + ", not " +
-                                             (hole ? "-1..5" : "-1 off the board")};
+                return {Error::Occupant, name + " has occupant " + std::to_string(h.occupant) +
+                                             ", not " + (hole ? "-1..5" : "-1 off the board")};
             if (h.zone != kNoColor && ++zoneHoles[h.zone] > kTriangleHoles)
-                return {Error::ZoneSize, "zone " + Str(h.zone) + " has more than 10 holes"};
+                return {Error::ZoneSize,
+                        "zone " + std::to_string(h.zone) + " has more than 10 holes"};
             if (h.occupant != kNoColor && ++marbles[h.occupant] > kTriangleHoles)
                 return {Error::MarbleCount,
-                        "colour " + Str(h.occupant) + " has more than 10 marbles"};
+                        "colour " + std::to_string(h.occupant) + " has more than 10 marbles"};
         }
     }
     return {};
@@ -147,27 +142,28 @@ Status CheckHistory(const SavedGameRecord& r) {
     if (Status s = CheckHistoryTop(r.historyTop); !s.Ok())
         return s;
     if (r.historyPosition < 0 || r.historyPosition > r.historyTop)
-        return {Error::HistoryPosition, "history position " + Str(r.historyPosition) +
-                                            " is outside 0.." + Str(r.historyTop)};
+        return {Error::HistoryPosition, "history position " + std::to_string(r.historyPosition) +
+                                            " is outside 0.." + std::to_string(r.historyTop)};
     for (int i = 0; i < r.historyTop; ++i) {
         const SavedHistoryMove& m = r.history[i];
         if (!IsColour(m.mover))
             return {Error::Mover,
-                    "mover " + Str(m.mover) + " of " + MoveName(i) + " is outside 0..5"};
+                    "mover " + std::to_string(m.mover) + " of " + MoveName(i) + " is outside 0..5"};
         if (Status s = CheckPlaceCount(m.path.count, i); !s.Ok())
             return s;
         for (int j = 0; j < m.path.count; ++j) {
             const Place p = m.path.places[j];
             if (!InsideGrid(p))
-                return {Error::PlaceOutsideGrid, "place (" + Str(p.col) + ", " + Str(p.row) +
-                                                     ") of " + MoveName(i) +
+                return {Error::PlaceOutsideGrid, "place (" + std::to_string(p.col) + ", " +
+                                                     std::to_string(p.row) + ") of " + MoveName(i) +
                                                      " is outside the 19 by 19 grid"};
         }
     }
     for (int c = 0; c < kColorCount; ++c)
-        if (r.seatTypes[c] < 0 || r.seatTypes[c] > kMaxSeatType)
-            return {Error::HistorySeatType, "history seat type " + Str(r.seatTypes[c]) +
-                                                " of colour " + Str(c) + " is outside 0..6"};
+        if (r.seatTypes[c] < 0 || r.seatTypes[c] > kSeatMaster)
+            return {Error::HistorySeatType, "history seat type " + std::to_string(r.seatTypes[c]) +
+                                                " of colour " + std::to_string(c) +
+                                                " is outside 0..6"};
     return {};
 }
 
@@ -201,7 +197,7 @@ Status Parse(ByteReader& in, SavedGameRecord& r) {
         if (r.clocksOn == 1)
             in.ReadU32(p.remainingMs);
         if (in.Failed())
-            return EndsEarly(PlayerName(i));
+            return EndsEarly(Numbered("player", i));
     }
 
     for (int row = 0; row < kGridSize; ++row) {
@@ -248,33 +244,12 @@ Status Parse(ByteReader& in, SavedGameRecord& r) {
         return EndsEarly("history seat types");
 
     if (!in.AtEnd())
-        return {Error::TrailingBytes, Str(static_cast<long long>(in.Remaining())) +
-                                          " bytes follow the end of the saved game"};
+        return {Error::TrailingBytes,
+                std::to_string(in.Remaining()) + " bytes follow the end of the saved game"};
     return {};
 }
 
-SavedGameError FromFileError(FileError e) {
-    switch (e) {
-        case FileError::None:
-            return Error::None;
-        case FileError::CannotOpen:
-            return Error::CannotOpen;
-        case FileError::CannotRead:
-            return Error::CannotRead;
-        case FileError::TooLarge:
-            return Error::TooLarge;
-        case FileError::CannotWrite:
-            return Error::CannotWrite;
-    }
-    return Error::CannotRead;
-}
-
 }  // namespace
-
-std::string PlayerNameText(const SavedPlayer& player) {
-    const auto end = std::find(player.name.begin(), player.name.end(), 0);
-    return std::string(player.name.begin(), end);
-}
 
 SavedGameStatus ValidateSavedGame(const SavedGameRecord& record) {
     if (Status s = CheckHeader(record); !s.Ok())
@@ -355,7 +330,7 @@ std::vector<uint8_t> WriteSavedGame(const SavedGameRecord& r) {
 SavedGameReadResult LoadSavedGameFile(const std::filesystem::path& path) {
     FileReadResult file = ReadFileLimited(path, kMaxSavedGameBytes);
     if (!file.status.Ok())
-        return {{FromFileError(file.status.error), std::move(file.status.message)}, nullptr};
+        return {{ErrorOf<Error>(file.status.error), std::move(file.status.message)}, nullptr};
     return ReadSavedGame(file.bytes);
 }
 
@@ -364,7 +339,7 @@ SavedGameStatus SaveSavedGameFile(const std::filesystem::path& path,
     if (Status s = ValidateSavedGame(record); !s.Ok())
         return s;
     const FileStatus written = WriteFileAtomically(path, WriteSavedGame(record));
-    return {FromFileError(written.error), written.message};
+    return {ErrorOf<Error>(written.error), written.message};
 }
 
 }  // namespace halmora

@@ -19,11 +19,11 @@
 #include "board/GameBoard.h"
 #include "board/Move.h"
 #include "board/Place.h"
+#include "platform/TextEncoding.h"
 
 namespace halmora {
 
 inline constexpr int32_t kSavedGameVersion = 1;
-inline constexpr int kPlayerNameBytes = 32;
 inline constexpr int kHistorySlots = 1024;
 // The history restarts when a 1024th move would be recorded, so at most 1023 are ever kept.
 inline constexpr int kMaxHistoryTop = kHistorySlots - 1;
@@ -34,13 +34,13 @@ inline constexpr int32_t kMaxMoveCount = 1'000'000;
 // Every byte a valid file can hold: header, six players with clocks, the holes, and a full
 // history of longest moves.
 inline constexpr std::size_t kMaxSavedGameBytes =
-    (6 * 4 + 1 + 2 * 4) + kColorCount * (kPlayerNameBytes + 3 * 4) + kPlaceCount * (2 + 3 * 4) +
+    (6 * 4 + 1 + 2 * 4) + kColorCount * (kGbkNameBytes + 3 * 4) + kPlaceCount * (2 + 3 * 4) +
     2 * 4 + kMaxHistoryTop * (2 * 4 + kMaxPathPlaces * 2 * 4) + kColorCount * 4;
 
 struct SavedPlayer {
     // All 32 bytes as stored, so that a file read and written again is the same file. The text
     // ends at the first zero.
-    std::array<uint8_t, kPlayerNameBytes> name{};
+    GbkName name{};
     int32_t seatType = 1;  // PlayerType 1..6
     PlayerColor colour = 0;
     uint32_t remainingMs = 0;  // only stored when clocks are on; the clock counts unsigned
@@ -72,9 +72,6 @@ struct SavedGameRecord {
     std::array<int32_t, kColorCount> seatTypes{};           // PlayerType by colour, 0 empty
     friend bool operator==(const SavedGameRecord&, const SavedGameRecord&) = default;
 };
-
-// The text of a stored name: the bytes before the first zero.
-std::string PlayerNameText(const SavedPlayer& player);
 
 enum class SavedGameError {
     None,

@@ -19,6 +19,29 @@ enum class FileError {
     CannotWrite,
 };
 
+// The same failure in the error type of one kind of file, whose first values are named as these.
+template <typename Error>
+Error ErrorOf(FileError e) {
+    switch (e) {
+        case FileError::None:
+            return Error::None;
+        case FileError::CannotOpen:
+            return Error::CannotOpen;
+        case FileError::CannotRead:
+            return Error::CannotRead;
+        case FileError::TooLarge:
+            return Error::TooLarge;
+        case FileError::CannotWrite:
+            return Error::CannotWrite;
+    }
+    return Error::CannotRead;
+}
+
+// "player 3" for kind "player" and index 2: how messages about a file name its parts.
+inline std::string Numbered(const std::string& kind, std::size_t index) {
+    return kind + " " + std::to_string(index + 1);
+}
+
 struct FileStatus {
     FileError error = FileError::None;
     std::string message;  // empty when error is None

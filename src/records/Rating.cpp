@@ -5,23 +5,11 @@
 #include <cmath>
 #include <limits>
 
+#include "board/SeatTypes.h"
 #include "records/StatsDatabase.h"
 
 namespace halmora {
 namespace {
-
-constexpr int32_t kHumanSeat = 1;
-constexpr int32_t kMaxSeatType = 6;  // Master; 7 (network) never holds a player
-
-// clang-format off
-constexpr std::array<int32_t, 5> kLevelRatings = {
-    1250,  // 2 Novice
-    1400,  // 3 Average
-    1750,  // 4 Advanced
-    1850,  // 5 Expert
-    2000,  // 6 Master
-};
-// clang-format on
 
 int32_t Saturate(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
@@ -30,15 +18,9 @@ int32_t Saturate(int64_t v) {
 
 }  // namespace
 
-int32_t ComputerLevelRating(int32_t seatType) {
-    if (seatType < 2 || seatType > kMaxSeatType)
-        return 0;
-    return kLevelRatings[seatType - 2];
-}
-
 int32_t StartRating(int32_t seatType, std::string_view name, const StatsDatabase& stats) {
-    if (seatType != kHumanSeat)
-        return ComputerLevelRating(seatType);
+    if (seatType != kSeatHuman)
+        return IsComputerSeat(seatType) ? LevelRating(seatType) : 0;
     const PlayerEntry* entry = stats.Find(name);
     return entry && entry->rating != 0 ? entry->rating : kNewPlayerRating;
 }
@@ -81,7 +63,7 @@ std::optional<GameRecord> BuildGameRecord(std::span<const RecordSeat> seats, con
     for (const RecordSeat& seat : seats) {
         if (seat.colour < 0 || seat.colour >= kColorCount || taken[seat.colour])
             return std::nullopt;
-        if (seat.seatType < kHumanSeat || seat.seatType > kMaxSeatType)
+        if (seat.seatType < kSeatHuman || seat.seatType > kSeatMaster)
             return std::nullopt;
         taken[seat.colour] = true;
     }

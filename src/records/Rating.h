@@ -26,12 +26,10 @@ class StatsDatabase;
 
 inline constexpr int32_t kNewPlayerRating = 1500;
 
-// The fixed rating of a computer seat type, 2 (Novice) .. 6 (Master); 0 for any other type.
-int32_t ComputerLevelRating(int32_t seatType);
-
-// A seat's rating at the start of a game: a computer's level rating; a human's rating from its
-// entry, or kNewPlayerRating when it has none (or one with rating 0, which only a damaged file
-// gives). name is the GBK bytes without the terminating zero.
+// A seat's rating at the start of a game: a computer's level rating (0 for a seat type that is
+// neither human nor a computer level); a human's rating from its entry, or kNewPlayerRating when
+// it has none (or one with rating 0, which only a damaged file gives). name is the GBK bytes
+// without the terminating zero.
 int32_t StartRating(int32_t seatType, std::string_view name, const StatsDatabase& stats);
 
 // Points the winner takes from one loser (0..10), from their ratings at that moment.

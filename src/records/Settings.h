@@ -24,11 +24,11 @@
 #include <vector>
 
 #include "board/Place.h"
+#include "platform/TextEncoding.h"
 
 namespace halmora {
 
 inline constexpr std::size_t kSettingsFileBytes = 4430;
-inline constexpr std::size_t kSettingsNameBytes = 32;
 inline constexpr std::size_t kWallpaperFileBytes = 4096;
 inline constexpr std::size_t kSettingsReservedBytes = 14;
 
@@ -36,8 +36,6 @@ inline constexpr std::size_t kSettingsReservedBytes = 14;
 inline constexpr int32_t kMinAnimationSpeed = 1;
 inline constexpr int32_t kMaxAnimationSpeed = 200;
 inline constexpr int32_t kSlowestShownSpeed = 20;
-
-using SettingsName = std::array<uint8_t, kSettingsNameBytes>;
 
 class CSettings {
 public:
@@ -83,7 +81,7 @@ public:
     // clang-format off
     int32_t                          Reserved0        = 0;    // carried through unchanged
     std::array<int32_t, kColorCount> PlayerType       {};     // by PlayerColor, 0..7
-    std::array<SettingsName, kColorCount> PlayerName  {};     // by PlayerColor
+    std::array<GbkName, kColorCount> PlayerName       {};     // by PlayerColor
     int32_t                          UseTimer         = 0;
     int32_t                          InitialMinutes   = 0;    // the clock fields hold any int
     int32_t                          InitialSeconds   = 0;
@@ -101,7 +99,7 @@ public:
     int32_t                          WallpaperBlue    = 218;
     std::array<uint8_t, kWallpaperFileBytes> WallpaperFile {};
     int32_t                          StretchWallpaper = 0;
-    SettingsName                     StatsPlayer      {};
+    GbkName                          StatsPlayer      {};
     std::array<uint8_t, kSettingsReservedBytes> Reserved4412 {};  // carried through unchanged
     int32_t                          ShowGameInfo     = 1;
     // clang-format on

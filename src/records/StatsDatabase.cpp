@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "board/SeatTypes.h"
 #include "platform/AppFolder.h"
 #include "platform/ByteReader.h"
 #include "platform/ByteWriter.h"
@@ -15,32 +16,7 @@
 namespace halmora {
 namespace {
 
-constexpr int32_t kHumanSeat = 1;
 constexpr std::size_t kPlayerHeaderBytes = kGbkNameBytes + 4 + 4;
-
-std::string Str(long long v) {
-    return std::to_string(v);
-}
-
-std::string PlayerName(std::size_t index) {
-    return "player " + Str(static_cast<long long>(index + 1));
-}
-
-StatsError FromFileError(FileError e) {
-    switch (e) {
-        case FileError::None:
-            return StatsError::None;
-        case FileError::CannotOpen:
-            return StatsError::CannotOpen;
-        case FileError::CannotRead:
-            return StatsError::CannotRead;
-        case FileError::TooLarge:
-            return StatsError::TooLarge;
-        case FileError::CannotWrite:
-            return StatsError::CannotWrite;
-    }
-    return StatsError::CannotRead;
-}
 
 bool IsMissing(const std::filesystem::path& path) {
     std::error_code ec;
@@ -62,9 +38,9 @@ StatsStatus Parse(ByteReader& in, std::vector<PlayerEntry>& entries) {
     if (!in.ReadI32(players))
         return {StatsError::EndsEarly, "file ends early (player count)"};
     if (players < 0)
-        return {StatsError::BadCount, "player count " + Str(players) + " is negative"};
+        return {StatsError::BadCount, "player count " + std::to_string(players) + " is negative"};
     if (static_cast<std::size_t>(players) > in.Remaining() / kPlayerHeaderBytes)
-        Note(status, {StatsError::BadCount, "player count " + Str(players) +
+        Note(status, {StatsError::BadCount, "player count " + std::to_string(players) +
                                                 " is more than the bytes that follow can hold"});
 
     for (std::size_t i = 0; i < static_cast<std::size_t>(players); ++i) {
@@ -74,16 +50,18 @@ StatsStatus Parse(ByteReader& in, std::vector<PlayerEntry>& entries) {
         in.ReadI32(records);
         in.ReadI32(entry.rating);
         if (in.Failed()) {
-            Note(status, {StatsError::EndsEarly, "file ends early (" + PlayerName(i) + ")"});
+            Note(status,
+                 {StatsError::EndsEarly, "file ends early (" + Numbered("player", i) + ")"});
             return status;
         }
         if (records < 0) {
-            Note(status, {StatsError::BadCount, "record count " + Str(records) + " of " +
-                                                    PlayerName(i) + " is negative"});
+            Note(status, {StatsError::BadCount, "record count " + std::to_string(records) + " of " +
+                                                    Numbered("player", i) + " is negative"});
         } else if (static_cast<std::size_t>(records) >
                    in.Remaining() / GameRecordBytes(kMinParticipants)) {
             Note(status,
-                 {StatsError::BadCount, "record count " + Str(records) + " of " + PlayerName(i) +
+                 {StatsError::BadCount, "record count " + std::to_string(records) + " of " +
+                                            Numbered("player", i) +
                                             " is more than the bytes that follow can hold"});
         }
         bool damaged = records < 0;
@@ -94,9 +72,9 @@ StatsStatus Parse(ByteReader& in, std::vector<PlayerEntry>& entries) {
                 entry.records.push_back(record);
                 continue;
             }
-            Note(status,
-                 {in.Failed() ? StatsError::EndsEarly : StatsError::BadParticipantCount,
-                  "record " + Str(r + 1) + " of " + PlayerName(i) + " " + std::string(why)});
+            Note(status, {in.Failed() ? StatsError::EndsEarly : StatsError::BadParticipantCount,
+                          "record " + std::to_string(r + 1) + " of " + Numbered("player", i) + " " +
+                              std::string(why)});
             damaged = true;
         }
         // Each record went to the front of the list as it was read.
@@ -108,8 +86,8 @@ StatsStatus Parse(ByteReader& in, std::vector<PlayerEntry>& entries) {
             return status;
     }
     if (!in.AtEnd())
-        Note(status, {StatsError::TrailingBytes, Str(static_cast<long long>(in.Remaining())) +
-                                                     " bytes follow the last player"});
+        Note(status, {StatsError::TrailingBytes,
+                      std::to_string(in.Remaining()) + " bytes follow the last player"});
     return status;
 }
 
@@ -117,7 +95,7 @@ bool HasHumanSeat(const GameRecord& record) {
     if (record.count < kMinParticipants || record.count > kMaxParticipants)
         return false;
     for (int i = 0; i < record.count; ++i)
-        if (record.participants[i].seatType == kHumanSeat)
+        if (record.participants[i].seatType == kSeatHuman)
             return true;
     return false;
 }
@@ -139,9 +117,8 @@ std::string KeptNotice(const std::filesystem::path& path, const std::filesystem:
                        fault.message + "). It has been kept as " + kept.filename().string() + "; ";
     if (players == 0)
         return text + "a new statistics file has been started.";
-    return text + "what could be read of it (" + Str(players) + " players, " +
-           Str(static_cast<long long>(records)) +
-           " game records) goes on in a new statistics file.";
+    return text + "what could be read of it (" + std::to_string(players) + " players, " +
+           std::to_string(records) + " game records) goes on in a new statistics file.";
 }
 
 }  // namespace
@@ -173,7 +150,7 @@ StatsStatus StatsDatabase::ReadFile(const std::filesystem::path& path, bool& ope
         entries_.clear();
         return {};
     }
-    return {FromFileError(file.status.error), file.status.message};
+    return {ErrorOf<StatsError>(file.status.error), file.status.message};
 }
 
 StatsStatus StatsDatabase::Open() {
@@ -329,7 +306,7 @@ StatsStatus StatsDatabase::Save(const std::filesystem::path& path) const {
                 "not replacing " + path.string() + ": it could not be read"};
     try {
         const FileStatus written = WriteFileAtomically(path, Write());
-        return {FromFileError(written.error), written.message};
+        return {ErrorOf<StatsError>(written.error), written.message};
     } catch (const std::bad_alloc&) {
         return {StatsError::CannotWrite, "out of memory writing " + path.string()};
     }
@@ -348,7 +325,7 @@ void StatsDatabase::AddGameRecord(const GameRecord& record) {
         return;
     for (int i = 0; i < record.count; ++i) {
         const RecordParticipant& participant = record.participants[i];
-        if (participant.seatType != kHumanSeat)
+        if (participant.seatType != kSeatHuman)
             continue;
         const std::string_view name = GbkNameBytes(participant.name);
         auto it = std::find_if(entries_.begin(), entries_.end(),

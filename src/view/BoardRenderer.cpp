@@ -64,9 +64,6 @@ constexpr Segment kGridLines[] = {
 };
 // clang-format on
 
-constexpr int kHighlightPossible = 100;
-constexpr int kHighlightImpossible = 101;
-
 QColor FromRgb(Rgb colour) {
     return QColor::fromRgb(static_cast<QRgb>(colour) | 0xFF000000u);
 }
@@ -353,7 +350,7 @@ void CBoardRenderer::ClearHoverHighlights() {
             HoleRecord& h = board_->Hole(col, row);
             if (h.highlight != kHighlightPossible && h.highlight != kHighlightImpossible)
                 continue;
-            h.highlight = -1;
+            h.highlight = kNoHighlight;
             DrawCell({col, row});
         }
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "game/GameClock.h"
 #include "platform/AppFolder.h"
 
 namespace halmora {
@@ -130,10 +131,7 @@ void CGameInfoPanel::SetMarblesHome(PlayerColor colour, int count) {
 }
 
 std::string CGameInfoPanel::TimeText(uint32_t remainingMs) {
-    const uint32_t minutes = remainingMs / 60000;
-    const uint32_t seconds = (remainingMs - 60000 * minutes) / 1000;
-    return "(" + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds) +
-           ")";
+    return "(" + ClockText(remainingMs, false) + ")";
 }
 
 std::string CGameInfoPanel::PlaceText(int place) {

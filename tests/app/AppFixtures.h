@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppSettings.h"
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
 #include "support/TempFolder.h"
@@ -57,6 +58,15 @@ public:
     std::deque<MessageAnswer> answers;
     MessageAnswer defaultAnswer = MessageAnswer::No;
 };
+
+// The settings as the file holds them now, for a dialog under test, as the program reads them at
+// start. Every call reads the file again into the same record.
+inline CAppSettings& FileSettings() {
+    static CAppSettings settings;
+    settings = CAppSettings{};
+    settings.Open();
+    return settings;
+}
 
 // A temporary application folder for one test; the old folder comes back afterwards.
 class AppFolderScope {

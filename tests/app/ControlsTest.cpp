@@ -162,7 +162,7 @@ protected:
 
 TEST_F(SplashTest, StaysExactlyFourSecondsByTheTickCountAndPlaysItsSound) {
     int pauses = 0;
-    CGameApp::ShowSplash([&] {
+    CGameApp::ShowSplash(false, [&] {
         ++pauses;
         ticks.Advance(10);
     });
@@ -172,10 +172,7 @@ TEST_F(SplashTest, StaysExactlyFourSecondsByTheTickCountAndPlaysItsSound) {
 }
 
 TEST_F(SplashTest, IsSilentWhenSoundsAreMuted) {
-    CSettings settings;
-    settings.MuteSounds = 1;
-    ASSERT_TRUE(settings.Save());
-    CGameApp::ShowSplash([&] { ticks.Advance(1000); });
+    CGameApp::ShowSplash(true, [&] { ticks.Advance(1000); });
     EXPECT_TRUE(sounds.empty());
 }
 

@@ -35,7 +35,7 @@ protected:
         GameTest::TearDown();
     }
     void OpenWindow() {
-        window_ = std::make_unique<CMainWindow>();
+        window_ = std::make_unique<CMainWindow>(settings_);
         window_->show();
         window_->CreateControls();
     }
@@ -54,6 +54,7 @@ protected:
     }
 
     testing::MessageScript messages_;
+    CAppSettings settings_;
     std::unique_ptr<CMainWindow> window_;
 };
 
@@ -93,7 +94,7 @@ TEST_F(DataFilesTest, AGameThatCannotBeRecordedSaysWhyAndIsWrittenAtExitOrToldLo
     // The folder is back (missing: it is made) by the time the window closes.
     OpenWindow();
     BreakData();
-    window_->FileGameRecord(*game_);
+    window_->Host().FileGameRecord(*game_);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(Told(0, {"could not be recorded", notADirectory})) << messages_.shown[0].text;
     fs::remove(dir_ / "Data");
@@ -107,7 +108,7 @@ TEST_F(DataFilesTest, AGameThatCannotBeRecordedSaysWhyAndIsWrittenAtExitOrToldLo
     messages_.shown.clear();
     OpenWindow();
     BreakData();
-    window_->FileGameRecord(*game_);
+    window_->Host().FileGameRecord(*game_);
     CSettings settings;
     EXPECT_FALSE(settings.Save());
     window_->IdleTick();

@@ -125,7 +125,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         LinkGameFiles(folder.Path());
-        window = std::make_unique<CMainWindow>();
+        window = std::make_unique<CMainWindow>(settings);
         window->resize(1000, 760);
         window->show();
         window->CreateControls();
@@ -216,11 +216,11 @@ protected:
     bool MenuEnabled(int id) const { return window->MenuAction(id)->isEnabled(); }
     bool ToolEnabled(int id) const { return window->ToolBar()->ActionOf(id)->isEnabled(); }
 
+    // Changes the settings as a confirmed dialog does; a running game is told.
     void WriteSettings(const std::function<void(CSettings&)>& change) {
-        CSettings settings;
-        settings.Load();
-        change(settings);
-        ASSERT_TRUE(settings.Save());
+        ASSERT_TRUE(settings.Change(change));
+        if (window && window->Game())
+            window->Game()->SetOptions(GameOptionsOf(settings.Get()));
     }
 
     void AddPlayerToStatistics(const char* name) {
@@ -233,7 +233,7 @@ protected:
         RecordSeat computer;
         computer.seatType = kSeatNovice;
         computer.colour = kYellow;
-        computer.startRating = ComputerLevelRating(kSeatNovice);
+        computer.startRating = LevelRating(kSeatNovice);
         computer.place = 1;
         const std::vector<RecordSeat> seats = {computer, human};
         const std::optional<GameRecord> record =
@@ -246,6 +246,7 @@ protected:
     ScopedFakeTicks fakeTicks{100000};
     AppFolderScope folder{"halmora-mainwindow"};
     MessageScript messages;
+    CAppSettings settings;
     std::unique_ptr<CMainWindow> window;
 };
 
@@ -615,13 +616,13 @@ TEST_F(MainWindowTest, FootButtonsStayAnchoredWhenTheWindowIsResized) {
     ASSERT_NE(window->InfoPanel(), nullptr);
     window->InfoPanel()->Close();
     window->IdleTick();
-    CSettings settings;
-    settings.Load();
-    EXPECT_EQ(settings.ShowGameInfo, 0);
+    CSettings onDisk;
+    onDisk.Load();
+    EXPECT_EQ(onDisk.ShowGameInfo, 0);
     EXPECT_TRUE(window->FootButton(kCmdShowGameInfo)->isEnabled());
     window->Command(kCmdShowGameInfo);
-    settings.Load();
-    EXPECT_EQ(settings.ShowGameInfo, 1);
+    onDisk.Load();
+    EXPECT_EQ(onDisk.ShowGameInfo, 1);
     EXPECT_FALSE(window->FootButton(kCmdShowGameInfo)->isEnabled());
 }
 
@@ -631,7 +632,7 @@ TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
         const std::string file = "Wallpapers/Green Felt.bmp";
         std::copy(file.begin(), file.end(), s.WallpaperFile.begin());
     });
-    window = std::make_unique<CMainWindow>();
+    window = std::make_unique<CMainWindow>(settings);
     window->resize(900, 700);
     window->show();
     window->CreateControls();
@@ -670,7 +671,6 @@ TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
     // window system turns the second press of a double click into a double click event, which
     // must reach the game as that press.
     WriteSettings([](CSettings& s) { s.MouseMode = 1; });
-    window->Game()->SettingsChanged();
     const auto [from, to] = SomeStep();
     QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
     QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
@@ -736,7 +736,6 @@ TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
         s.MouseMode = 1;
         s.FullAnimation = 0;
     });
-    window->Game()->SettingsChanged();
     const auto [from, to] = SomeStep();
     for (const Place p : {from, to, to})
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(p));
@@ -799,7 +798,7 @@ TEST_F(MainWindowTest, TheEndOfTheSessionKeepsTheGameAndTheNextStartContinuesIt)
     ASSERT_TRUE(std::filesystem::exists(kept));
     EXPECT_EQ(kept.parent_path(), folder.Path());
 
-    window = std::make_unique<CMainWindow>();
+    window = std::make_unique<CMainWindow>(settings);
     window->resize(1000, 760);
     window->show();
     window->CreateControls();
@@ -829,7 +828,7 @@ TEST_F(MainWindowTest, AHangupCancelsTheOpenDialogAndADeclinedGameIsKeptAside) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_TRUE(std::filesystem::exists(CMainWindow::InterruptedGamePath()));
 
-    window = std::make_unique<CMainWindow>();
+    window = std::make_unique<CMainWindow>(settings);
     window->CreateControls();
     messages.shown.clear();
     messages.answers = {MessageAnswer::No};

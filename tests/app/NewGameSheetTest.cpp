@@ -87,7 +87,7 @@ protected:
 
 TEST_F(NewGameSheetTest, OpensOnTheSavedSeatsAndStoresTheChangedOnes) {
     SaveTypes({6, 0, 7, 1, 0, 0});  // Yellow Master, Blue network, Red human
-    CNewGameSheet sheet;
+    CNewGameSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
 
     auto* tabs = sheet.findChild<QTabWidget*>();
@@ -130,7 +130,7 @@ TEST_F(NewGameSheetTest, QuickSetupsFillTheSeatsAndAreStoredOnOk) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry.toStdString());
         SaveTypes({0, 0, 0, 0, 0, 0});
-        CNewGameSheet sheet;
+        CNewGameSheet sheet(nullptr, testing::FileSettings());
         sheet.show();
         ChooseQuickSetup(sheet, c.entry);
         for (int colour = 0; colour < 6; ++colour)
@@ -146,7 +146,7 @@ TEST_F(NewGameSheetTest, QuickSetupsFillTheSeatsAndAreStoredOnOk) {
 }
 
 TEST_F(NewGameSheetTest, RefusesNoneOneOrFivePlayersAndKeepsTheStoredTypes) {
-    CNewGameSheet sheet;
+    CNewGameSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
 
     // The custom entry clears every seat.
@@ -192,13 +192,13 @@ TEST_F(NewGameSheetTest, TimerSettingsStayWhenTheTimerTabIsNeverShown) {
     settings.MoveSeconds = 10;
     ASSERT_TRUE(settings.Save());
 
-    CNewGameSheet sheet;
+    CNewGameSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
     ChooseQuickSetup(sheet, "一个人类玩家对一个电脑玩家(初)");
     Click(sheet, "buttonOk");
 
     ASSERT_TRUE(sheet.Confirmed());
-    EXPECT_FALSE(sheet.TimerPage().Initialised());
+    EXPECT_FALSE(sheet.TimerPage().IsInitialised());
     const CSettings after = Saved();
     EXPECT_EQ(after.UseTimer, 1);
     EXPECT_EQ(after.InitialMinutes, 5);
@@ -216,7 +216,7 @@ TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
     settings.MoveSeconds = 10;
     ASSERT_TRUE(settings.Save());
 
-    CNewGameSheet sheet;
+    CNewGameSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
     ShowTimerTab(sheet);
     auto* check = sheet.findChild<QCheckBox*>("check1006");
@@ -296,7 +296,7 @@ TEST_F(NewGameSheetTest, WithoutTheTimerAnEmptyTimeBoxKeepsItsSetting) {
     settings.PlayerType = {2, 0, 0, 1, 0, 0};
     settings.InitialMinutes = 5;
     ASSERT_TRUE(settings.Save());
-    CNewGameSheet sheet;
+    CNewGameSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
     ShowTimerTab(sheet);
     sheet.findChild<QLineEdit*>("edit1007")->clear();
@@ -310,7 +310,7 @@ TEST_F(NewGameSheetTest, WithoutTheTimerAnEmptyTimeBoxKeepsItsSetting) {
 TEST_F(NewGameSheetTest, ModalSheetReportsOkAndEscape) {
     SaveTypes({0, 0, 0, 1, 0, 2});
     {
-        CNewGameSheet sheet;
+        CNewGameSheet sheet(nullptr, testing::FileSettings());
         WhenModalShows<CNewGameSheet>([](CNewGameSheet& shown) { Click(shown, "buttonOk"); });
         EXPECT_EQ(sheet.exec(), QDialog::Accepted);
         EXPECT_TRUE(sheet.Confirmed());

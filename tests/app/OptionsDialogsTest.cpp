@@ -99,13 +99,14 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
     ASSERT_TRUE(before.Save());
 
     {  // Never shown: OK stores nothing.
-        CBoardSettingsSheet sheet(nullptr);
+        CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
         sheet.accept();
         EXPECT_FALSE(sheet.MousePage().IsInitialised());
         EXPECT_EQ(Saved(), before);
     }
     {  // Only the mouse page is shown; the animation page keeps its fields as they are now.
-        CBoardSettingsSheet sheet(nullptr);
+        CAppSettings& settings = testing::FileSettings();
+        CBoardSettingsSheet sheet(nullptr, settings);
         sheet.show();
         EXPECT_TRUE(sheet.MousePage().IsInitialised());
         EXPECT_FALSE(sheet.AnimationPage().IsInitialised());
@@ -115,10 +116,10 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
         ClickBox(sheet, "check1058");
 
         // Another editor's change made meanwhile is not written back stale.
-        CSettings other = Saved();
-        other.MuteSounds = 1;
-        other.AnimationSpeed = 80;
-        ASSERT_TRUE(other.Save());
+        ASSERT_TRUE(settings.Change([](CSettings& s) {
+            s.MuteSounds = 1;
+            s.AnimationSpeed = 80;
+        }));
         ClickButton(sheet, "button1");
     }
     CSettings after = Saved();
@@ -129,7 +130,7 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
     EXPECT_EQ(after.AnimationSpeed, 80);
 
     {  // Reopened, the page shows what was stored; drag and drop again.
-        CBoardSettingsSheet sheet(nullptr);
+        CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
         sheet.show();
         EXPECT_TRUE(Find<QRadioButton>(sheet, "radio1057").isChecked());
         EXPECT_TRUE(Find<QCheckBox>(sheet, "check1058").isChecked());
@@ -145,7 +146,7 @@ TEST(BoardSettingsSheetTest, CancelAfterChangingBothPagesStoresNothing) {
     ASSERT_TRUE(CSettings().Save());
     const std::vector<char> before = FileBytes(AppFile("Data/Settings.dat"));
 
-    CBoardSettingsSheet sheet(nullptr);
+    CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
     ClickBox(sheet, "radio1057");
     ClickBox(sheet, "check1058");
@@ -162,7 +163,7 @@ TEST(BoardSettingsSheetTest, CancelAfterChangingBothPagesStoresNothing) {
 TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumber) {
     AppFolderScope folder("halmora-options-slider");
     {  // No settings file: full animation, speed 1 shown as 20 and stored as 20.
-        CBoardSettingsSheet sheet(nullptr);
+        CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
         sheet.show();
         ShowTab(sheet, 1);
         const QSlider& slider = Find<QSlider>(sheet, "slider1061");
@@ -181,7 +182,7 @@ TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumb
     settings.AnimationSpeed = 130;
     ASSERT_TRUE(settings.Save());
     // Run modally, as the main window runs it: seven steps right from 130, between two ticks.
-    CBoardSettingsSheet sheet(nullptr);
+    CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
     WhenModalShows<CBoardSettingsSheet>([](CBoardSettingsSheet& shown) {
         ShowTab(shown, 1);
         QSlider& slider = Find<QSlider>(shown, "slider1061");
@@ -198,21 +199,21 @@ TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumb
 TEST(SoundDialogTest, StoresOnOkOnly) {
     AppFolderScope folder("halmora-options-sound");
     {  // Cancel writes nothing, not even a first settings file.
-        CSoundDialog dialog(nullptr);
+        CSoundDialog dialog(nullptr, testing::FileSettings());
         EXPECT_FALSE(Find<QCheckBox>(dialog, "check1062").isChecked());
         ClickBox(dialog, "check1062");
         ClickButton(dialog, "button1064");
         EXPECT_FALSE(std::filesystem::exists(AppFile("Data/Settings.dat")));
     }
     {
-        CSoundDialog dialog(nullptr);
+        CSoundDialog dialog(nullptr, testing::FileSettings());
         ClickBox(dialog, "check1062");
         ClickButton(dialog, "button1063");
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
     EXPECT_EQ(Saved().MuteSounds, 1);
     {
-        CSoundDialog dialog(nullptr);
+        CSoundDialog dialog(nullptr, testing::FileSettings());
         EXPECT_TRUE(Find<QCheckBox>(dialog, "check1062").isChecked());
         ClickBox(dialog, "check1062");
         ClickButton(dialog, "button1063");
@@ -296,7 +297,7 @@ protected:
 };
 
 TEST_F(WallpaperDialogTest, NoSettingsFileOpensOnTheBlueColourWithNothingSelected) {
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     // Every file, sorted without regard to case; no folders.
     EXPECT_EQ(Entries(dialog),
@@ -312,7 +313,7 @@ TEST_F(WallpaperDialogTest, NoSettingsFileOpensOnTheBlueColourWithNothingSelecte
 }
 
 TEST_F(WallpaperDialogTest, EntryThenColourThenOkStoresColourModeAndHandsOverNoPicture) {
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     ChooseByClick(dialog, "Beach.bmp");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
@@ -339,7 +340,7 @@ TEST_F(WallpaperDialogTest, EntryThenColourThenOkStoresColourModeAndHandsOverNoP
 TEST_F(WallpaperDialogTest, Mode1SelectsTheMatchingEntryAndOkHandsOverThePicture) {
     // Written on Windows, with a backslash.
     SaveMode1("Wallpapers\\Beach.bmp", 1);
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     EXPECT_EQ(Selected(dialog), "Beach.bmp");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
@@ -361,16 +362,17 @@ TEST_F(WallpaperDialogTest, Mode1SelectsTheMatchingEntryAndOkHandsOverThePicture
     // The first entry that begins with the stored name, in any case (the file "c" itself is
     // missing and reported); a bare folder name selects nothing.
     SaveMode1("Wallpapers/c", 0);
-    EXPECT_EQ(Selected(*std::make_unique<CWallpaperDialog>(nullptr)), "Cliffs.bmp");
+    EXPECT_EQ(Selected(*std::make_unique<CWallpaperDialog>(nullptr, testing::FileSettings())),
+              "Cliffs.bmp");
     EXPECT_EQ(messages.shown.size(), 1u);
     SaveMode1("Wallpapers/", 0);
-    CWallpaperDialog bare(nullptr);
+    CWallpaperDialog bare(nullptr, testing::FileSettings());
     EXPECT_TRUE(Selected(bare).isEmpty());
 }
 
 TEST_F(WallpaperDialogTest, BitmapFileClearsTheSelectionAndOkStoresItsFullPath) {
     SaveMode1("Wallpapers/aurora.bmp", 0);
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     ASSERT_EQ(Selected(dialog), "aurora.bmp");
 
@@ -396,7 +398,7 @@ TEST_F(WallpaperDialogTest, BitmapFileClearsTheSelectionAndOkStoresItsFullPath) 
 }
 
 TEST_F(WallpaperDialogTest, BadPicturesAreReportedAndTheEarlierChoiceStays) {
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     ChooseByClick(dialog, "broken.bmp");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -424,7 +426,7 @@ TEST_F(WallpaperDialogTest, BadPicturesAreReportedAndTheEarlierChoiceStays) {
 }
 
 TEST_F(WallpaperDialogTest, CancelWritesNothingAndDropsThePicture) {
-    CWallpaperDialog dialog(nullptr);
+    CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();
     ChooseByClick(dialog, "Cliffs.bmp");
     pickedColor.reset();  // the colour picker cancelled keeps the picture

@@ -117,12 +117,12 @@ TEST_F(PlayerPickerTest, ListsTheFileNamesExceptThoseOfLowerHumanSeats) {
     SaveSeat(kBlue, 1, "张三");
     SaveSeat(kRed, 1, "");
 
-    CPlayerPickerDialog blue(nullptr, kBlue);
+    CPlayerPickerDialog blue(nullptr, testing::FileSettings(), kBlue);
     EXPECT_EQ(blue.windowTitle(), "当前玩家的名字  ");
     EXPECT_EQ(Listed(blue), (QStringList{"Ann", "张三", "Bob"}));
     EXPECT_EQ(blue.findChild<QComboBox*>("combo1085")->currentText(), "张三");
 
-    CPlayerPickerDialog red(nullptr, kRed);
+    CPlayerPickerDialog red(nullptr, testing::FileSettings(), kRed);
     EXPECT_EQ(Listed(red), (QStringList{"Ann", "Bob"}));
     EXPECT_EQ(red.findChild<QComboBox*>("combo1085")->currentIndex(), -1);
 }
@@ -131,7 +131,7 @@ TEST_F(PlayerPickerTest, OkRefusesNoChoiceAndSavesTheChosenName) {
     WriteStats(folder.Path(), {"Ann", "Bob"});
     SaveSeat(kRed, 1, "Carl");  // no longer in the file: nothing is preselected
 
-    CPlayerPickerDialog picker(nullptr, kRed);
+    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
     picker.show();
     Click(picker, "button1086");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -153,7 +153,7 @@ TEST_F(PlayerPickerTest, ThePreselectedNameIsTheOneSaved) {
     WriteStats(folder.Path(), {"Ann", "Bobby"});
     SaveSeat(kOrange, 1, "bob");  // a case-insensitive prefix of a listed name
 
-    CPlayerPickerDialog picker(nullptr, kOrange);
+    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kOrange);
     picker.show();
     EXPECT_EQ(picker.findChild<QComboBox*>("combo1085")->currentText(), "Bobby");
     Click(picker, "button1086");
@@ -164,7 +164,7 @@ TEST_F(PlayerPickerTest, NewPlayerRunsTheNameDialogThenClosesThePicker) {
     WriteStats(folder.Path(), {"Ann"});
     SaveSeat(kRed, 1, "Ann");
 
-    CPlayerPickerDialog picker(nullptr, kRed);
+    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
     WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
         WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
             Type(names.findChild<QLineEdit*>("edit1087"), "新人");
@@ -176,7 +176,7 @@ TEST_F(PlayerPickerTest, NewPlayerRunsTheNameDialogThenClosesThePicker) {
     EXPECT_EQ(SavedName(kRed), "新人");
 
     // Escape in the name dialog closes the picker too, and saves nothing.
-    CPlayerPickerDialog again(nullptr, kRed);
+    CPlayerPickerDialog again(nullptr, testing::FileSettings(), kRed);
     WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
         WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
             Type(names.findChild<QLineEdit*>("edit1087"), "Zed");
@@ -194,7 +194,7 @@ TEST_F(PlayerPickerTest, WithoutPlayersTheNameDialogComesAtOnce) {
         if (fileExists)
             WriteStats(folder.Path(), {});
         SaveSeat(kRed, 1, "");
-        CPlayerPickerDialog picker(nullptr, kRed);
+        CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
         bool pickerShown = true;
         WhenModalShows<CPlayerNameDialog>([&](CPlayerNameDialog& names) {
             pickerShown = picker.isVisible();
@@ -208,7 +208,7 @@ TEST_F(PlayerPickerTest, WithoutPlayersTheNameDialogComesAtOnce) {
 }
 
 TEST_F(PlayerPickerTest, NameDialogRefusesAnEmptyNameAndStoresATypedOne) {
-    CPlayerNameDialog dialog(nullptr, kOrange);
+    CPlayerNameDialog dialog(nullptr, testing::FileSettings(), kOrange);
     dialog.show();
     auto* edit = dialog.findChild<QLineEdit*>("edit1087");
     EXPECT_EQ(dialog.windowTitle(), " 输入当前玩家的名字   ");
@@ -246,7 +246,7 @@ TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndCancelEscapeOrCloseS
         [](CPlayerNameDialog& dialog) { dialog.close(); },  // the close box
     };
     for (const auto& way : leave) {
-        CPlayerNameDialog dialog(nullptr, kRed);
+        CPlayerNameDialog dialog(nullptr, testing::FileSettings(), kRed);
         dialog.show();
         auto* edit = dialog.findChild<QLineEdit*>("edit1087");
         // A character outside the BMP is two UTF-16 units but one character.
@@ -264,13 +264,13 @@ TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndCancelEscapeOrCloseS
 
 TEST_F(PlayerPickerTest, PromptsArePaintedInTheirRectangles) {
     WriteStats(folder.Path(), {"Ann"});
-    CPlayerPickerDialog picker(nullptr, kRed);
+    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
     picker.resize(320, 140);
     const Ink pickerInk = PromptInk(picker, QRect(QPoint(10, 10), QPoint(274, 59)));
     EXPECT_GT(pickerInk.inside, 50);
     EXPECT_EQ(pickerInk.outside, 0);
 
-    CPlayerNameDialog names(nullptr, kRed);
+    CPlayerNameDialog names(nullptr, testing::FileSettings(), kRed);
     names.resize(320, 110);
     const Ink nameInk = PromptInk(names, QRect(QPoint(10, 10), QPoint(249, 59)));
     EXPECT_GT(nameInk.inside, 50);

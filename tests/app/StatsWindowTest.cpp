@@ -97,7 +97,7 @@ protected:
 TEST_F(StatsWindowTest, OneGameIsOneRowWithItsChangeFromTheNewPlayersRating) {
     WriteStats({Game("Alice", 1505, true, 5, 2, 2004, Ms(21, 7)),
                 Game("Bob", 1494, false, 5, 2, 2004, Ms(21, 7))});
-    CStatsWindow window(nullptr, ToGbkName("Alice"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
     ASSERT_EQ(window.RowCount(), 1);
     EXPECT_EQ(Row(window, 0), QStringList({"05/03/2004 09:07PM", "1", "1505 (+5)", "Win"}));
     window.SelectPlayer(window.PlayerNames().indexOf("Bob"));
@@ -115,7 +115,7 @@ TEST_F(StatsWindowTest, FourteenRecordsNarrowTheDateColumn) {
     const std::vector<GameRecord> bobs = Games("Bob", 14);
     records.insert(records.end(), bobs.begin(), bobs.end());
     WriteStats(records);
-    CStatsWindow window(nullptr, ToGbkName("Alice"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
     EXPECT_EQ(window.RowCount(), 13);
     EXPECT_EQ(DateColumnWidth(window), 140);
     window.SelectPlayer(1);
@@ -134,7 +134,7 @@ TEST_F(StatsWindowTest, RowsNewestFirstWithDatesRatingChangesAndResults) {
         Game("Alice", 1497, false, 1, 1, 2000, Ms(13, 5)),
         fourPlayers,  // begun the evening before the day it ended on
     });
-    CStatsWindow window(nullptr, ToGbkName("Alice"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
     ASSERT_EQ(window.RowCount(), 4);
     EXPECT_EQ(Row(window, 0), QStringList({"29/02/2000 11:00PM", "3", "1510 (+13)", "Win"}));
     EXPECT_EQ(Row(window, 1), QStringList({"01/02/2000 01:05PM", "1", "1497 (0)", "Loss"}));
@@ -152,7 +152,7 @@ TEST_F(StatsWindowTest, RowsNewestFirstWithDatesRatingChangesAndResults) {
 
 TEST_F(StatsWindowTest, TotalsInThirdsAndNoneForAnUnknownPlayerOrAnEmptyFile) {
     {
-        CStatsWindow window(nullptr, ToGbkName("Alice"));
+        CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
         EXPECT_TRUE(window.PlayerNames().isEmpty());
         EXPECT_TRUE(window.TotalsTexts().isEmpty());
     }
@@ -161,11 +161,11 @@ TEST_F(StatsWindowTest, TotalsInThirdsAndNoneForAnUnknownPlayerOrAnEmptyFile) {
         Game("Alice", 1500, false, 2, 0, 2005, Ms(9, 0)),
         Game("Alice", 1495, false, 3, 0, 2005, Ms(9, 0)),
     });
-    CStatsWindow window(nullptr, ToGbkName("Alice"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
     EXPECT_EQ(window.TotalsTexts().mid(2),
               QStringList({"Games Won: 1 (33.33%)", "Games Lost: 2 (66.67%)"}));
     SetStatsPlayer("Zed");
-    CStatsWindow unknown(nullptr, std::nullopt);
+    CStatsWindow unknown(nullptr, testing::FileSettings(), std::nullopt);
     EXPECT_EQ(unknown.ShownPlayer(), "Zed");
     EXPECT_EQ(unknown.findChild<QComboBox*>("combo1075")->currentIndex(), -1);
     EXPECT_EQ(unknown.RowCount(), 0);
@@ -181,12 +181,12 @@ TEST_F(StatsWindowTest, NamesAreSortedAndThePassedNameReplacesTheLastShown) {
     });
     SetStatsPlayer("Carol");
     {
-        CStatsWindow window(nullptr, std::nullopt);
+        CStatsWindow window(nullptr, testing::FileSettings(), std::nullopt);
         EXPECT_EQ(window.PlayerNames(), QStringList({"Alice", "bob", "Carol", "张三"}));
         EXPECT_EQ(window.ShownPlayer(), "Carol");
         EXPECT_EQ(window.findChild<QComboBox*>("combo1075")->currentText(), "Carol");
     }
-    CStatsWindow window(nullptr, ToGbkName("张三"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("张三"));
     EXPECT_EQ(window.ShownPlayer(), QString::fromUtf8("张三"));
     EXPECT_EQ(window.RowCount(), 1);
     // Only closing remembers it.
@@ -212,7 +212,7 @@ TEST_F(StatsWindowTest, DeletingShowsTheFirstRemainingPlayerAndIsSaved) {
     StatsDatabase shared;
     messages_.answers = {MessageAnswer::Yes};
     {
-        CStatsWindow window(nullptr, ToGbkName("Alice"), &shared);
+        CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"), &shared);
         QTest::mouseClick(window.findChild<QPushButton*>("button2"), Qt::LeftButton);
 
         ASSERT_EQ(messages_.shown.size(), 2u);
@@ -234,7 +234,7 @@ TEST_F(StatsWindowTest, DeletingShowsTheFirstRemainingPlayerAndIsSaved) {
     EXPECT_EQ(onDisk.Find("Alice"), nullptr);
     EXPECT_EQ(SavedStatsPlayer(), "Bob");
 
-    CStatsWindow reopened(nullptr, std::nullopt);
+    CStatsWindow reopened(nullptr, testing::FileSettings(), std::nullopt);
     EXPECT_EQ(reopened.PlayerNames(), QStringList({"Bob", "Carol"}));
     EXPECT_EQ(reopened.ShownPlayer(), "Bob");
 
@@ -254,7 +254,7 @@ TEST_F(StatsWindowTest, AnsweringNoOrAnUnknownPlayerDeletesNothing) {
     });
     const std::vector<char> before = FileBytes(StatsDatabase::DefaultPath());
     messages_.answers = {MessageAnswer::No};
-    CStatsWindow window(nullptr, ToGbkName("Bob"));
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Bob"));
     QTest::mouseClick(window.findChild<QPushButton*>("button2"), Qt::LeftButton);
 
     ASSERT_EQ(messages_.shown.size(), 1u);
@@ -264,7 +264,7 @@ TEST_F(StatsWindowTest, AnsweringNoOrAnUnknownPlayerDeletesNothing) {
     EXPECT_EQ(window.RowCount(), 1);
     EXPECT_EQ(FileBytes(StatsDatabase::DefaultPath()), before);
 
-    CStatsWindow unknown(nullptr, ToGbkName("Zed"));
+    CStatsWindow unknown(nullptr, testing::FileSettings(), ToGbkName("Zed"));
     messages_.shown.clear();
     messages_.answers = {MessageAnswer::Yes};
     unknown.DeletePlayer();
@@ -281,7 +281,7 @@ TEST_F(StatsWindowTest, EscapeAndTheCloseBoxCloseWithoutAskingAndRemember) {
     });
     SetStatsPlayer("Bob");
     {
-        CStatsWindow window(nullptr, ToGbkName("Alice"));
+        CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
         WhenModalShows<CStatsWindow>(
             [](CStatsWindow& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
         window.exec();
@@ -290,7 +290,7 @@ TEST_F(StatsWindowTest, EscapeAndTheCloseBoxCloseWithoutAskingAndRemember) {
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ(SavedStatsPlayer(), "Alice");
 
-    CStatsWindow window(nullptr, std::nullopt);
+    CStatsWindow window(nullptr, testing::FileSettings(), std::nullopt);
     window.show();
     window.SelectPlayer(1);
     EXPECT_TRUE(window.close());
@@ -311,7 +311,7 @@ TEST_F(StatsWindowTest, DamagedOrUnreadableFilesAreShownAsReadAndNeverReplaced) 
     const std::vector<char> before = FileBytes(path);
     messages_.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     {
-        CStatsWindow window(nullptr, ToGbkName("Alice"));
+        CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
         ASSERT_EQ(messages_.shown.size(), 1u);
         EXPECT_NE(messages_.shown[0].text.find("could not be read completely"), std::string::npos);
         EXPECT_EQ(window.PlayerNames().size(), 2);
@@ -328,7 +328,7 @@ TEST_F(StatsWindowTest, DamagedOrUnreadableFilesAreShownAsReadAndNeverReplaced) 
     StatsDatabase shared;
     shared.AddGameRecord(Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0)));
     messages_.shown.clear();
-    CStatsWindow window(nullptr, ToGbkName("Alice"), &shared);
+    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"), &shared);
     EXPECT_EQ(window.RowCount(), 1);
     window.DeletePlayer();
     ASSERT_EQ(messages_.shown.size(), 3u);
@@ -350,10 +350,10 @@ int DarkTotalsPixels(CStatsWindow& window) {
 
 TEST_F(StatsWindowTest, TheTotalsAreDrawnOnlyForAShownPlayer) {
     WriteStats({Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0))});
-    CStatsWindow shown(nullptr, ToGbkName("Alice"));
+    CStatsWindow shown(nullptr, testing::FileSettings(), ToGbkName("Alice"));
     EXPECT_GT(DarkTotalsPixels(shown), 200);
 
-    CStatsWindow unknown(nullptr, ToGbkName("Zed"));
+    CStatsWindow unknown(nullptr, testing::FileSettings(), ToGbkName("Zed"));
     EXPECT_EQ(DarkTotalsPixels(unknown), 0);
 }
 

@@ -13,7 +13,6 @@
 #include "ai/Bench.h"
 #include "board/MoveGenerator.h"
 #include "board/Perft.h"
-#include "platform/AppFolder.h"
 #include "support/Boards.h"
 #include "support/FakeCanvas.h"
 #include "support/FakeTicks.h"
@@ -99,24 +98,12 @@ TEST(ComputerPlayer, TakesItsLevelsNameAndRating) {
 
 class ComputerPlayerTurn : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "halmora-computer-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = ApplicationFolder();
-        SetApplicationFolder(dir_);
-        SetAnimation(0, 1);
-        SetUpStartPosition(start_, Seats({kYellow, kRed}));
-    }
-    void TearDown() override {
-        SetApplicationFolder(previous_);
-        std::filesystem::remove_all(dir_);
-    }
-    static void SetAnimation(int32_t full, int32_t speed) {
-        CSettings s;
-        s.FullAnimation = full;
-        s.AnimationSpeed = speed;
-        ASSERT_TRUE(s.Save());
+    void SetUp() override { SetUpStartPosition(start_, Seats({kYellow, kRed})); }
+    // Moves land at once unless a test animates them.
+    template <typename Player>
+    Player& WithOptions(Player& player) {
+        player.SetOptions(options_);
+        return player;
     }
     // Polls while the computer thinks; the first other state, or 1 if none came. The bound is
     // far beyond a stopped search and far below a Master search that ignored the stop.
@@ -135,7 +122,7 @@ protected:
                              [](const BenchPosition& p) { return p.name == "6p middle"; });
     }
 
-    std::filesystem::path dir_, previous_;
+    GameOptions options_{.fullAnimation = false};
     FakeCanvas canvas_;
     CGameBoard start_;
     const std::vector<PlayerColor> two_ = {kYellow, kRed};
@@ -143,6 +130,7 @@ protected:
 
 TEST_F(ComputerPlayerTurn, WithoutAnimationPlacesTheMoveInOnePoll) {
     CComputerPlayer player(kYellow, 2, "");
+    WithOptions(player);
     CGameBoard board = start_;
     for (int turn = 0; turn < 2; ++turn) {
         const CGameBoard before = board;
@@ -161,11 +149,12 @@ TEST_F(ComputerPlayerTurn, WithoutAnimationPlacesTheMoveInOnePoll) {
 }
 
 TEST_F(ComputerPlayerTurn, WithAnimationGlidesTheMarbleAndThenLandsIt) {
-    SetAnimation(1, 200);
+    options_ = {.fullAnimation = true, .marbleSpeed = 200 * 0.001f};
     ScopedFakeTicks ticks(5000);
     start_.Layout(600, 600);
     CGameBoard board = start_;
     CComputerPlayer player(kYellow, 2, "");
+    WithOptions(player);
     player.BeginTurn(canvas_, board, Turn(two_, 0));
     ASSERT_EQ(AwaitChoice(player, board), kMoveAnimating);
     EXPECT_EQ(board.Hole(player.PreviousMove().Start()).occupant, kYellow);  // not yet moved
@@ -181,6 +170,7 @@ TEST_F(ComputerPlayerTurn, ForceMoveEndsAMasterSearchWithOneMove) {
     const BenchPosition& six = SixPlayerMiddle();
     CGameBoard board = six.board;
     CComputerPlayer player(six.order[0], 6, "");
+    WithOptions(player);
     player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
     // A restarted game begins a turn again: the search under way is stopped and dropped.
     player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
@@ -193,6 +183,7 @@ TEST_F(ComputerPlayerTurn, ABudgetLimitEndsAMasterSearchUnasked) {
     const BenchPosition& six = SixPlayerMiddle();
     CGameBoard board = six.board;
     CComputerPlayer player(six.order[0], 6, "");
+    WithOptions(player);
     player.SetBudgetLimit(1);
     player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
     ASSERT_EQ(AwaitChoice(player, board), kMoveDone);
@@ -203,6 +194,7 @@ TEST_F(ComputerPlayerTurn, DestroyingAThinkingPlayerStopsAndJoinsItsSearch) {
     const BenchPosition& six = SixPlayerMiddle();
     CGameBoard board = six.board;
     auto player = std::make_unique<CComputerPlayer>(six.order[0], 6, "");
+    WithOptions(*player);
     player->BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
     EXPECT_EQ(player->PollTurn(canvas_, board), kMoveChoosing);
     player.reset();  // returns once the thread has ended; the sanitizer build checks for leaks
@@ -213,6 +205,7 @@ TEST_F(ComputerPlayerTurn, WhenTheSearchKeepsNoMoveItStillMoves) {
     CGameBoard board = WalledIn({5, 6});
     const CGameBoard before = board;
     ComputerPlayerWithHistory player(kYellow, 2, "");
+    WithOptions(player);
     Move previous;
     previous.Append({5, 6});
     previous.Append({6, 4});
@@ -227,6 +220,7 @@ TEST_F(ComputerPlayerTurn, AColourThatCannotMoveIsDoneWithAnEmptyPath) {
     CGameBoard board = WalledIn({0, 0});  // (0,0) is no hole: the wall is whole
     const CGameBoard before = board;
     CComputerPlayer player(kYellow, 2, "");
+    WithOptions(player);
     player.BeginTurn(canvas_, board, Turn(two_, 30));
     ASSERT_EQ(AwaitChoice(player, board), kMoveDone);
     EXPECT_EQ(player.PreviousMove().count, 0);  // the game passes the turn on

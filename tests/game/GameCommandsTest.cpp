@@ -28,10 +28,7 @@ class GameCommands : public GameTest {
 protected:
     // One human (Yellow, first to move) against three scripted computers.
     void HumanAgainstThree(int fullAnimation) {
-        CSettings settings;
-        settings.FullAnimation = fullAnimation;
-        settings.AnimationSpeed = 200;
-        ASSERT_TRUE(settings.Save());
+        game_->SetOptions({.fullAnimation = fullAnimation == 1, .marbleSpeed = 200 * 0.001f});
         human_ = Seat(kYellow);
         for (PlayerColor c : {kPurple, kRed, kOrange})
             Seat(c, 3);
@@ -189,9 +186,7 @@ TEST_F(GameCommands, SixRotationsGiveBackTheBoardAndTheHistory) {
 
 TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
     ScopedFakeTicks ticks(0);
-    CSettings settings;
-    settings.FullAnimation = 0;
-    ASSERT_TRUE(settings.Save());
+    game_->SetOptions({.fullAnimation = false});
     Seat(kYellow);
     Seat(kRed, 2);
     Start(0, 300, 10);
@@ -203,6 +198,7 @@ TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
     ASSERT_TRUE(game_->Save(path, error)) << error;
 
     CGame loaded(host_);
+    loaded.SetOptions(game_->Options());
     ASSERT_TRUE(loaded.Load(canvas_, 800, 600, path, error)) << error;
     EXPECT_EQ(loaded.State(), kGamePlaying);
     EXPECT_EQ(loaded.CurrentColour(), game_->CurrentColour());
@@ -231,9 +227,7 @@ std::array<int, kColorCount> MarbleCounts(const CGameBoard& b) {
 // that it no longer fits the board. The game keeps the part that fits: undo and redo can never
 // put a marble onto another or move one that is not there.
 TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) {
-    CSettings settings;
-    settings.FullAnimation = 0;
-    ASSERT_TRUE(settings.Save());
+    game_->SetOptions({.fullAnimation = false});
     Seat(kYellow);
     Seat(kRed);
     Start(0);
@@ -270,6 +264,7 @@ TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) 
         c.spoil(*record);
         ASSERT_TRUE(SaveSavedGameFile(dir_ / "spoilt.hlm", *record).Ok());
         CGame loaded(host_);
+        loaded.SetOptions(game_->Options());
         ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "spoilt.hlm", error)) << error;
         EXPECT_EQ(loaded.History().Top(), c.top);
         EXPECT_EQ(loaded.History().Position(), c.position);
@@ -287,9 +282,7 @@ TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) 
 // The move count stays inside 0..kMaxMoveCount, so that it never wraps and a game can always be
 // saved again.
 TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
-    CSettings settings;
-    settings.FullAnimation = 0;
-    ASSERT_TRUE(settings.Save());
+    game_->SetOptions({.fullAnimation = false});
     Seat(kYellow);
     Seat(kRed);
     Start(0);
@@ -312,6 +305,7 @@ TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
         read.record->moveCount = c.saved;
         ASSERT_TRUE(SaveSavedGameFile(dir_ / "counted.hlm", *read.record).Ok());
         CGame loaded(host_);
+        loaded.SetOptions(game_->Options());
         ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "counted.hlm", error)) << error;
         ASSERT_TRUE(c.undo ? loaded.CanUndo() : loaded.CanRedo());
         if (c.undo)
@@ -327,6 +321,7 @@ TEST_F(GameCommands, ABadSavedGameBuildsNothing) {
     const auto path = dir_ / "bad.hlm";
     std::ofstream(path, std::ios::binary) << std::string("\x01\x00\x00\x00\x09", 5);
     CGame loaded(host_);
+    loaded.SetOptions(game_->Options());
     std::string error;
     EXPECT_FALSE(loaded.Load(canvas_, 800, 600, path, error));
     EXPECT_FALSE(error.empty());

@@ -80,10 +80,8 @@ TEST_F(GameTest, ComputerWinningFirstPlaysTheLoseSoundUnlessMuted) {
     Tick();
     EXPECT_EQ(host_.sounds, (std::vector<std::string>{"Sounds/Lose.wav"}));
 
-    CSettings muted;
-    muted.MuteSounds = 1;
-    ASSERT_TRUE(muted.Save());
     game_ = std::make_unique<CGame>(host_);
+    game_->SetOptions({.muteSounds = true});
     host_.sounds.clear();
     Seat(kYellow, 4);
     Seat(kRed);
@@ -204,9 +202,7 @@ TEST_F(GameTest, PlayerWithoutAnyMovePassesAndTheGameGoesOn) {
 // Real computer players: a forced move is collected within a few ticks, and a game destroyed
 // while a Master thinks stops its search and joins the thread before anything is freed.
 TEST_F(GameTest, ForceMoveAndDestructionWhileAComputerThinks) {
-    CSettings settings;
-    settings.FullAnimation = 0;
-    ASSERT_TRUE(settings.Save());
+    game_->SetOptions({.fullAnimation = false});
     game_->AddPlayer(std::make_unique<CComputerPlayer>(kYellow, kSeatMaster, ""));
     game_->AddPlayer(std::make_unique<CComputerPlayer>(kRed, kSeatMaster, ""));
     for (PlayerColor c : {kBlue, kOrange, kGreen, kPurple})

@@ -1,10 +1,8 @@
 #include "game/HumanPlayer.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,7 +10,6 @@
 
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
-#include "platform/AppFolder.h"
 #include "support/Boards.h"
 #include "support/FakeCanvas.h"
 #include "support/FakeTicks.h"
@@ -20,7 +17,6 @@
 namespace halmora {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace halmora::testing;
 using Calls = std::vector<std::string>;
 
@@ -56,31 +52,19 @@ protected:
     static constexpr Place kOtherRed{4, 9};
 
     void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "halmora-human-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = ApplicationFolder();
-        SetApplicationFolder(dir_);
         board.Layout(300, 300);
         Put(board, kRed, {kA, kOtherRed});
         Put(board, kBlue, {kB1, kB2});
     }
-    void TearDown() override {
-        SetApplicationFolder(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
 
-    // A red player, its settings taken from the settings file, whose turn has begun.
+    // A red player with these options, whose turn has begun.
     std::unique_ptr<CHumanPlayer> Player(int32_t mouseMode, int32_t fullAnimation = 0,
                                          int32_t showMoves = 0, bool beginTurn = true) {
-        CSettings settings;
-        settings.MouseMode = mouseMode;
-        settings.FullAnimation = fullAnimation;
-        settings.ShowMovesOnHover = showMoves;
-        settings.AnimationSpeed = 200;
-        EXPECT_TRUE(settings.Save());
         auto player = std::make_unique<CHumanPlayer>(kRed, kSeatHuman, "Ann");
+        player->SetOptions({.fullAnimation = fullAnimation == 1,
+                            .marbleSpeed = 200 * 0.001f,
+                            .mouseMode = mouseMode,
+                            .showMovesOnHover = showMoves == 1});
         if (beginTurn)
             player->BeginTurn(canvas, board, TurnInfo{});
         return player;
@@ -97,9 +81,6 @@ protected:
 
     CGameBoard board = EmptyBoard();
     MarkingCanvas canvas{&board};
-
-private:
-    fs::path dir_, previous_;
 };
 
 TEST_F(HumanPlayer, IgnoresTheMouseUntilItsTurn) {

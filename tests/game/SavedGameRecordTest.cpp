@@ -92,7 +92,7 @@ TEST(SavedGameRecord, RoundTripIsByteForByteWithAndWithoutClocks) {
         ASSERT_TRUE(read.status.Ok()) << read.status.message;
         EXPECT_EQ(*read.record, *game);
         EXPECT_EQ(WriteSavedGame(*read.record), bytes);
-        EXPECT_EQ(PlayerNameText(read.record->players[0]), "Ann");
+        EXPECT_EQ(GbkNameBytes(read.record->players[0].name), "Ann");
 
         // The layout itself: 40-byte players without clocks, 44 with; holes 14 bytes each.
         const std::size_t player = clocks ? 44 : 40;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "board/SeatTypes.h"
 #include "platform/ByteWriter.h"
 #include "records/StatsDatabase.h"
 
@@ -139,7 +140,7 @@ TEST(Rating, StartRatingsComeFromLevelsAndTheStatistics) {
     const std::vector<int32_t> levels = {1250, 1400, 1750, 1850, 2000};
     for (int32_t type = 2; type <= kMaster; ++type)
         EXPECT_EQ(StartRating(type, "Novice A.I.", stats), levels[type - 2]);
-    EXPECT_EQ(ComputerLevelRating(7), 0);
+    EXPECT_EQ(StartRating(kSeatNetwork, "", stats), 0);
 
     // A finished game files the new ratings, which the next game starts from.
     const std::optional<GameRecord> game = BuildGameRecord(

@@ -14,7 +14,7 @@ public:
         messages.push_back(caption + "|" + text);
     }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
-    void CreateInfoPanel() override { panel.push_back("create"); }
+    void CreateInfoPanel(bool) override { panel.push_back("create"); }
     void CloseInfoPanel() override { panel.push_back("close"); }
     void DestroyInfoPanel() override { panel.push_back("destroy"); }
     void AddInfoRow(PlayerColor c, const GbkName&, uint32_t ms) override {

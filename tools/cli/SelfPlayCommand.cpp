@@ -40,14 +40,15 @@
 #include "game/Game.h"
 #include "game/NullCanvas.h"
 #include "game/NullHost.h"
-#include "platform/AppFolder.h"
 
 namespace halmora::cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kLevelNames[] = {"novice", "average", "advanced", "expert", "master"};
+std::string LevelKeyword(PlayerType type) {
+    return std::string(ComputerLevel(type).keyword);
+}
 
 struct SeatSpec {
     PlayerColor colour;
@@ -186,9 +187,9 @@ bool ParseSeats(const std::string& text, std::vector<SeatSpec>& seats, std::stri
         for (PlayerColor c = 0; c < kColorCount; ++c)
             if (ColourName(c) == colour)
                 seat.colour = c;
-        for (int l = 0; l < 5; ++l)
-            if (level == kLevelNames[l])
-                seat.type = kSeatNovice + l;
+        for (PlayerType type = kSeatNovice; type <= kSeatMaster; ++type)
+            if (level == ComputerLevel(type).keyword)
+                seat.type = type;
         if (seat.colour == kNoColor || seat.type == 0) {
             error = "seat '" + item +
                     "': colours are Yellow, Purple, Blue, Red, Orange, Green and levels novice, "
@@ -214,27 +215,7 @@ bool ParseSeats(const std::string& text, std::vector<SeatSpec>& seats, std::stri
 }
 
 std::string SeatLabel(const SeatSpec& s) {
-    return std::string(ColourName(s.colour)) + "=" + kLevelNames[s.type - kSeatNovice];
-}
-
-// Settings for games without a window: no animation, no sound. They live in a fresh folder that
-// only this process can enter, so nothing planted under a name it could guess is ever followed.
-bool PrepareFolder(std::filesystem::path& folder) {
-    std::error_code ec;
-    std::string pattern =
-        (std::filesystem::temp_directory_path(ec) / "halmora-selfplay-XXXXXX").string();
-    if (ec || ::mkdtemp(pattern.data()) == nullptr)
-        return false;
-    folder = pattern;
-    SetApplicationFolder(folder);
-    CSettings settings;
-    settings.FullAnimation = 0;
-    settings.MuteSounds = 1;
-    settings.ShowGameInfo = 0;
-    if (std::filesystem::create_directory(folder / "Data", ec) && settings.Save())
-        return true;
-    std::filesystem::remove_all(folder, ec);
-    return false;
+    return std::string(ColourName(s.colour)) + "=" + LevelKeyword(s.type);
 }
 
 }  // namespace
@@ -279,9 +260,6 @@ int RunSelfPlay(int argc, char** argv) {
     }
     if (seats.empty())
         return Fail("--seats COLOUR=LEVEL,... is required");
-    std::filesystem::path folder;
-    if (!PrepareFolder(folder))
-        return Fail("cannot prepare a folder for the game's settings");
 
     CNullCanvas canvas;
     ConsoleHost host;
@@ -296,6 +274,8 @@ int RunSelfPlay(int argc, char** argv) {
     for (long g = 0; g < games; ++g) {
         const auto started = Clock::now();
         CGame game(host);
+        // Without a window: no animation, no sound, no panel.
+        game.SetOptions({.fullAnimation = false, .muteSounds = true, .showGameInfo = false});
         game.SetRandomSeed(static_cast<uint64_t>(seed) * 1000003u + static_cast<uint64_t>(g));
         for (const SeatSpec& s : seats) {
             auto p = std::make_unique<SelfPlayer>(
@@ -371,8 +351,7 @@ int RunSelfPlay(int argc, char** argv) {
     for (const auto& [type, t] : think) {
         char buf[128];
         std::snprintf(buf, sizeof buf, "%s %s %.3f s/move over %d moves", first ? "" : ";",
-                      kLevelNames[type - kSeatNovice], t.moves ? t.seconds / t.moves : 0.0,
-                      t.moves);
+                      LevelKeyword(type).c_str(), t.moves ? t.seconds / t.moves : 0.0, t.moves);
         line += buf;
         first = false;
     }
@@ -383,8 +362,6 @@ int RunSelfPlay(int argc, char** argv) {
             "move %d; forced moves %ld\n",
             shortfalls.moveCap, shortfalls.timeCap, shortfalls.other, shortfalls.nobodyCanMove,
             shortfalls.forced);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
     return 0;
 }
 

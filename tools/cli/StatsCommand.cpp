@@ -23,6 +23,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "board/BoardGeometry.h"
+#include "board/SeatTypes.h"
 #include "platform/FileIO.h"
 #include "platform/TextEncoding.h"
 #include "records/StatsDatabase.h"
@@ -30,22 +32,15 @@
 namespace halmora::cli {
 namespace {
 
-// clang-format off
-constexpr const char* kColourNames[] = {"Yellow", "Purple", "Blue", "Red", "Orange", "Green"};
-constexpr const char* kSeatTypeNames[] = {
-    nullptr, "human", "novice", "average", "advanced", "expert", "master",
-};
-// clang-format on
-
 std::string ColourText(int32_t colour) {
-    if (colour >= 0 && colour < 6)
-        return kColourNames[colour];
+    if (colour >= 0 && colour < kColorCount)
+        return std::string(ColourName(colour));
     return std::to_string(colour);
 }
 
 std::string SeatTypeText(int32_t type) {
-    if (type >= 1 && type <= 6)
-        return kSeatTypeNames[type];
+    if (type >= kSeatHuman && type <= kSeatMaster)
+        return std::string(FindSeatType(type)->keyword);
     return std::to_string(type);
 }
 
