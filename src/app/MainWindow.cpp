@@ -3,10 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFont>
 #include <QIcon>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -15,17 +12,16 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cstdio>
-#include <ctime>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "app/AboutDialog.h"
 #include "app/BoardSettingsSheet.h"
 #include "app/CommandIds.h"
+#include "app/FileDialog.h"
 #include "app/GameToolBar.h"
 #include "app/HelpLinks.h"
+#include "app/InterruptedGame.h"
 #include "app/MessageBoxes.h"
 #include "app/NewGameSheet.h"
 #include "app/PlayerPickerDialog.h"
@@ -56,44 +52,13 @@ constexpr char kCloseQuestion[] =
 constexpr char kCloseCaption[] = "游戏在进行      ";
 constexpr char kAnotherGameQuestion[] = "是否你想要玩另一个游戏?             ";
 constexpr char kNewGameCaption[] = "新的游戏";
-constexpr char kGameOverText[] = "游戏退出.     ";
 constexpr char kPauseNotice[] = "- 游戏暂停中 - ";
-
-constexpr int kPaneWidths[3] = {96, 96, 384};
-constexpr int kPaneIds[3] = {6771, 6772, 6773};
 
 QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
-    QFileDialog dialog(parent);
-    dialog.setNameFilter(QStringLiteral("Halmora Files (*.hlm)"));
-    if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("hlm"));
-        dialog.selectFile(QStringLiteral("Save1"));
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setOption(QFileDialog::ReadOnly, false);
-    }
-    dialog.setDirectory(QString::fromStdString(ApplicationFolder().string()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
-}
-
-FileDialogFunction& FileDialog() {
-    static FileDialogFunction ask = AskPathWithQt;
-    return ask;
-}
-
 }  // namespace
-
-void SetFileDialogFunction(FileDialogFunction ask) {
-    FileDialog() = ask ? std::move(ask) : FileDialogFunction(AskPathWithQt);
-}
 
 // Every command: its id, when it can be used and what carries it out.
 const std::vector<CMainWindow::CommandEntry>& CMainWindow::CommandTable() {
@@ -101,34 +66,42 @@ const std::vector<CMainWindow::CommandEntry>& CMainWindow::CommandTable() {
     using M = CMainWindow;
     // clang-format off
     static const std::vector<CommandEntry> table = {
-        {kCmdNewGame,         W::Always,         &M::NewGame},
-        {kCmdRestart,         W::GameReady,      &M::Restart},
-        {kCmdPause,           W::MenusOn,        &M::Pause},
-        {kCmdContinue,        W::PausedByPlayer, &M::Continue},
-        {kCmdOpenGame,        W::Always,         &M::OpenGame},
-        {kCmdSaveGame,        W::CanSuggest,     &M::SaveGame},
-        {kCmdExit,            W::Always,         &M::Exit},
-        {kCmdUndo,            W::CanUndo,        &M::Undo},
-        {kCmdRedo,            W::CanRedo,        &M::Redo},
-        {kCmdSuggest,         W::CanSuggest,     &M::Suggest},
-        {kCmdForce,           W::CanForce,       &M::Force},
-        {kCmdRotateLeft,      W::CanSuggest,     &M::RotateLeft},
-        {kCmdRotateRight,     W::CanSuggest,     &M::RotateRight},
-        {kCmdViewStatistics,  W::Always,         &M::ViewStatistics},
-        {kCmdBoardSettings,   W::Always,         &M::BoardSettings},
-        {kCmdSoundSettings,   W::Always,         &M::SoundSettings},
-        {kCmdChooseWallpaper, W::Always,         &M::ChooseWallpaper},
-        {kCmdOnlineSupport,   W::Always,         &M::OnlineSupport},
-        {kCmdVisitWebsite,    W::Always,         &M::VisitWebsite},
-        {kCmdHelp,            W::Always,         &M::Help},
-        {kCmdHowToPlay,       W::Always,         &M::HowToPlay},
-        {kCmdGameHistory,     W::Always,         &M::GameHistory},
-        {kCmdAbout,           W::Always,         &M::About},
-        {kCmdShowGameInfo,    W::PanelClosed,    &M::ShowGameInfo},
-        {kCmdQuitGame,        W::CanEndGame,     &M::QuitGame},
+        {kCmdNewGame,         W::Always,         [](M& w) { w.NewGame(); }},
+        {kCmdRestart,         W::GameReady,      [](M& w) { w.Restart(); }},
+        {kCmdPause,           W::MenusOn,        [](M& w) { w.Pause(); }},
+        {kCmdContinue,        W::PausedByPlayer, [](M& w) { w.Continue(); }},
+        {kCmdOpenGame,        W::Always,         [](M& w) { w.OpenGame(); }},
+        {kCmdSaveGame,        W::CanSuggest,     [](M& w) { w.SaveGame(); }},
+        {kCmdExit,            W::Always,         [](M& w) { QTimer::singleShot(0, &w, &QWidget::close); }},
+        {kCmdUndo,            W::CanUndo,        [](M& w) { w.OnGame([&](CGame& g) { g.Undo(w.canvas_); }, true); }},
+        {kCmdRedo,            W::CanRedo,        [](M& w) { w.OnGame([&](CGame& g) { g.Redo(w.canvas_); }, true); }},
+        {kCmdSuggest,         W::CanSuggest,     [](M& w) { w.OnGame([&](CGame& g) { g.Suggest(w.canvas_); }); }},
+        {kCmdForce,           W::CanForce,       [](M& w) { w.OnGame([](CGame& g) { g.ForceMove(); }); }},
+        {kCmdRotateLeft,      W::CanSuggest,     [](M& w) { w.OnGame([&](CGame& g) { g.RotateBoard(w.canvas_, 0); }, true); }},
+        {kCmdRotateRight,     W::CanSuggest,     [](M& w) { w.OnGame([&](CGame& g) { g.RotateBoard(w.canvas_, 1); }, true); }},
+        {kCmdViewStatistics,  W::Always,         [](M& w) { w.DialogFrame([&] { w.ShowStatistics(std::nullopt); }); }},
+        {kCmdBoardSettings,   W::Always,         [](M& w) { w.DialogFrame([&] { CBoardSettingsSheet(&w, w.settings_).exec(); }); }},
+        {kCmdSoundSettings,   W::Always,         [](M& w) { w.DialogFrame([&] { CSoundDialog(&w, w.settings_).exec(); }); }},
+        {kCmdChooseWallpaper, W::Always,         [](M& w) { w.ChooseWallpaper(); }},
+        {kCmdOnlineSupport,   W::Always,         [](M& w) { w.PauseFrame([] { OpenOnlineSupport(); }); }},
+        {kCmdVisitWebsite,    W::Always,         [](M& w) { w.PauseFrame([] { OpenWebsite(); }); }},
+        {kCmdHelp,            W::Always,         [](M& w) { w.PauseFrame([] { OpenHelp(); }); }},
+        {kCmdHowToPlay,       W::Always,         [](M& w) { w.PauseFrame([] { OpenHelpTopic(kHowToPlayTopic); }); }},
+        {kCmdGameHistory,     W::Always,         [](M& w) { w.PauseFrame([] { OpenHelpTopic(kGameHistoryTopic); }); }},
+        {kCmdAbout,           W::Always,         [](M& w) { w.PauseFrame([&] { CAboutDialog(&w).exec(); }); }},
+        {kCmdShowGameInfo,    W::PanelClosed,    [](M& w) { if (w.game_ && w.host_.Panel()) w.host_.Panel()->Show(); }},
+        {kCmdQuitGame,        W::CanEndGame,     [](M& w) { w.OnGame([&](CGame& g) { if (g.CanEndGameNow()) g.EndGameNow(w.canvas_); }); }},
     };
     // clang-format on
     return table;
+}
+
+void CMainWindow::OnGame(const std::function<void(CGame&)>& action, bool redraw) {
+    if (!game_)
+        return;
+    action(*game_);
+    if (redraw)
+        RedrawAll();
 }
 
 CMainWindow::CMainWindow(CAppSettings& settings)
@@ -151,7 +124,8 @@ CMainWindow::CMainWindow(CAppSettings& settings)
     connect(toolbar_, &CGameToolBar::CommandChosen, this, &CMainWindow::Command);
 
     BuildMenus();
-    BuildStatusBar();
+    // The panes keep their classic widths.
+    panes_.Build(*statusBar());
     board_ = new CBoardArea(*this, this);
     setCentralWidget(board_);
 
@@ -191,70 +165,17 @@ void CMainWindow::BuildMenus() {
     }
 }
 
-void CMainWindow::BuildStatusBar() {
-    // The panes keep their classic widths; a compact face keeps "Game Time 00:00" inside 96.
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    statusBar()->setFont(font);
-    for (int i = 0; i < 3; ++i) {
-        auto* pane = new QLabel(this);
-        pane->setObjectName(QString("pane%1").arg(kPaneIds[i]));
-        pane->setFixedWidth(kPaneWidths[i]);
-        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        pane->setIndent(2);
-        statusBar()->addWidget(pane);
-        panes_[i] = pane;
-    }
-}
-
-QPushButton* CMainWindow::MakeFootButton(int id, const QString& text) {
-    auto* button = new QPushButton(text, board_);
-    button->setObjectName(QString("button%1").arg(id));
-    button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
-    foot_[id] = button;
-    return button;
-}
-
 void CMainWindow::CreateControls() {
-    for (const auto& [id, icon] : {std::pair{kCmdRotateRight, "Resources/icon-125.png"},
-                                   std::pair{kCmdRotateLeft, "Resources/icon-126.png"}}) {
-        QPushButton* button = MakeFootButton(id, QString());
-        button->setIcon(QIcon(QString::fromStdString(AppFile(icon).string())));
-        button->setIconSize(QSize(32, 32));
-    }
-    MakeFootButton(kCmdShowGameInfo, Utf8("显示游戏信息...  "));
-    MakeFootButton(kCmdQuitGame, Utf8("退出游戏"));
+    foot_.Create(*board_, [this](int id) { Command(id); });
     controlsReady_ = true;
-    PlaceFootButtons();
     SetGameMenus(GameMenus::Off);
     BoardResized();
     board_->update();
 }
 
-void CMainWindow::PlaceFootButtons() {
-    if (!controlsReady_)
-        return;
-    const int w = board_->width();
-    const int b = board_->height();
-    foot_[kCmdRotateRight]->setGeometry(10, b - 50, 40, 40);
-    foot_[kCmdRotateLeft]->setGeometry(60, b - 50, 40, 40);
-    foot_[kCmdShowGameInfo]->setGeometry(w - 140, b - 50, 130, 40);
-    foot_[kCmdQuitGame]->setGeometry(w - 250, b - 50, 100, 40);
-}
-
 QAction* CMainWindow::MenuAction(int id) const {
     const auto it = menu_.find(id);
     return it == menu_.end() ? nullptr : it->second;
-}
-
-QPushButton* CMainWindow::FootButton(int id) const {
-    const auto it = foot_.find(id);
-    return it == foot_.end() ? nullptr : it->second;
-}
-
-QString CMainWindow::PaneText(int pane) const {
-    return panes_[pane]->text();
 }
 
 void CMainWindow::SetGameMenus(GameMenus menus) {
@@ -270,7 +191,7 @@ void CMainWindow::UpdateCommands() {
         if (QAction* action = MenuAction(command.id))
             action->setEnabled(enabled);
         toolbar_->SetCommandFlag(command.id, enabled);
-        if (QPushButton* button = FootButton(command.id)) {
+        if (QPushButton* button = foot_.Button(command.id)) {
             // The quit button shows only when it can be used; the others with the game menus.
             button->setVisible(command.id == kCmdQuitGame ? enabled : facts.menusOn);
             button->setEnabled(enabled);
@@ -294,37 +215,12 @@ void CMainWindow::IdleTick() {
     }
     UpdateCommands();
     if (game_ && gameReady_) {
-        UpdatePanes();
+        if (panes_.Show(*game_))
+            toolbar_->UpdateCommands();
         if (game_->State() == kGameOver)
             EndFinishedGame();
     }
     ticking_ = false;
-}
-
-void CMainWindow::UpdatePanes() {
-    SetPane(0, QString::fromStdString("Game Time " + ClockText(game_->GameClock().Get(), true)));
-    const int players = std::max(game_->Players(), 1);
-    SetPane(1, QString::asprintf("Turns Played: %d", game_->MoveCount() / players));
-    QString turn;
-    if (game_->State() == kGameOver) {
-        turn = Utf8(kGameOverText);
-    } else if (const CPlayer* player = game_->Current()) {
-        const std::string_view colour = ColourName(game_->CurrentColour());
-        turn = QString::fromUtf8("(%1) %2's turn")
-                   .arg(QString::fromUtf8(colour.data(), static_cast<int>(colour.size())),
-                        QString::fromStdString(GbkNameToUtf8(player->Name())));
-        if (const uint32_t left = game_->CurrentClock(); left != 0)
-            turn += QString::fromStdString(" - Time Remaining " + ClockText(left, false));
-    }
-    if (turn != panes_[2]->text()) {
-        SetPane(2, turn);
-        toolbar_->UpdateCommands();
-    }
-}
-
-void CMainWindow::SetPane(int pane, const QString& text) {
-    if (panes_[pane]->text() != text)
-        panes_[pane]->setText(text);
 }
 
 void CMainWindow::EndFinishedGame() {
@@ -348,9 +244,7 @@ void CMainWindow::DeleteGame() {
     host_.DestroyInfoPanel();
     canvas_.Sync();
     // Nor may the status bar go on showing the game's time and turn.
-    for (QLabel* pane : panes_)
-        if (pane != nullptr)
-            pane->clear();
+    panes_.Clear();
 }
 
 void CMainWindow::Command(int id) {
@@ -358,7 +252,7 @@ void CMainWindow::Command(int id) {
     const auto command = std::find_if(table.begin(), table.end(),
                                       [id](const CommandEntry& c) { return c.id == id; });
     if (command != table.end())
-        (this->*command->handler)();
+        command->handler(*this);
     // Handled commands tick at once, so menus follow without waiting for the timer.
     IdleTick();
 }
@@ -466,7 +360,7 @@ void CMainWindow::OpenGame() {
     // The running game waits while a file is chosen and read, and ends only once another game
     // has been read from it.
     const bool held = PauseIfPlaying();
-    const std::optional<std::string> path = FileDialog()(this, false);
+    const std::optional<std::string> path = AskSavedGamePath(this, false);
     if (!path || sessionEnding_ || !OpenGameFile(*path)) {
         if (held && game_)
             game_->Continue(canvas_);
@@ -507,7 +401,7 @@ void CMainWindow::SaveGame() {
     if (!game_)
         return;
     game_->Pause(canvas_);
-    if (const std::optional<std::string> path = FileDialog()(this, true)) {
+    if (const std::optional<std::string> path = AskSavedGamePath(this, true)) {
         std::string error;
         if (!game_->Save(*path, error))
             ShowMessageBox(this, error, kApplicationTitle);
@@ -517,60 +411,6 @@ void CMainWindow::SaveGame() {
     RedrawAll();
 }
 
-void CMainWindow::Exit() {
-    QTimer::singleShot(0, this, &QWidget::close);
-}
-
-void CMainWindow::Undo() {
-    if (game_) {
-        game_->Undo(canvas_);
-        RedrawAll();
-    }
-}
-
-void CMainWindow::Redo() {
-    if (game_) {
-        game_->Redo(canvas_);
-        RedrawAll();
-    }
-}
-
-void CMainWindow::Suggest() {
-    if (game_)
-        game_->Suggest(canvas_);
-}
-
-void CMainWindow::Force() {
-    if (game_)
-        game_->ForceMove();
-}
-
-void CMainWindow::RotateLeft() {
-    if (game_) {
-        game_->RotateBoard(canvas_, 0);
-        RedrawAll();
-    }
-}
-
-void CMainWindow::RotateRight() {
-    if (game_) {
-        game_->RotateBoard(canvas_, 1);
-        RedrawAll();
-    }
-}
-
-void CMainWindow::ViewStatistics() {
-    DialogFrame([this] { ShowStatistics(std::nullopt); });
-}
-
-void CMainWindow::BoardSettings() {
-    DialogFrame([this] { CBoardSettingsSheet(this, settings_).exec(); });
-}
-
-void CMainWindow::SoundSettings() {
-    DialogFrame([this] { CSoundDialog(this, settings_).exec(); });
-}
-
 void CMainWindow::ChooseWallpaper() {
     DialogFrame([this] {
         CWallpaperDialog dialog(this, settings_);
@@ -578,40 +418,6 @@ void CMainWindow::ChooseWallpaper() {
         if (std::unique_ptr<CSurface> picture = dialog.TakeNewWallpaper())
             wallpaper_.Take(std::move(picture));
     });
-}
-
-void CMainWindow::OnlineSupport() {
-    PauseFrame([] { OpenOnlineSupport(); });
-}
-
-void CMainWindow::VisitWebsite() {
-    PauseFrame([] { OpenWebsite(); });
-}
-
-void CMainWindow::Help() {
-    PauseFrame([] { OpenHelp(); });
-}
-
-void CMainWindow::HowToPlay() {
-    PauseFrame([] { OpenHelpTopic(kHowToPlayTopic); });
-}
-
-void CMainWindow::GameHistory() {
-    PauseFrame([] { OpenHelpTopic(kGameHistoryTopic); });
-}
-
-void CMainWindow::About() {
-    PauseFrame([this] { CAboutDialog(this).exec(); });
-}
-
-void CMainWindow::ShowGameInfo() {
-    if (game_ && host_.Panel())
-        host_.Panel()->Show();
-}
-
-void CMainWindow::QuitGame() {
-    if (game_ && game_->CanEndGameNow())
-        game_->EndGameNow(canvas_);
 }
 
 void CMainWindow::ShowStatistics(std::optional<GbkName> name) {
@@ -699,7 +505,7 @@ void CMainWindow::BoardResized() {
         if (gameReady_)
             game_->Redraw(canvas_);
     }
-    PlaceFootButtons();
+    foot_.Place(w, h);
     board_->update();
 }
 
@@ -757,10 +563,6 @@ void CMainWindow::ReportSettingsSaveFailure() {
         PauseFrame([&] { host_.Tell(text, false); });
 }
 
-std::filesystem::path CMainWindow::InterruptedGamePath() {
-    return AppFile("Interrupted Game.hlm");
-}
-
 void CMainWindow::EndSession() {
     if (sessionEnded_)
         return;
@@ -790,42 +592,16 @@ void CMainWindow::SaveInterruptedGame() {
     if (!game_ || !gameReady_ || !game_->Board() || game_->State() == kGameOver)
         return;
     PauseIfPlaying();
-    // A marble in flight is kept on the hole it left, where the board has it until its move
-    // ends; the move is then made again.
-    CGameBoard& board = *game_->Board();
-    for (int row = 0; row < kGridSize; ++row)
-        for (int col = 0; col < kGridSize; ++col)
-            board.Hole(col, row).marbleHidden = 0;
     std::string error;
-    if (!game_->Save(InterruptedGamePath(), error))
+    if (!KeepInterruptedGame(*game_, error))
         host_.Tell("the game in progress could not be kept: " + error, true);
 }
 
 bool CMainWindow::OfferInterruptedGame() {
-    const std::filesystem::path path = InterruptedGamePath();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    char stamp[32] = "";
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) != nullptr)
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const std::string keptName = std::string("Interrupted Game ") + stamp + ".hlm";
-    const std::string question =
-        "A game was still in progress when the session ended last time, and was kept. "
-        "Continue it now?\n\nIf not, it stays in the game folder as \"" +
-        keptName + "\", for Open Game.";
-    if (AskYesNo(this, question, kApplicationTitle) && !sessionEnding_ &&
-        OpenGameFile(path.string())) {
-        std::filesystem::remove(path, ec);
-        RedrawAll();
-        return true;
-    }
-    // Kept, and not offered again.
-    std::filesystem::rename(path, path.parent_path() / keptName, ec);
+    const bool resumed = halmora::OfferInterruptedGame(
+        this, [this](const std::string& path) { return !sessionEnding_ && OpenGameFile(path); });
     RedrawAll();
-    return false;
+    return resumed;
 }
 
 }  // namespace halmora

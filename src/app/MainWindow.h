@@ -20,24 +20,23 @@
 #include "app/AppSettings.h"
 #include "app/BoardArea.h"
 #include "app/Commands.h"
+#include "app/FileDialog.h"
+#include "app/FootButtons.h"
 #include "app/GameCanvas.h"
 #include "app/GameCursors.h"
+#include "app/InterruptedGame.h"
+#include "app/StatusPanes.h"
 #include "app/Wallpaper.h"
 #include "game/Game.h"
 #include "view/BoardRenderer.h"
 #include "view/GameInfoPanel.h"
 
 class QAction;
-class QLabel;
 class QPushButton;
 
 namespace halmora {
 
 class CGameToolBar;
-
-// Where file dialogs get their answer; tests replace them. Empty result: cancelled.
-using FileDialogFunction = std::function<std::optional<std::string>(QWidget* parent, bool save)>;
-void SetFileDialogFunction(FileDialogFunction ask);
 
 class CMainWindow : public QMainWindow, private CBoardAreaOwner {
     Q_OBJECT
@@ -69,7 +68,7 @@ public:
     // At start-up: offers to continue a game kept by EndSession. True when it goes on.
     bool OfferInterruptedGame();
     // The file in the game folder where EndSession keeps a game in progress.
-    static std::filesystem::path InterruptedGamePath();
+    static std::filesystem::path InterruptedGamePath() { return InterruptedGameFile(); }
 
     // What the tests and the start-up screen look at.
     CGame* Game() const { return game_.get(); }
@@ -77,8 +76,8 @@ public:
     CGameToolBar* ToolBar() const { return toolbar_; }
     CBoardArea* BoardArea() const { return board_; }
     QAction* MenuAction(int id) const;
-    QPushButton* FootButton(int id) const;
-    QString PaneText(int pane) const;
+    QPushButton* FootButton(int id) const { return foot_.Button(id); }
+    QString PaneText(int pane) const { return panes_.Text(pane); }
     CGameInfoPanel* InfoPanel() const { return host_.Panel(); }
     CAppGameHost& Host() { return host_; }
     CGameCanvas& Canvas() { return canvas_; }
@@ -97,7 +96,7 @@ private:
     struct CommandEntry {
         int id;
         EnabledWhen when;
-        void (CMainWindow::*handler)();
+        void (*handler)(CMainWindow& window);
     };
     static const std::vector<CommandEntry>& CommandTable();
 
@@ -107,39 +106,20 @@ private:
     void BoardResized() override;
 
     void BuildMenus();
-    void BuildStatusBar();
-    QPushButton* MakeFootButton(int id, const QString& text);
-    void PlaceFootButtons();
     // Every menu item, toolbar button and foot button as the game and the menus stand now.
     void UpdateCommands();
     void SetGameMenus(GameMenus menus);
 
-    // The commands.
+    // The commands that take more than a line of the table.
     void NewGame();
     void Restart();
     void Pause();
     void Continue();
     void OpenGame();
     void SaveGame();
-    void Exit();
-    void Undo();
-    void Redo();
-    void Suggest();
-    void Force();
-    void RotateLeft();
-    void RotateRight();
-    void ViewStatistics();
-    void BoardSettings();
-    void SoundSettings();
     void ChooseWallpaper();
-    void OnlineSupport();
-    void VisitWebsite();
-    void Help();
-    void HowToPlay();
-    void GameHistory();
-    void About();
-    void ShowGameInfo();
-    void QuitGame();
+    // Runs `action` on the game, if there is one, and redraws the board if asked.
+    void OnGame(const std::function<void(CGame&)>& action, bool redraw = false);
 
     // The player names every human seat; false when a dialog was cancelled.
     bool SetUpNewGame();
@@ -162,8 +142,6 @@ private:
     void RedrawAll();
     void UpdateBackground();
     void ApplyCursor(CursorKind kind, PlayerColor colour);
-    void UpdatePanes();
-    void SetPane(int pane, const QString& text);
     void EndFinishedGame();
 
     void ReportSettingsSaveFailure();
@@ -180,9 +158,9 @@ private:
 
     CGameToolBar* toolbar_ = nullptr;
     CBoardArea* board_ = nullptr;
-    std::array<QLabel*, 3> panes_{};
+    CStatusPanes panes_;
     std::map<int, QAction*> menu_;
-    std::map<int, QPushButton*> foot_;
+    CFootButtons foot_;
     bool controlsReady_ = false;
 
     QTimer idle_;

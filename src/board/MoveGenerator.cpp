@@ -26,3 +26,26 @@ constexpr GridLinks MakeLinks() {
 constinit const GridLinks kGridLinks = MakeLinks();
 
 }  // namespace halmora::detail
+
+namespace halmora {
+
+bool AnyMoveEndsOn(const MoveList& list, Place hole) {
+    for (int i = 0; i < list.count; ++i)
+        if (list.moves[i].End() == hole)
+            return true;
+    return false;
+}
+
+bool HasAnyMove(const BoardCells& board, PlayerColor c) {
+    MoveList list;
+    for (int i = 0; i < kPlaceCount; ++i) {
+        if (board.cells[i].occupant != c)
+            continue;
+        GenerateMoves(board, Place{i % kGridSize, i / kGridSize}, list);
+        if (list.count > 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace halmora

@@ -165,4 +165,10 @@ void GenerateMovesInto(const CBasicBoard& board, int start, Sink& sink) {
     detail::MoveGeneratorImpl<BasicCell, Sink>(board.Cells(), sink).Generate(start);
 }
 
+// True when a move of `list` ends on `hole`.
+bool AnyMoveEndsOn(const MoveList& list, Place hole);
+
+// True when some marble of colour c has a move on `board`.
+bool HasAnyMove(const BoardCells& board, PlayerColor c);
+
 }  // namespace halmora

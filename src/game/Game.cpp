@@ -5,8 +5,6 @@
 #include "ai/Suggestion.h"
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
-#include "game/ComputerPlayer.h"
-#include "game/HumanPlayer.h"
 #include "game/SavedGameMapping.h"
 #include "platform/TickCount.h"
 
@@ -163,22 +161,9 @@ void CGame::OpenInfoPanel() {
         host_.CloseInfoPanel();
 }
 
-bool CGame::HasAnyMove(PlayerColor c) const {
-    const BoardCells cells = BoardCells::Snapshot(*board_);
-    MoveList list;
-    for (int i = 0; i < kPlaceCount; ++i) {
-        if (cells.cells[i].occupant != c)
-            continue;
-        GenerateMoves(cells, Place{i % kGridSize, i / kGridSize}, list);
-        if (list.count > 0)
-            return true;
-    }
-    return false;
-}
-
 // Asks the current player for its move, unless it has none at all: then it passes.
 void CGame::CallBeginTurn(CBoardCanvas& canvas) {
-    passing_ = !HasAnyMove(current_);
+    passing_ = !HasAnyMove(BoardCells::Snapshot(*board_), current_);
     if (passing_)
         return;
     CCountdownClock* clock = CurrentClockObject();
@@ -454,15 +439,10 @@ bool CGame::CanRedo() const {
            history_.Top() > history_.Position() && !AnyFinished();
 }
 
-bool CGame::CanForceMove() const {
+// A computer may be forced, and a human given a hint, while it chooses its move.
+bool CGame::Choosing(bool human) const {
     const CPlayer* p = Current();
-    return state_ == kGamePlaying && p != nullptr && !p->IsHuman() &&
-           p->MoveState() == kMoveChoosing;
-}
-
-bool CGame::CanSuggest() const {
-    const CPlayer* p = Current();
-    return state_ == kGamePlaying && p != nullptr && p->IsHuman() &&
+    return state_ == kGamePlaying && p != nullptr && p->IsHuman() == human &&
            p->MoveState() == kMoveChoosing;
 }
 
@@ -619,12 +599,7 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
     players_ = 0;
     for (int i = 0; i < r.playerCount; ++i) {
         const SavedPlayer& sp = r.players[i];
-        std::unique_ptr<CPlayer> player;
-        if (sp.seatType == kSeatHuman)
-            player = std::make_unique<CHumanPlayer>(sp.colour, sp.seatType, GbkNameBytes(sp.name));
-        else
-            player =
-                std::make_unique<CComputerPlayer>(sp.colour, sp.seatType, GbkNameBytes(sp.name));
+        std::unique_ptr<CPlayer> player = PlayerOf(sp);
         player->SetOptions(options_);
         if (player->IsHuman())
             player->SetRating(host_.HumanRating(player->Name()));
@@ -645,16 +620,7 @@ bool CGame::Load(CBoardCanvas& canvas, int areaWidth, int areaHeight,
     SetState(kGamePlaying, canvas);
     state_ = kGamePlaying;
     board_->ReadHoles(r.holes);
-    const HistoryFit fit = FitHistoryToBoard(*board_, order_, r);
-    std::vector<Move> moves;
-    std::vector<PlayerColor> movers;
-    for (int32_t i = fit.first; i < fit.end; ++i) {
-        moves.push_back(r.history[i].path);
-        movers.push_back(r.history[i].mover);
-    }
-    history_.Assign(fit.end - fit.first, r.historyPosition - fit.first, moves.data(),
-                    movers.data());
-    history_.SetSeatTypes(r.seatTypes);
+    RestoreHistory(history_, *board_, order_, r);
     passesInRow_ = 0;
     ResumeTurn(canvas);
     OpenInfoPanel();

@@ -94,8 +94,8 @@ public:
 
     bool CanUndo() const;
     bool CanRedo() const;
-    bool CanForceMove() const;
-    bool CanSuggest() const;
+    bool CanForceMove() const { return Choosing(false); }
+    bool CanSuggest() const { return Choosing(true); }
     bool CanEndGameNow() const;
     // The name of the first human seat in colour order, or null.
     const GbkName* FirstHumanName() const;
@@ -141,10 +141,10 @@ private:
     bool AnyFinished() const;
     void FinishMove(CBoardCanvas& canvas, bool moved);
     void RunOutOfTime(CBoardCanvas& canvas);
-    bool HasAnyMove(PlayerColor c) const;
     CCountdownClock* CurrentClockObject() const;
     int TakeFirstFreePlace(PlayerColor c);
     bool CanReplay() const;
+    bool Choosing(bool human) const;
     bool IsHumanSeat(PlayerColor c) const;
     void AddToMoveCount(int64_t turns);
     void PlaceTheRestAndEnd(CBoardCanvas& canvas);

@@ -23,13 +23,6 @@ MoveList MovesFrom(const CGameBoard& board, Place start) {
     return list;
 }
 
-bool AnyMoveEndsOn(const MoveList& list, Place hole) {
-    for (int i = 0; i < list.count; ++i)
-        if (list.moves[i].End() == hole)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 CHumanPlayer::CHumanPlayer(PlayerColor colour, PlayerType seatType, std::string_view name)

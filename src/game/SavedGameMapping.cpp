@@ -4,7 +4,9 @@
 
 #include "board/BoardCells.h"
 #include "board/MoveGenerator.h"
+#include "game/ComputerPlayer.h"
 #include "game/Game.h"
+#include "game/HumanPlayer.h"
 
 namespace halmora {
 namespace {
@@ -19,15 +21,47 @@ bool Playable(const BoardCells& cells, PlayerColor mover, const Move& m) {
         return false;
     MoveList list;
     GenerateMoves(cells, m.Start(), list);
-    for (int k = 0; k < list.count; ++k)
-        if (list.moves[k].End() == m.End())
-            return true;
-    return false;
+    return AnyMoveEndsOn(list, m.End());
 }
 
 void MoveOccupant(BoardCells& cells, Place from, Place to) {
     cells.cells[PlaceIndex(to)].occupant = cells.At(from).occupant;
     cells.cells[PlaceIndex(from)].occupant = kNoColor8;
+}
+
+// The moves first..end-1 of a saved history are the ones that fit the saved board.
+struct HistoryFit {
+    int32_t first = 0;
+    int32_t end = 0;
+};
+
+HistoryFit FitHistoryToBoard(const CGameBoard& board, std::span<const PlayerColor> seated,
+                             const SavedGameRecord& r) {
+    const BoardCells atPosition = BoardCells::Snapshot(board);
+    auto isSeated = [&](PlayerColor c) {
+        return std::find(seated.begin(), seated.end(), c) != seated.end();
+    };
+    const auto move = [&r](int32_t i) -> const Move& { return r.history[i].path; };
+    const auto mover = [&r](int32_t i) { return r.history[i].mover; };
+    HistoryFit fit;
+    BoardCells cells = atPosition;
+    for (int32_t i = r.historyPosition - 1; i >= 0 && fit.first == 0; --i) {
+        const Move& m = move(i);
+        const bool fits = isSeated(mover(i)) && cells.At(m.End()).occupant == ToColor8(mover(i)) &&
+                          cells.At(m.Start()).occupant == kNoColor8;
+        if (fits)
+            MoveOccupant(cells, m.End(), m.Start());
+        if (!fits || !Playable(cells, mover(i), m))
+            fit.first = i + 1;
+    }
+    fit.end = r.historyPosition;
+    cells = atPosition;
+    while (fit.end < r.historyTop && isSeated(mover(fit.end)) &&
+           Playable(cells, mover(fit.end), move(fit.end))) {
+        MoveOccupant(cells, move(fit.end).Start(), move(fit.end).End());
+        ++fit.end;
+    }
+    return fit;
 }
 
 }  // namespace
@@ -61,33 +95,25 @@ std::unique_ptr<SavedGameRecord> SavedGameRecordOf(const CGame& game) {
     return record;
 }
 
-HistoryFit FitHistoryToBoard(const CGameBoard& board, std::span<const PlayerColor> seated,
-                             const SavedGameRecord& r) {
-    const BoardCells atPosition = BoardCells::Snapshot(board);
-    auto isSeated = [&](PlayerColor c) {
-        return std::find(seated.begin(), seated.end(), c) != seated.end();
-    };
-    const auto move = [&r](int32_t i) -> const Move& { return r.history[i].path; };
-    const auto mover = [&r](int32_t i) { return r.history[i].mover; };
-    HistoryFit fit;
-    BoardCells cells = atPosition;
-    for (int32_t i = r.historyPosition - 1; i >= 0 && fit.first == 0; --i) {
-        const Move& m = move(i);
-        const bool fits = isSeated(mover(i)) && cells.At(m.End()).occupant == ToColor8(mover(i)) &&
-                          cells.At(m.Start()).occupant == kNoColor8;
-        if (fits)
-            MoveOccupant(cells, m.End(), m.Start());
-        if (!fits || !Playable(cells, mover(i), m))
-            fit.first = i + 1;
+std::unique_ptr<CPlayer> PlayerOf(const SavedPlayer& saved) {
+    if (saved.seatType == kSeatHuman)
+        return std::make_unique<CHumanPlayer>(saved.colour, saved.seatType,
+                                              GbkNameBytes(saved.name));
+    return std::make_unique<CComputerPlayer>(saved.colour, saved.seatType,
+                                             GbkNameBytes(saved.name));
+}
+
+void RestoreHistory(CMoveHistory& history, const CGameBoard& board,
+                    std::span<const PlayerColor> seated, const SavedGameRecord& r) {
+    const HistoryFit fit = FitHistoryToBoard(board, seated, r);
+    std::vector<Move> moves;
+    std::vector<PlayerColor> movers;
+    for (int32_t i = fit.first; i < fit.end; ++i) {
+        moves.push_back(r.history[i].path);
+        movers.push_back(r.history[i].mover);
     }
-    fit.end = r.historyPosition;
-    cells = atPosition;
-    while (fit.end < r.historyTop && isSeated(mover(fit.end)) &&
-           Playable(cells, mover(fit.end), move(fit.end))) {
-        MoveOccupant(cells, move(fit.end).Start(), move(fit.end).End());
-        ++fit.end;
-    }
-    return fit;
+    history.Assign(fit.end - fit.first, r.historyPosition - fit.first, moves.data(), movers.data());
+    history.SetSeatTypes(r.seatTypes);
 }
 
 }  // namespace halmora

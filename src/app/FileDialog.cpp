@@ -1,0 +1,45 @@
+#include "app/FileDialog.h"
+
+#include <QFileDialog>
+
+#include <utility>
+
+#include "platform/AppFolder.h"
+
+namespace halmora {
+namespace {
+
+std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(QStringLiteral("Halmora Files (*.hlm)"));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("hlm"));
+        dialog.selectFile(QStringLiteral("Save1"));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+    }
+    dialog.setDirectory(QString::fromStdString(ApplicationFolder().string()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+FileDialogFunction& FileDialog() {
+    static FileDialogFunction ask = AskPathWithQt;
+    return ask;
+}
+
+}  // namespace
+
+void SetFileDialogFunction(FileDialogFunction ask) {
+    FileDialog() = ask ? std::move(ask) : FileDialogFunction(AskPathWithQt);
+}
+
+std::optional<std::string> AskSavedGamePath(QWidget* parent, bool save) {
+    return FileDialog()(parent, save);
+}
+
+}  // namespace halmora

@@ -1,0 +1,31 @@
+// The three panes of the status bar: the game time, the turns played and whose turn it is with
+// the time it has left. They keep their classic widths.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QStatusBar;
+
+namespace halmora {
+
+class CGame;
+
+class CStatusPanes {
+public:
+    void Build(QStatusBar& bar);
+
+    // Rewrites the panes that changed; true when the turn pane did.
+    bool Show(const CGame& game);
+    void Clear();
+    QString Text(int pane) const;
+
+private:
+    void Set(int pane, const QString& text);
+
+    std::array<QLabel*, 3> panes_{};
+};
+
+}  // namespace halmora
