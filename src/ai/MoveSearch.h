@@ -53,14 +53,14 @@ public:
     CMoveSearch(const CGameBoard& board, PlayerColor root, int rating, uint32_t budgetMs,
                 int moveCount, std::span<const PlayerColor> turnOrder, const Move& previousMove,
                 const SearchSetup& setup = {});
-    virtual ~CMoveSearch();
+    ~CMoveSearch();
     CMoveSearch(const CMoveSearch&) = delete;
     CMoveSearch& operator=(const CMoveSearch&) = delete;
 
     // Searches and leaves the best move. Runs on the worker thread.
-    virtual void Run();
+    void Run();
     // Spends the budget: every thread of the search ends within a few nodes. Safe from any thread.
-    virtual void Stop();
+    void Stop();
 
     // False when the root kept no candidate or accepted none.
     bool HasBestMove() const { return best_.count > 0; }
@@ -69,8 +69,6 @@ public:
     uint64_t Nodes() const { return nodes_; }
     // Candidates generated and scored over the whole search.
     uint64_t Candidates() const { return candidates_; }
-    int DepthLimit() const { return depthLimit_; }
-    PlayerColor RootLeader() const { return leader_; }
     // The root's value per colour once Run has returned.
     const std::array<float, kColorCount>& RootValues() const { return rootValues_; }
     int Threads() const { return static_cast<int>(workers_.size()); }

@@ -68,7 +68,6 @@ bool CGameCanvas::HitTest(int x, int y, Place& hole) {
 }
 
 void CGameCanvas::SetCursor(CursorKind kind, PlayerColor colour) {
-    renderer_.SetCursor(kind, colour);
     if (cursor_)
         cursor_(kind, colour);
 }

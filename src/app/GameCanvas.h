@@ -19,8 +19,6 @@ public:
 
     // The board area's size; the renderer is laid out anew for it.
     void SetAreaSize(int width, int height);
-    int AreaWidth() const { return width_; }
-    int AreaHeight() const { return height_; }
     // Points the renderer at the game's board now, laying it out if the board changed.
     void Sync();
 

@@ -45,7 +45,6 @@ public:
     void SetFlag(Flag flag, bool on) { flags_[flag] = on ? 1 : 0; }
     // The flag of the button of a command id; nothing for a command without a button.
     void SetCommandFlag(int commandId, bool on);
-    bool FlagOf(Flag flag) const { return flags_[flag] != 0; }
 
     // Enables each button by its flag and gives a button the framework resized its 52 by 52 back.
     void UpdateCommands();

@@ -36,11 +36,8 @@ public:
     // True when the label was pressed.
     bool Release();
 
-    const QRect& Area() const { return area_; }
     const QString& Text() const { return text_; }
-    const QString& Target() const { return target_; }
     bool Pressed() const { return pressed_; }
-    bool Hover() const { return hover_; }
 
 private:
     bool Inside(int x, int y) const;

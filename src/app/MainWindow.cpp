@@ -46,7 +46,6 @@ constexpr char kRestartQuestion[] = "你是否确信你要重新开始这个游�
 constexpr char kOpenGameQuestion[] =
     "你已经正在玩游戏。 离开这场游戏和打开另一个?                    ";
 constexpr char kGameRunningCaption[] = "游戏在进行...      ";
-// The old text carried a stray half character between its two sentences; it is left out.
 constexpr char kCloseQuestion[] =
     "  你现在正参与一个游戏，游戏尚未结束  你确定你想要退出吗?           ";
 constexpr char kCloseCaption[] = "游戏在进行      ";
@@ -124,7 +123,6 @@ CMainWindow::CMainWindow(CAppSettings& settings)
     connect(toolbar_, &CGameToolBar::CommandChosen, this, &CMainWindow::Command);
 
     BuildMenus();
-    // The panes keep their classic widths.
     panes_.Build(*statusBar());
     board_ = new CBoardArea(*this, this);
     setCentralWidget(board_);

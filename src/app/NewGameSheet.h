@@ -33,7 +33,6 @@ public:
     // The Cancel button.
     void Cancel();
 
-    CPlayerSetupPage& SetupPage() { return *setupPage_; }
     CTimerPage& TimerPage() { return *timerPage_; }
 
 protected:

@@ -62,7 +62,7 @@ constexpr QuickSetup kQuickSetups[] = {
 };
 // clang-format on
 
-// The longest combo text compared with the type names, as the page always read it.
+// The most characters of a combo text compared with the type names.
 constexpr int kMaxComboText = 254;
 
 QString TypeName(PlayerType type) {

@@ -18,7 +18,7 @@ public:
 
     explicit CSplashWindow(bool muted, QWidget* parent = nullptr);
 
-    // Centres the window on a screen of this size, as the program always placed it.
+    // Centres the window on a screen of this size.
     void CentreOn(int screenWidth, int screenHeight);
 
 protected:

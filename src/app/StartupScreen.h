@@ -21,7 +21,6 @@ public:
 
     // The command chosen (New Game, Open Game, View Statistics, Choose Wallpaper), or 0.
     int ChosenCommand() const { return chosen_; }
-    const CLinkLabel& Label(int index) const { return labels_[index]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -42,7 +42,7 @@ constexpr int kWideDateColumn = 140;
 constexpr int kNarrowDateColumn = 123;
 constexpr int kRowsBeforeScrollBar = 14;
 constexpr int kRowHeight = 20;
-// The classic dialog font's size, at which a date fits the narrow column.
+// The list's font size, at which a date fits the narrow column.
 constexpr int kListFontPixels = 11;
 
 // 16 points at 96 dots per inch; pixels keep the lines in their fixed rectangles on any screen.

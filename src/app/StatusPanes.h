@@ -1,5 +1,5 @@
 // The three panes of the status bar: the game time, the turns played and whose turn it is with
-// the time it has left. They keep their classic widths.
+// the time it has left, in panes of fixed widths.
 #pragma once
 
 #include <QString>

@@ -87,16 +87,12 @@ public:
     bool Finished(PlayerColor c) const {
         return targetOf_[c] != kNoColor && targetMask_[c] == fullMask_[targetOf_[c]];
     }
-    // Index of a place in its zone's list, -1 for hexagon holes and non-holes.
-    int ZoneListIndex(int placeIndex) const { return zoneIndex_[placeIndex]; }
-
     // Marble lists agree with the cells; for debug checks and tests.
     bool IsConsistent() const;
 
     friend bool operator==(const CBasicBoard&, const CBasicBoard&);
 
 private:
-    BasicCell& CellAt(Place p) { return cells_[PlaceIndex(p)]; }
     void UpdateMasks(PlayerColor c, int placeIndex, bool arriving);
 
     std::array<BasicCell, kPlaceCount + 1> cells_{};

@@ -20,8 +20,6 @@ public:
     // has been moved on the board.
     bool Step(CBoardCanvas& canvas, CGameBoard& board);
 
-    bool Running() const { return running_; }
-
 private:
     Move path_;
     int segment_ = 0;

@@ -20,7 +20,8 @@ int32_t ToInt32(double v) {
 
 int32_t RoundByRule(float v) {
     const float down = std::floor(v);
-    // The fraction is taken in single precision and compared in double, as the rule was written.
+    // The fraction is taken in single precision and compared in double: a value near 0.44445
+    // rounds the same way on every machine, so stored ratings and layouts never move.
     return ToInt32(v - down < 0.44445 ? down : std::ceil(v));
 }
 

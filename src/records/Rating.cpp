@@ -26,8 +26,9 @@ int32_t StartRating(int32_t seatType, std::string_view name, const StatsDatabase
 }
 
 int32_t RatingChange(int32_t winnerRating, int32_t loserRating) {
-    // Single-precision steps with double constants, as the rule was written; the difference is
-    // taken in 64 bits so that no stored rating can overflow it.
+    // Single-precision steps with double constants, so that every rating change comes out to the
+    // point as in the ratings already stored; the difference is taken in 64 bits so that no
+    // stored rating can overflow it.
     float x =
         static_cast<float>(static_cast<double>(int64_t{winnerRating} - loserRating + 1000) * 0.05);
     if (RoundByRule(x) < 0)

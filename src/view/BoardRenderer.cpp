@@ -103,8 +103,6 @@ void CBoardRenderer::LoadGraphics(int boardSize) {
     }
     hole_.Load(GraphicsPath(number + "Marble Hole.bmp"),
                GraphicsPath(number + "Marble Hole Mask.bmp"));
-    classicBoard_.Load(GraphicsPath(number + "Classic Board.bmp"),
-                       GraphicsPath(number + "Classic Board Mask.bmp"));
     for (PlayerColor c = 0; c < kColorCount; ++c)
         marbleSprites_[c].Take(marbles_[c]);
     // The composed board of the old size would be laid at the new offsets: drop it.
@@ -389,10 +387,8 @@ bool CBoardRenderer::HitTest(int x, int y, Place& hole) {
     return best > 0;
 }
 
-void CBoardRenderer::SetCursor(CursorKind kind, PlayerColor colour) {
-    cursor_ = kind;
-    cursorColour_ = colour;
-}
+// The cursor belongs to the widget that shows the board; see CGameCanvas.
+void CBoardRenderer::SetCursor(CursorKind, PlayerColor) {}
 
 PixelSize CBoardRenderer::MarbleSize() const {
     const CTransparentSurface& red = marbles_[3];

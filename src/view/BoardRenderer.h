@@ -47,9 +47,6 @@ public:
     void SetChangedCallback(ChangedCallback changed) { changed_ = std::move(changed); }
 
     const QImage& Image() const { return image_; }
-    // The cursor last asked for; the owner widget applies it.
-    CursorKind RequestedCursor() const { return cursor_; }
-    PlayerColor RequestedCursorColour() const { return cursorColour_; }
 
     void Paint() override;
     void DrawCell(Place p) override;
@@ -88,7 +85,6 @@ private:
     int loadedSize_ = -1;
     std::array<CTransparentSurface, kColorCount> marbles_;
     CTransparentSurface hole_;
-    CTransparentSurface classicBoard_;  // loaded with the set, never drawn
     std::array<CMaskedSprite, kColorCount> marbleSprites_;
     CMaskedSprite composed_;
     // Everything the star's drawing reads (board size, tip zones, every hole's flag and
@@ -97,8 +93,6 @@ private:
     // The background colour as one image pixel, worked out by a painter once per colour.
     QColor fillColour_;
     QRgb fillPixel_ = 0;
-    CursorKind cursor_ = CursorKind::Arrow;
-    PlayerColor cursorColour_ = kNoColor;
 };
 
 }  // namespace halmora

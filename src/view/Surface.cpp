@@ -32,7 +32,7 @@ void CSurface::DrawStretched(QPainter& dc, int dstX, int dstY, int dstW, int dst
         return;
     dc.save();
     dc.setCompositionMode(QPainter::CompositionMode_Source);
-    // A plain pixel stretch, as the picture was always shown; no smoothing.
+    // A plain pixel stretch, no smoothing: a stretched wallpaper shows its own pixels.
     dc.setRenderHint(QPainter::SmoothPixmapTransform, false);
     dc.drawImage(QRect(dstX, dstY, dstW, dstH), picture_, QRect(srcX, srcY, srcW, srcH));
     dc.restore();

@@ -25,7 +25,6 @@ public:
 
     int Width() const { return picture_.width(); }
     int Height() const { return picture_.height(); }
-    int BitsPerPixel() const { return picture_.isNull() ? 0 : picture_.depth(); }
     bool IsLoaded() const { return loaded_; }
     const QImage& Picture() const { return picture_; }
 

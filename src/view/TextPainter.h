@@ -1,6 +1,6 @@
 // A font description with a colour and drawing options, used wherever the program draws its own
-// text. Heights are cell heights in pixels (ascent plus descent), as the program's texts were
-// always laid out; the font is scaled so that a line is no taller.
+// text. Heights are cell heights in pixels (ascent plus descent), which the fixed text rectangles
+// are laid out for; the font is scaled so that a line is no taller.
 #pragma once
 
 #include <QColor>
@@ -18,13 +18,7 @@ public:
     void Init(int height, bool bold, bool underline, const QString& face, QColor colour,
               int format = 0);
 
-    void SetHeight(int height) { height_ = height; }
-    void SetBold(bool bold) { bold_ = bold; }
-    void SetItalic(bool italic) { italic_ = italic; }
-    void SetUnderline(bool underline) { underline_ = underline; }
-    void SetFace(const QString& face) { face_ = face; }
     void SetColour(QColor colour) { colour_ = colour; }
-    void SetFormat(int format) { format_ = format; }
 
     // Draws text in the rectangle on a transparent ground, clipped to it, and returns the width of
     // the text on one line. The four-number form takes left, top, right and bottom edges, the

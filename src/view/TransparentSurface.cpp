@@ -36,7 +36,7 @@ SurfaceDC PainterOn(QImage& picture, std::function<void(QPainter*)> finish) {
 }
 
 void Fill(SurfaceDC& dc, QRgb colour) {
-    // One pixel past the right and bottom, as the drawing always covered its whole area.
+    // One pixel past the right and bottom, so that nothing of the area is left unfilled.
     const QPaintDevice* device = dc->device();
     dc->fillRect(QRect(0, 0, device->width() + 1, device->height() + 1), QColor::fromRgb(colour));
 }

@@ -48,12 +48,7 @@ public:
 
     int ImageWidth() const { return image_.width(); }
     int ImageHeight() const { return image_.height(); }
-    int ImageBitsPerPixel() const { return image_.isNull() ? 0 : image_.depth(); }
     int MaskWidth() const { return mask_.width(); }
-    int MaskHeight() const { return mask_.height(); }
-    // The mask holds one bit per pixel, kept as pure black and white colour pixels so that the
-    // painter's raster operations combine it with the screen directly.
-    int MaskBitsPerPixel() const { return mask_.isNull() ? 0 : 1; }
     bool IsLoaded() const { return loaded_; }
 
 private:

@@ -9,11 +9,11 @@
 namespace halmora {
 namespace {
 
-// The texts were always built in a 256-byte buffer, terminator included.
+// The longest text shown: what fits a 256-byte buffer with its terminator.
 constexpr std::size_t kMessageBytes = 255;
 
 void ShowQtMessageBox(const std::string& caption, const std::string& text) {
-    // Only an OK button and no icon, as the program's load failures were always shown.
+    // Only an OK button and no icon: the text says all there is to say.
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
