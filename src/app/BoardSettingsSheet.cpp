@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/AnimationPage.h"
+#include "app/DialogButtons.h"
 #include "app/MouseInputPage.h"
 
 namespace halmora {
@@ -20,22 +21,10 @@ CBoardSettingsSheet::CBoardSettingsSheet(QWidget* parent, CAppSettings& settings
     tabs_->addTab(mousePage_, CMouseInputPage::Caption());
     tabs_->addTab(animationPage_, CAnimationPage::Caption());
 
-    // The sheet's buttons keep the ids of OK and Cancel.
-    auto* ok = new QPushButton(QStringLiteral("确定"));
-    ok->setObjectName(QStringLiteral("button1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
-    cancel->setObjectName(QStringLiteral("button2"));
-    connect(ok, &QPushButton::clicked, this, &CBoardSettingsSheet::accept);
-    connect(cancel, &QPushButton::clicked, this, &CBoardSettingsSheet::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
+    // The sheet's buttons keep the ids of OK and Cancel.
+    layout->addLayout(OkCancelRow(*this, QStringLiteral("button1"), QStringLiteral("button2")));
 }
 
 void CBoardSettingsSheet::accept() {

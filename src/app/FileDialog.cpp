@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/AppFolder.h"
+#include "platform/Replaceable.h"
 
 namespace halmora {
 namespace {
@@ -27,15 +28,15 @@ std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
     return dialog.selectedFiles().front().toStdString();
 }
 
-FileDialogFunction& FileDialog() {
-    static FileDialogFunction ask = AskPathWithQt;
+Replaceable<FileDialogFunction>& FileDialog() {
+    static Replaceable<FileDialogFunction> ask(AskPathWithQt);
     return ask;
 }
 
 }  // namespace
 
 void SetFileDialogFunction(FileDialogFunction ask) {
-    FileDialog() = ask ? std::move(ask) : FileDialogFunction(AskPathWithQt);
+    FileDialog().Set(std::move(ask));
 }
 
 std::optional<std::string> AskSavedGamePath(QWidget* parent, bool save) {

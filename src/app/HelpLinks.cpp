@@ -9,6 +9,7 @@
 
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
+#include "platform/Replaceable.h"
 
 namespace halmora {
 namespace {
@@ -38,8 +39,8 @@ bool OpenWithDesktop(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
-std::function<bool(const QUrl&)>& Opener() {
-    static std::function<bool(const QUrl&)> open = OpenWithDesktop;
+Replaceable<std::function<bool(const QUrl&)>>& Opener() {
+    static Replaceable<std::function<bool(const QUrl&)>> open(OpenWithDesktop);
     return open;
 }
 
@@ -52,7 +53,7 @@ QUrl HelpSectionUrl(const char* anchor) {
 }  // namespace
 
 void SetUrlOpener(std::function<bool(const QUrl&)> open) {
-    Opener() = open ? std::move(open) : std::function<bool(const QUrl&)>(OpenWithDesktop);
+    Opener().Set(std::move(open));
 }
 
 bool OpenUrl(const QUrl& url) {

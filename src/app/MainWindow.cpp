@@ -255,25 +255,25 @@ void CMainWindow::Command(int id) {
     IdleTick();
 }
 
+// A running game is left only when the player says so.
+bool CMainWindow::MayLeaveGame(const char* question) {
+    return !game_ || game_->State() == kGameOver || AskYesNo(this, question, kGameRunningCaption);
+}
+
 void CMainWindow::NewGame() {
-    if (game_ && game_->State() != kGameOver) {
-        if (!AskYesNo(this, kNewGameQuestion, kGameRunningCaption))
-            return;
-    }
+    if (!MayLeaveGame(kNewGameQuestion))
+        return;
     // The running game waits while the next one is set up, and ends only once the sheet and
     // every human seat's name have been confirmed.
-    const bool held = PauseIfPlaying();
-    if (!SetUpNewGame() || sessionEnding_) {
-        if (held && game_)
-            game_->Continue(canvas_);
-        RedrawAll();
-        return;
-    }
-    if (game_) {
-        DeleteGame();
-        SetGameMenus(GameMenus::Off);
-    }
-    StartNewGame();
+    PauseFrame([this] {
+        if (!SetUpNewGame() || sessionEnding_)
+            return;
+        if (game_) {
+            DeleteGame();
+            SetGameMenus(GameMenus::Off);
+        }
+        StartNewGame();
+    });
 }
 
 bool CMainWindow::SetUpNewGame() {
@@ -351,19 +351,15 @@ void CMainWindow::Continue() {
 }
 
 void CMainWindow::OpenGame() {
-    if (game_ && game_->State() != kGameOver) {
-        if (!AskYesNo(this, kOpenGameQuestion, kGameRunningCaption))
-            return;
-    }
+    if (!MayLeaveGame(kOpenGameQuestion))
+        return;
     // The running game waits while a file is chosen and read, and ends only once another game
     // has been read from it.
-    const bool held = PauseIfPlaying();
-    const std::optional<std::string> path = AskSavedGamePath(this, false);
-    if (!path || sessionEnding_ || !OpenGameFile(*path)) {
-        if (held && game_)
-            game_->Continue(canvas_);
-    }
-    RedrawAll();
+    PauseFrame([this] {
+        const std::optional<std::string> path = AskSavedGamePath(this, false);
+        if (path && !sessionEnding_)
+            OpenGameFile(*path);
+    });
 }
 
 bool CMainWindow::OpenGameFile(const std::string& path) {

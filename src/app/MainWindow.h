@@ -121,13 +121,14 @@ private:
     // Runs `action` on the game, if there is one, and redraws the board if asked.
     void OnGame(const std::function<void(CGame&)>& action, bool redraw = false);
 
+    bool MayLeaveGame(const char* question);
     // The player names every human seat; false when a dialog was cancelled.
     bool SetUpNewGame();
     void StartNewGame();
     void ShowStatistics(std::optional<GbkName> name);
 
-    // Pauses a playing game around an action and resumes it after; a dialog also hands its
-    // changes to the window and the game.
+    // Pauses a playing game around an action and resumes it after (a game that took its place
+    // plays already); a dialog also hands its changes to the window and the game.
     void PauseFrame(const std::function<void()>& action);
     void DialogFrame(const std::function<void()>& action);
     // Pauses a playing game; true when it did, so that only then the game is resumed.

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <utility>
+#include "platform/Replaceable.h"
 
 namespace halmora {
 namespace {
@@ -20,15 +21,15 @@ MessageAnswer ShowQtMessageBox(QWidget* parent, const std::string& text, const s
     return chosen == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-MessageFunction& Current() {
-    static MessageFunction show = ShowQtMessageBox;
+Replaceable<MessageFunction>& Current() {
+    static Replaceable<MessageFunction> show(ShowQtMessageBox);
     return show;
 }
 
 }  // namespace
 
 void SetMessageFunction(MessageFunction show) {
-    Current() = show ? std::move(show) : MessageFunction(ShowQtMessageBox);
+    Current().Set(std::move(show));
 }
 
 MessageAnswer ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption,

@@ -1,9 +1,9 @@
 #include "app/SoundDialog.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "app/DialogButtons.h"
 
 namespace halmora {
 
@@ -13,21 +13,10 @@ CSoundDialog::CSoundDialog(QWidget* parent, CAppSettings& settings)
       mute_(new QCheckBox(QStringLiteral("消除全部游戏声音"))) {
     setWindowTitle(QStringLiteral("声音设定 "));
     mute_->setObjectName(QStringLiteral("check1062"));
-    auto* ok = new QPushButton(QStringLiteral("确定"));
-    ok->setObjectName(QStringLiteral("button1063"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
-    cancel->setObjectName(QStringLiteral("button1064"));
-    connect(ok, &QPushButton::clicked, this, &CSoundDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CSoundDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mute_);
-    layout->addLayout(buttons);
+    layout->addLayout(
+        OkCancelRow(*this, QStringLiteral("button1063"), QStringLiteral("button1064")));
 
     mute_->setChecked(settings_->MuteSounds != 0);
 }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/AppFolder.h"
+#include "platform/Replaceable.h"
 
 namespace halmora {
 namespace {
@@ -30,15 +31,15 @@ void PlayWithQt(const std::string& relativePath) {
     effect->play();
 }
 
-SoundFunction& Current() {
-    static SoundFunction play = PlayWithQt;
+Replaceable<SoundFunction>& Current() {
+    static Replaceable<SoundFunction> play(PlayWithQt);
     return play;
 }
 
 }  // namespace
 
 void SetSoundFunction(SoundFunction play) {
-    Current() = play ? std::move(play) : SoundFunction(PlayWithQt);
+    Current().Set(std::move(play));
 }
 
 void PlayGameSound(const std::string& relativePath) {

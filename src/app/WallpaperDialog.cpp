@@ -17,6 +17,7 @@
 
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
+#include "platform/Replaceable.h"
 #include "view/ViewMessages.h"
 
 namespace halmora {
@@ -42,13 +43,13 @@ std::optional<std::string> OpenWithQtDialog(QWidget* parent) {
     return chosen.toStdString();
 }
 
-CWallpaperDialog::ColorPicker& CurrentColorPicker() {
-    static CWallpaperDialog::ColorPicker pick = PickWithQtDialog;
+Replaceable<CWallpaperDialog::ColorPicker>& CurrentColorPicker() {
+    static Replaceable<CWallpaperDialog::ColorPicker> pick(PickWithQtDialog);
     return pick;
 }
 
-CWallpaperDialog::FilePicker& CurrentFilePicker() {
-    static CWallpaperDialog::FilePicker pick = OpenWithQtDialog;
+Replaceable<CWallpaperDialog::FilePicker>& CurrentFilePicker() {
+    static Replaceable<CWallpaperDialog::FilePicker> pick(OpenWithQtDialog);
     return pick;
 }
 
@@ -76,11 +77,11 @@ bool IsEmptyPicture(const CSurface* picture) {
 }  // namespace
 
 void CWallpaperDialog::SetColorPicker(ColorPicker pick) {
-    CurrentColorPicker() = pick ? std::move(pick) : ColorPicker(PickWithQtDialog);
+    CurrentColorPicker().Set(std::move(pick));
 }
 
 void CWallpaperDialog::SetFilePicker(FilePicker pick) {
-    CurrentFilePicker() = pick ? std::move(pick) : FilePicker(OpenWithQtDialog);
+    CurrentFilePicker().Set(std::move(pick));
 }
 
 CWallpaperDialog::CWallpaperDialog(QWidget* parent, CAppSettings& settings)

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "platform/TickCount.h"
-
 namespace halmora {
 
 uint32_t SecondsToClockMs(int64_t seconds) {
@@ -24,22 +22,10 @@ void CCountdownClock::Add(uint32_t ms) {
     remaining_ += ms < room ? ms : room;
 }
 
-void CCountdownClock::Start() {
-    stopped_ = 0;
-    lastTick_ = TickCount();
-}
-
-void CCountdownClock::Stop() {
-    stopped_ = 1;
-    lastTick_ = TickCount();
-}
-
 bool CCountdownClock::Update() {
-    if (stopped_ != 0)
+    if (Stopped())
         return true;
-    const uint32_t now = TickCount();
-    const uint32_t elapsed = now - lastTick_;  // unsigned: right across the wrap of the count
-    lastTick_ = now;
+    const uint32_t elapsed = Look();
     if (remaining_ <= elapsed) {
         remaining_ = 0;
         return false;

@@ -11,13 +11,15 @@
 
 #include <cstdint>
 
+#include "game/PolledClock.h"
+
 namespace halmora {
 
 // Seconds from the settings or a saved game as clock milliseconds. Any int is accepted: the
 // product is taken in 64 bits, a negative time is no time and a huge one saturates.
 uint32_t SecondsToClockMs(int64_t seconds);
 
-class CCountdownClock {
+class CCountdownClock : public CPolledClock {
 public:
     void Reset();
 
@@ -26,19 +28,14 @@ public:
     // Saturates rather than wrapping round to a nearly empty clock.
     void Add(uint32_t ms);
 
-    void Start();
-    // Charges nothing: a move reported done in the same tick counts even if time ran out.
-    void Stop();
-    bool Stopped() const { return stopped_ != 0; }
+    // Stop charges nothing: a move reported done in the same tick counts even if time ran out.
 
     // Charges the time since the last look; false once the clock is at 0 (reaching 0 exactly
     // loses). A stopped clock loses nothing and answers true.
     bool Update();
 
 private:
-    uint8_t stopped_ = 1;
     uint32_t remaining_ = 0;
-    uint32_t lastTick_ = 0;
 };
 
 }  // namespace halmora

@@ -360,19 +360,19 @@ void CGame::SetState(int32_t state, CBoardCanvas& canvas) {
                 clock->Start();
             break;
         case kGamePaused:
-            gameClock_.Pause();
+            gameClock_.Stop();
             if (clock)
                 clock->Stop();
             break;
         case kGameUndoing:
         case kGameRedoing:
-            gameClock_.Pause();
+            gameClock_.Stop();
             if (clock)
                 clock->Stop();
             replay_.Start(canvas, *board_, options_.marbleSpeed);
             break;
         case kGameOver:
-            gameClock_.Pause();
+            gameClock_.Stop();
             if (clock)
                 clock->Stop();
             if (!recordFiled_) {

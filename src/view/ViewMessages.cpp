@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <utility>
+#include "platform/Replaceable.h"
 
 namespace halmora {
 namespace {
@@ -19,8 +20,8 @@ void ShowQtMessageBox(const std::string& caption, const std::string& text) {
     box.exec();
 }
 
-MessageBoxFunction& Current() {
-    static MessageBoxFunction show = ShowQtMessageBox;
+Replaceable<MessageBoxFunction>& Current() {
+    static Replaceable<MessageBoxFunction> show(ShowQtMessageBox);
     return show;
 }
 
@@ -37,7 +38,7 @@ std::string CutToFit(const std::string& text) {
 }  // namespace
 
 void SetMessageBoxFunction(MessageBoxFunction show) {
-    Current() = show ? std::move(show) : MessageBoxFunction(ShowQtMessageBox);
+    Current().Set(std::move(show));
 }
 
 void ShowLoadMessage(const std::string& text) {

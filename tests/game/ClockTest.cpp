@@ -6,7 +6,6 @@
 
 #include "game/CountdownClock.h"
 #include "game/GameClock.h"
-#include "game/Stopwatch.h"
 #include "platform/TickCount.h"
 #include "support/FakeTicks.h"
 
@@ -114,7 +113,7 @@ TEST(GameClock, CountsWhilePlayedAcrossTheWrapAndStopsAtItsMaximum) {
     ticks.Advance(300);
     EXPECT_EQ(clock.Update(), 5300u);
     ticks.Advance(20);
-    clock.Pause();  // charges nothing since the last update; the game updates every tick first
+    clock.Stop();  // charges nothing since the last update; the game updates every tick first
     ticks.Advance(60000);
     EXPECT_EQ(clock.Update(), 5300u);
     clock.Start();
@@ -127,17 +126,6 @@ TEST(GameClock, CountsWhilePlayedAcrossTheWrapAndStopsAtItsMaximum) {
     clock.Reset();
     EXPECT_TRUE(clock.Stopped());
     EXPECT_EQ(clock.Get(), 0u);
-}
-
-TEST(Stopwatch, ScalesTheSecondsSinceItsStart) {
-    ScopedFakeTicks ticks(kMaxMs - 499);
-    CStopwatch watch;
-    ticks.Advance(1000);
-    EXPECT_EQ(watch.Elapsed(), 0.0);  // never started
-    watch.Start(2.5f);
-    EXPECT_EQ(watch.Elapsed(), 0.0);
-    ticks.Advance(1500);  // across the wrap
-    EXPECT_DOUBLE_EQ(watch.Elapsed(), 3.75);
 }
 
 }  // namespace
