@@ -52,19 +52,6 @@ Move PathOf(std::initializer_list<Place> places) {
     return m;
 }
 
-TEST(MoveSearch, DepthLimitsByLevelAndPlayers) {
-    const int ratings[] = {1250, 1400, 1750, 1850, 2000};
-    const int expected[5][4] = {
-        {2, 4, 6, 10}, {3, 6, 9, 15}, {4, 8, 12, 20}, {5, 10, 15, 25}, {7, 14, 21, 30}};
-    const int players[] = {2, 3, 4, 6};
-    for (int r = 0; r < 5; ++r)
-        for (int p = 0; p < 4; ++p)
-            EXPECT_EQ(SearchDepthLimit(ratings[r], players[p]), expected[r][p]);
-    EXPECT_EQ(SearchDepthLimit(2001, 2), 10);
-    EXPECT_EQ(LevelRating(2), 1250);
-    EXPECT_EQ(LevelRating(6), 2000);
-}
-
 TEST(MoveSearch, NoviceLooksAtTwentyRootMovesAndTenAnswersEach) {
     CGameBoard board;
     SetUpStartPosition(board, Seats({kYellow, kRed}));

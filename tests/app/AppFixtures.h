@@ -68,25 +68,6 @@ inline CAppSettings& FileSettings() {
     return settings;
 }
 
-// A temporary application folder for one test; the old folder comes back afterwards.
-class AppFolderScope {
-public:
-    explicit AppFolderScope(const std::string& name)
-        : folder_(name), previous_(ApplicationFolder()) {
-        SetApplicationFolder(folder_.Path());
-        std::filesystem::create_directories(folder_.Path() / "Data");
-    }
-    ~AppFolderScope() { SetApplicationFolder(previous_); }
-    AppFolderScope(const AppFolderScope&) = delete;
-    AppFolderScope& operator=(const AppFolderScope&) = delete;
-
-    const std::filesystem::path& Path() const { return folder_.Path(); }
-
-private:
-    TempFolder folder_;
-    std::filesystem::path previous_;
-};
-
 // Makes the game's pictures, sounds and wallpapers of the build visible in a test's application
 // folder, without copying them.
 inline void LinkGameFiles(const std::filesystem::path& folder) {

@@ -84,26 +84,6 @@ TEST(HelpLinksTest, EachCommandOpensItsSectionOfTheHelpPage) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(HelpLinksTest, TopicKeywordsAreMatchedExactly) {
-    AppFolderScope folder("halmora-help-keywords");
-    EXPECT_EQ(std::string(kHowToPlayTopic), "How to Play");
-    EXPECT_EQ(std::string(kGameHistoryTopic), "游戏历史    ");
-    // Anything that is not a topic's keyword opens the page at its top.
-    for (const std::string keyword : {"", "how to play", "History", "游戏历史"})
-        EXPECT_EQ(HelpTopicUrl(keyword), HelpFileUrl()) << keyword;
-    EXPECT_NE(HelpTopicUrl(kHowToPlayTopic), HelpTopicUrl(kGameHistoryTopic));
-}
-
-TEST(HelpLinksTest, HelpFileUrlIsAbsoluteWhenTheFolderIsRelative) {
-    AppFolderScope scope("halmora-help-relative");
-    SetApplicationFolder("games/halmora");
-    const QUrl url = HelpFileUrl();
-    const std::filesystem::path expected =
-        std::filesystem::current_path() / "games" / "halmora" / "Data" / "hlmhelp.html";
-    EXPECT_TRUE(url.isValid());
-    EXPECT_EQ(url.toLocalFile().toStdString(), expected.string());
-}
-
 TEST(HelpLinksTest, GeneratedHelpPageHasEveryAnchorTheCommandsUse) {
     const std::filesystem::path file =
         std::filesystem::path(HALMORA_GAMEFILES) / "Data" / "hlmhelp.html";
@@ -164,18 +144,6 @@ TEST(HelpLinksTest, DesktopThatCannotOpenTheUrlIsReported) {
 
     EXPECT_FALSE(OpenUrl(QUrl("https://example.org/")));
     EXPECT_EQ(messages.shown.size(), 2u);
-}
-
-TEST(HelpLinksTest, OpenUrlPassesOtherAddressesStraightThrough) {
-    AppFolderScope folder("halmora-help-web");
-    MessageScript messages;
-    CapturedUrls desktop;
-
-    const QUrl web("https://example.org/page#part");
-    EXPECT_TRUE(OpenUrl(web));
-    ASSERT_EQ(desktop.urls.size(), 1u);
-    EXPECT_EQ(desktop.urls[0], web);
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

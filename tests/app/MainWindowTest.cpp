@@ -397,32 +397,6 @@ TEST_F(MainWindowTest, StatusPanesShowTimeTurnsAndTheClockOfThePlayerToMove) {
     EXPECT_EQ(window->PaneText(0), QString("Game Time 09:05"));
 }
 
-TEST_F(MainWindowTest, TimedGameShowsTheRemainingTimeUnpadded) {
-    WriteSettings([](CSettings& s) {
-        s.UseTimer = 1;
-        s.InitialMinutes = 1;
-        s.InitialSeconds = 5;
-    });
-    AddPlayerToStatistics("Ann");
-    WhenModalShows<CNewGameSheet>([&](CNewGameSheet& sheet) {
-        auto* quick = sheet.findChild<QComboBox*>("combo1026");
-        quick->setCurrentIndex(1);
-        emit quick->activated(1);
-        WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& picker) {
-            auto* names = picker.findChild<QComboBox*>("combo1085");
-            names->setCurrentIndex(names->findText("Ann"));
-            picker.Ok();
-        });
-        sheet.Ok();
-    });
-    window->Command(kCmdNewGame);
-    ASSERT_NE(window->Game(), nullptr);
-    // Whoever moves first, its clock shows 1:05 before any time has passed.
-    window->IdleTick();
-    EXPECT_TRUE(window->PaneText(2).endsWith(" - Time Remaining 1:05"))
-        << window->PaneText(2).toStdString();
-}
-
 TEST_F(MainWindowTest, ComputersPlayOnAndTurnsPlayedCountsRounds) {
     WriteSettings(
         [](CSettings& s) { s.PlayerType = {kSeatNovice, 0, kSeatNovice, 0, 0, kSeatNovice}; });
@@ -492,57 +466,6 @@ TEST_F(MainWindowTest, SaveAndOpenThroughTheCommands) {
     EXPECT_EQ(window->Game()->MoveCount(), 1);
 }
 
-TEST_F(MainWindowTest, AFileThatCannotBeLoadedIsReportedAndLeavesNoGame) {
-    const std::filesystem::path bad = folder.Path() / "bad.hlm";
-    std::ofstream(bad) << "not a saved game";
-    Open(bad);
-    EXPECT_EQ(window->Game(), nullptr);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_FALSE(messages.shown[0].text.empty());
-    window->IdleTick();
-    EXPECT_FALSE(MenuEnabled(kCmdRestart));
-    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
-}
-
-TEST_F(MainWindowTest, RotatingTurnsTheMarblesButNotTheHoles) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
-    const CGameBoard& board = *window->Game()->Board();
-    const Place redTip = board.ZoneList(kRed)[0];
-    const QPoint pixel(board.ScreenX(redTip), board.ScreenY(redTip));
-    ASSERT_EQ(board.Hole(redTip).occupant, kRed);
-    window->Command(kCmdRotateLeft);
-    EXPECT_NE(window->Game()->Board()->Hole(redTip).occupant, kRed);
-    EXPECT_EQ(QPoint(board.ScreenX(redTip), board.ScreenY(redTip)), pixel);
-    window->Command(kCmdRotateRight);
-    EXPECT_EQ(window->Game()->Board()->Hole(redTip).occupant, kRed);
-}
-
-TEST_F(MainWindowTest, UndoTakesBackTheComputersMovesAndTheHumansOwn) {
-    Open(MakeSavedGame(folder.Path() / "four.hlm", {{kRed, kSeatHuman, "Ann"},
-                                                    {4, kSeatNovice, "C1"},
-                                                    {5, kSeatNovice, "C2"},
-                                                    {kYellow, kSeatNovice, "C3"}}));
-    ASSERT_EQ(window->Game()->CurrentColour(), kRed);
-    EXPECT_FALSE(MenuEnabled(kCmdUndo));
-    const std::vector<int32_t> before = Occupants();
-    const auto [from, to] = SomeStep();
-    DragMarble(from, to);
-    ASSERT_TRUE(TickUntil([&] {
-        return window->Game()->MoveCount() == 4 && window->Game()->CurrentColour() == kRed &&
-               window->Game()->CanSuggest();
-    }));
-    EXPECT_TRUE(MenuEnabled(kCmdUndo));
-    EXPECT_TRUE(ToolEnabled(kCmdUndo));
-    window->Command(kCmdUndo);
-    ASSERT_TRUE(TickUntil([&] {
-        return window->Game()->State() == kGamePlaying && window->Game()->CurrentColour() == kRed &&
-               window->Game()->CanSuggest();
-    }));
-    EXPECT_EQ(Occupants(), before);
-    EXPECT_TRUE(MenuEnabled(kCmdRedo));
-}
-
 TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnother) {
     Open(MakeSavedGame(folder.Path() / "end.hlm",
                        {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}, OneStepFromHome));
@@ -608,10 +531,7 @@ TEST_F(MainWindowTest, FootButtonsStayAnchoredWhenTheWindowIsResized) {
     QCoreApplication::processEvents();
     const int w = window->BoardArea()->width();
     const int b = window->BoardArea()->height();
-    EXPECT_EQ(window->FootButton(kCmdRotateRight)->geometry(), QRect(10, b - 50, 40, 40));
-    EXPECT_EQ(window->FootButton(kCmdRotateLeft)->geometry(), QRect(60, b - 50, 40, 40));
     EXPECT_EQ(window->FootButton(kCmdShowGameInfo)->geometry(), QRect(w - 140, b - 50, 130, 40));
-    EXPECT_EQ(window->FootButton(kCmdQuitGame)->geometry(), QRect(w - 250, b - 50, 100, 40));
     // Opening and closing the information panel is remembered in the settings file.
     ASSERT_NE(window->InfoPanel(), nullptr);
     window->InfoPanel()->Close();
@@ -678,34 +598,6 @@ TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
     QTest::mouseDClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
     EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
-}
-
-TEST_F(MainWindowTest, HelpCommandsOpenTheirPagesAndTheGameGoesOn) {
-    std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
-    std::vector<QUrl> opened;
-    SetUrlOpener([&](const QUrl& url) {
-        // The game waits while the page is being opened.
-        EXPECT_EQ(window->Game()->State(), kGamePaused);
-        opened.push_back(url);
-        return true;
-    });
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
-    window->Command(kCmdHelp);
-    window->Command(kCmdHowToPlay);
-    window->Command(kCmdGameHistory);
-    window->Command(kCmdOnlineSupport);
-    window->Command(kCmdVisitWebsite);
-    SetUrlOpener(nullptr);
-    ASSERT_EQ(opened.size(), 5u);
-    EXPECT_EQ(opened[0], HelpFileUrl());
-    EXPECT_EQ(opened[1], HelpTopicUrl(kHowToPlayTopic));
-    EXPECT_EQ(opened[1].fragment(), QString("how-to-play"));
-    EXPECT_EQ(opened[2], HelpTopicUrl(kGameHistoryTopic));
-    EXPECT_EQ(opened[3], SupportPageUrl());
-    EXPECT_EQ(opened[4], WebsiteUrl());
-    EXPECT_EQ(window->Game()->State(), kGamePlaying);
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {

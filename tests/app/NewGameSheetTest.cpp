@@ -183,30 +183,6 @@ TEST_F(NewGameSheetTest, RefusesNoneOneOrFivePlayersAndKeepsTheStoredTypes) {
     EXPECT_EQ(Saved().PlayerType, (Types{4, 4, 0, 1, 4, 4}));
 }
 
-TEST_F(NewGameSheetTest, TimerSettingsStayWhenTheTimerTabIsNeverShown) {
-    CSettings settings;
-    settings.UseTimer = 1;
-    settings.InitialMinutes = 5;
-    settings.InitialSeconds = 30;
-    settings.MoveMinutes = -2;
-    settings.MoveSeconds = 10;
-    ASSERT_TRUE(settings.Save());
-
-    CNewGameSheet sheet(nullptr, testing::FileSettings());
-    sheet.show();
-    ChooseQuickSetup(sheet, "一个人类玩家对一个电脑玩家(初)");
-    Click(sheet, "buttonOk");
-
-    ASSERT_TRUE(sheet.Confirmed());
-    EXPECT_FALSE(sheet.TimerPage().IsInitialised());
-    const CSettings after = Saved();
-    EXPECT_EQ(after.UseTimer, 1);
-    EXPECT_EQ(after.InitialMinutes, 5);
-    EXPECT_EQ(after.InitialSeconds, 30);
-    EXPECT_EQ(after.MoveMinutes, -2);
-    EXPECT_EQ(after.MoveSeconds, 10);
-}
-
 TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
     CSettings settings;
     settings.PlayerType = {2, 0, 0, 1, 0, 0};
@@ -289,38 +265,6 @@ TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
     EXPECT_EQ(after.InitialSeconds, 5);
     EXPECT_EQ(after.MoveMinutes, 12);
     EXPECT_EQ(after.MoveSeconds, 1234567);
-}
-
-TEST_F(NewGameSheetTest, WithoutTheTimerAnEmptyTimeBoxKeepsItsSetting) {
-    CSettings settings;
-    settings.PlayerType = {2, 0, 0, 1, 0, 0};
-    settings.InitialMinutes = 5;
-    ASSERT_TRUE(settings.Save());
-    CNewGameSheet sheet(nullptr, testing::FileSettings());
-    sheet.show();
-    ShowTimerTab(sheet);
-    sheet.findChild<QLineEdit*>("edit1007")->clear();
-    Click(sheet, "buttonOk");
-    ASSERT_TRUE(sheet.Confirmed());
-    EXPECT_EQ(Saved().UseTimer, 0);
-    EXPECT_EQ(Saved().InitialMinutes, 5);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(NewGameSheetTest, ModalSheetReportsOkAndEscape) {
-    SaveTypes({0, 0, 0, 1, 0, 2});
-    {
-        CNewGameSheet sheet(nullptr, testing::FileSettings());
-        WhenModalShows<CNewGameSheet>([](CNewGameSheet& shown) { Click(shown, "buttonOk"); });
-        EXPECT_EQ(sheet.exec(), QDialog::Accepted);
-        EXPECT_TRUE(sheet.Confirmed());
-        // Opening again starts unconfirmed.
-        WhenModalShows<CNewGameSheet>(
-            [](CNewGameSheet& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
-        EXPECT_EQ(sheet.exec(), QDialog::Rejected);
-        EXPECT_FALSE(sheet.Confirmed());
-    }
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

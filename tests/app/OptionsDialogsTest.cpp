@@ -296,22 +296,6 @@ protected:
     std::optional<QColor> pickerStart;
 };
 
-TEST_F(WallpaperDialogTest, NoSettingsFileOpensOnTheBlueColourWithNothingSelected) {
-    CWallpaperDialog dialog(nullptr, testing::FileSettings());
-    dialog.show();
-    // Every file, sorted without regard to case; no folders.
-    EXPECT_EQ(Entries(dialog),
-              (std::vector<QString>{"aurora.bmp", "Beach.bmp", "broken.bmp", "Cliffs.bmp"}));
-    EXPECT_EQ(dialog.PreviewMode(), kPreviewColor);
-    EXPECT_TRUE(Selected(dialog).isEmpty());
-    EXPECT_FALSE(Find<QCheckBox>(dialog, "check1073").isChecked());
-    const QImage preview = Preview(dialog);
-    EXPECT_EQ(preview.pixel(1, 1), Rgb(16, 11, 218));
-    EXPECT_EQ(preview.pixel(100, 75), Rgb(16, 11, 218));
-    EXPECT_EQ(preview.pixel(198, 148), Rgb(16, 11, 218));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(WallpaperDialogTest, EntryThenColourThenOkStoresColourModeAndHandsOverNoPicture) {
     CWallpaperDialog dialog(nullptr, testing::FileSettings());
     dialog.show();

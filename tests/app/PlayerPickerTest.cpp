@@ -88,23 +88,6 @@ void Click(QWidget& parent, const char* name) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-// Dark pixels of the widget's own painting inside and outside the prompt rectangle.
-struct Ink {
-    int inside = 0;
-    int outside = 0;
-};
-Ink PromptInk(QWidget& dialog, const QRect& prompt) {
-    QImage image(dialog.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    dialog.render(&image);
-    Ink ink;
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 96)
-                ++(prompt.contains(x, y) ? ink.inside : ink.outside);
-    return ink;
-}
-
 class PlayerPickerTest : public ::testing::Test {
 protected:
     AppFolderScope folder{"halmora-picker"};
@@ -260,21 +243,6 @@ TEST_F(PlayerPickerTest, NameDialogCountsCharactersAsSeenAndCancelEscapeOrCloseS
         EXPECT_EQ(SavedName(kRed), "Old");
     }
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(PlayerPickerTest, PromptsArePaintedInTheirRectangles) {
-    WriteStats(folder.Path(), {"Ann"});
-    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
-    picker.resize(320, 140);
-    const Ink pickerInk = PromptInk(picker, QRect(QPoint(10, 10), QPoint(274, 59)));
-    EXPECT_GT(pickerInk.inside, 50);
-    EXPECT_EQ(pickerInk.outside, 0);
-
-    CPlayerNameDialog names(nullptr, testing::FileSettings(), kRed);
-    names.resize(320, 110);
-    const Ink nameInk = PromptInk(names, QRect(QPoint(10, 10), QPoint(249, 59)));
-    EXPECT_GT(nameInk.inside, 50);
-    EXPECT_EQ(nameInk.outside, 0);
 }
 
 }  // namespace

@@ -53,14 +53,6 @@ void WriteStats(const std::vector<GameRecord>& records) {
     ASSERT_TRUE(stats.Save().Ok());
 }
 
-// count games of name, one a day from 1 January 2005, ratings 1501, 1502, ...
-std::vector<GameRecord> Games(const std::string& name, int count) {
-    std::vector<GameRecord> records;
-    for (int i = 0; i < count; ++i)
-        records.push_back(Game(name, 1501 + i, true, 1 + i, 0, 2005, Ms(10, 0)));
-    return records;
-}
-
 void SetStatsPlayer(const std::string& name) {
     CSettings settings;
     settings.Load();
@@ -84,10 +76,6 @@ QStringList Row(const CStatsWindow& window, int row) {
             window.CellText(row, 3)};
 }
 
-int DateColumnWidth(CStatsWindow& window) {
-    return window.findChild<QTableWidget*>("list95001")->columnWidth(0);
-}
-
 class StatsWindowTest : public ::testing::Test {
 protected:
     AppFolderScope folder_{"halmora-stats-window"};
@@ -108,19 +96,6 @@ TEST_F(StatsWindowTest, OneGameIsOneRowWithItsChangeFromTheNewPlayersRating) {
     EXPECT_EQ(list->geometry(), QRect(10, 10, 350, 290));
     EXPECT_EQ(list->columnWidth(3), 50);
     EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(StatsWindowTest, FourteenRecordsNarrowTheDateColumn) {
-    std::vector<GameRecord> records = Games("Alice", 13);
-    const std::vector<GameRecord> bobs = Games("Bob", 14);
-    records.insert(records.end(), bobs.begin(), bobs.end());
-    WriteStats(records);
-    CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
-    EXPECT_EQ(window.RowCount(), 13);
-    EXPECT_EQ(DateColumnWidth(window), 140);
-    window.SelectPlayer(1);
-    EXPECT_EQ(window.RowCount(), 14);
-    EXPECT_EQ(DateColumnWidth(window), 123);
 }
 
 TEST_F(StatsWindowTest, RowsNewestFirstWithDatesRatingChangesAndResults) {
@@ -338,24 +313,6 @@ TEST_F(StatsWindowTest, DamagedOrUnreadableFilesAreShownAsReadAndNeverReplaced) 
 }
 
 // Dark pixels in the rectangles of the four totals lines.
-int DarkTotalsPixels(CStatsWindow& window) {
-    const QImage image = window.grab().toImage();
-    int dark = 0;
-    for (int y = 65; y < 165; ++y)
-        for (int x = 380; x < 550; ++x)
-            if (qGray(image.pixel(x, y)) < 96)
-                ++dark;
-    return dark;
-}
-
-TEST_F(StatsWindowTest, TheTotalsAreDrawnOnlyForAShownPlayer) {
-    WriteStats({Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0))});
-    CStatsWindow shown(nullptr, testing::FileSettings(), ToGbkName("Alice"));
-    EXPECT_GT(DarkTotalsPixels(shown), 200);
-
-    CStatsWindow unknown(nullptr, testing::FileSettings(), ToGbkName("Zed"));
-    EXPECT_EQ(DarkTotalsPixels(unknown), 0);
-}
 
 }  // namespace
 }  // namespace halmora

@@ -98,37 +98,5 @@ TEST(BoardGeometry, RotationTurnsTrianglesOntoTheNext) {
     }
 }
 
-TEST(BoardGeometry, SixRotationsGiveBackEveryPlace) {
-    for (int dir = 0; dir < 2; ++dir) {
-        for (int row = 0; row < kGridSize; ++row) {
-            for (int col = 0; col < kGridSize; ++col) {
-                Place p{col, row};
-                for (int i = 0; i < 6; ++i) {
-                    p = RotatePlace(p, dir);
-                    if (i < 5 && IsHolePlace(col, row) && !(Place{col, row} == kCentre)) {
-                        EXPECT_FALSE(p == (Place{col, row}));
-                    }
-                }
-                EXPECT_EQ(p, (Place{col, row}));
-            }
-        }
-    }
-}
-
-TEST(BoardGeometry, TriangleColoursForEveryPlayerCount) {
-    using A = std::array<PlayerColor, 6>;
-    // Purple and Blue: Purple on top, Blue at the bottom, the rest in colour order.
-    EXPECT_EQ(TriangleColoursFor({false, true, true, false, false, false}), (A{1, 0, 3, 2, 4, 5}));
-    EXPECT_EQ(TriangleColoursFor({true, false, false, true, false, false}), (A{0, 1, 2, 3, 4, 5}));
-    // Three: positions 1, 3, 5.
-    EXPECT_EQ(TriangleColoursFor({true, false, true, false, true, false}), (A{1, 0, 3, 2, 5, 4}));
-    // Four: positions 5, 2, 4, 1.
-    EXPECT_EQ(TriangleColoursFor({true, true, false, true, true, false}), (A{2, 4, 1, 5, 3, 0}));
-    EXPECT_EQ(TriangleColoursFor({true, true, true, true, true, true}), (A{0, 1, 2, 3, 4, 5}));
-    // Counts without a table row colour the triangles in colour order.
-    EXPECT_EQ(TriangleColoursFor({false, false, false, false, true, false}), (A{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(TriangleColoursFor({true, true, true, true, true, false}), (A{0, 1, 2, 3, 4, 5}));
-}
-
 }  // namespace
 }  // namespace halmora

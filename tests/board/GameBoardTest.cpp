@@ -27,40 +27,6 @@ bool SameRecords(const CGameBoard& a, const CGameBoard& b) {
     return true;
 }
 
-TEST(GameBoard, ConstructedBoardHasNoHoles) {
-    const CGameBoard board;
-    const HoleRecord& h = board.Hole(8, 9);
-    EXPECT_EQ(h.isHole, 0);
-    EXPECT_EQ(h.zone, -1);
-    EXPECT_EQ(h.occupant, -1);
-    EXPECT_EQ(h.highlight, -1);
-    EXPECT_EQ(h.col, 8);
-    EXPECT_EQ(h.row, 9);
-}
-
-TEST(GameBoard, TwoPlayersPurpleAndBlueFaceEachOther) {
-    CGameBoard board;
-    SetUpStartPosition(board, Seats({kPurple, kBlue}));
-    const PlayerColor atPosition[6] = {kPurple, kYellow, kRed, kBlue, kOrange, kGreen};
-    for (int t = 0; t < 6; ++t) {
-        const auto holes = TriangleHoles(t);
-        EXPECT_EQ(board.ZoneList(atPosition[t]), holes) << "position " << t;
-        EXPECT_EQ(board.ZoneListCount(atPosition[t]), 10);
-        for (int i = 0; i < 10; ++i) {
-            EXPECT_EQ(board.Hole(holes[i]).zone, atPosition[t]);
-            EXPECT_EQ(board.Hole(holes[i]).zoneWeight, ZoneWeightAt(i));
-            const bool seated = atPosition[t] == kPurple || atPosition[t] == kBlue;
-            EXPECT_EQ(board.Hole(holes[i]).occupant, seated ? atPosition[t] : kNoColor);
-        }
-    }
-    EXPECT_EQ(board.TargetColour(kPurple), kBlue);
-    EXPECT_EQ(board.TargetColour(kBlue), kPurple);
-    EXPECT_EQ(board.TargetColour(kYellow), kOrange);
-    EXPECT_EQ(board.Hole(kCentre).zone, kNoColor);
-    EXPECT_EQ(board.Hole(kCentre).isHole, 1);
-    EXPECT_EQ(board.Hole(0, 0).isHole, 0);
-}
-
 // Every seating of 2, 3, 4 and 6 colours: the triangles hold all six colours, seated colours sit
 // where the table puts them and the targets are as the player count wants.
 TEST(GameBoard, SetUpForEveryPlayerCount) {

@@ -26,34 +26,6 @@ std::vector<std::string> MovesOf(const CGameBoard& board, Place start) {
 
 using Paths = std::vector<std::string>;
 
-TEST(MoveGenerator, LoneCentreMarbleStepsInDirectionOrder) {
-    CGameBoard board = EmptyBoard();
-    Put(board, kRed, {kCentre});
-    EXPECT_EQ(MovesOf(board, kCentre),
-              (Paths{"8,9 8,8", "8,9 9,9", "8,9 8,10", "8,9 7,10", "8,9 7,9", "8,9 7,8"}));
-}
-
-TEST(MoveGenerator, BlockedMarbleHasNoMove) {
-    CGameBoard board = EmptyBoard();
-    Put(board, kRed, {kCentre});
-    for (int d = 0; d < 6; ++d) {
-        Put(board, kBlue, {Neighbour(kCentre, d)});
-        Put(board, kGreen, {JumpLanding(kCentre, d)});
-    }
-    EXPECT_TRUE(MovesOf(board, kCentre).empty());
-}
-
-TEST(MoveGenerator, TipHasOnlyItsTwoSteps) {
-    CGameBoard board = EmptyBoard();
-    Put(board, kYellow, {{8, 1}});
-    EXPECT_EQ(MovesOf(board, {8, 1}), (Paths{"8,1 8,2", "8,1 7,2"}));
-    Put(board, kYellow, {{14, 13}});
-    EXPECT_EQ(MovesOf(board, {14, 13}), (Paths{"14,13 13,13", "14,13 13,12"}));
-}
-
-// A chain round to (7,11) through a first jump of direction 0, and a direct jump of direction 3
-// onto the same hole: both are listed, the chain first. The chain never lands back on the start
-// or on a hole it already used.
 TEST(MoveGenerator, ChainThenDirectJumpOntoTheSameHole) {
     CGameBoard board = EmptyBoard();
     Put(board, kRed, {kCentre});

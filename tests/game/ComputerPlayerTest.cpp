@@ -190,16 +190,6 @@ TEST_F(ComputerPlayerTurn, ABudgetLimitEndsAMasterSearchUnasked) {
     ExpectMovedByExactly(six.board, board, player.PreviousMove(), six.order[0]);
 }
 
-TEST_F(ComputerPlayerTurn, DestroyingAThinkingPlayerStopsAndJoinsItsSearch) {
-    const BenchPosition& six = SixPlayerMiddle();
-    CGameBoard board = six.board;
-    auto player = std::make_unique<CComputerPlayer>(six.order[0], 6, "");
-    WithOptions(*player);
-    player->BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
-    EXPECT_EQ(player->PollTurn(canvas_, board), kMoveChoosing);
-    player.reset();  // returns once the thread has ended; the sanitizer build checks for leaks
-}
-
 TEST_F(ComputerPlayerTurn, WhenTheSearchKeepsNoMoveItStillMoves) {
     // Yellow's one way out undoes its previous move, which the search never chooses.
     CGameBoard board = WalledIn({5, 6});

@@ -317,20 +317,6 @@ TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
     }
 }
 
-TEST_F(GameCommands, ABadSavedGameBuildsNothing) {
-    const auto path = dir_ / "bad.hlm";
-    std::ofstream(path, std::ios::binary) << std::string("\x01\x00\x00\x00\x09", 5);
-    CGame loaded(host_);
-    loaded.SetOptions(game_->Options());
-    std::string error;
-    EXPECT_FALSE(loaded.Load(canvas_, 800, 600, path, error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(loaded.Board(), nullptr);
-    EXPECT_EQ(loaded.State(), kGameNone);
-    EXPECT_EQ(loaded.Players(), 0);
-    EXPECT_FALSE(loaded.Load(canvas_, 800, 600, dir_ / "missing.hlm", error));
-}
-
 // Truncated and bit-flipped files: a game either loads whole or is not built at all.
 TEST_F(GameCommands, DamagedSavedGamesLoadWholeOrNotAtAll) {
     Seat(kYellow);

@@ -19,14 +19,10 @@
 #include <thread>
 #include <vector>
 
-#include "board/BoardGeometry.h"
-#include "game/SavedGameRecord.h"
 #include "platform/AppFolder.h"
 #include "platform/FileIO.h"
 #include "platform/TextEncoding.h"
-#include "records/Settings.h"
 #include "records/StatsDatabase.h"
-#include "support/SavedRecords.h"
 #include "support/TempFolder.h"
 
 namespace halmora {
@@ -93,43 +89,6 @@ StatsDatabase MakeStats(int players, int gamesEach) {
             db.AddGameRecord(MakeRecord(("Player " + std::to_string(p)).c_str(), 1990 + g % 30,
                                         g * 1000, (p + g) % 2));
     return db;
-}
-
-CSettings MakeSettings(int variant) {
-    CSettings s;
-    s.UseTimer = variant % 2;
-    s.InitialMinutes = 10 + variant;
-    s.AnimationSpeed = 50 + variant;
-    s.WallpaperMode = 2;
-    const std::string file = "Wallpapers/version-" + std::to_string(variant) + ".bmp";
-    std::memcpy(s.WallpaperFile.data(), file.data(), file.size());
-    s.PlayerName[0] = ToGbkName("Version " + std::to_string(variant));
-    return s;
-}
-
-// A game with `players` seats and `moves` recorded moves of the longest path.
-std::unique_ptr<SavedGameRecord> MakeSavedGame(int players, int moves) {
-    auto r = std::make_unique<SavedGameRecord>();
-    r->playerCount = players;
-    r->moveCount = moves;
-    const std::vector<PlayerColor> colours =
-        players == 2 ? std::vector<PlayerColor>{0, 3} : std::vector<PlayerColor>{0, 1, 2, 3, 4, 5};
-    r->currentColour = colours[0];
-    for (int i = 0; i < players; ++i) {
-        SavedPlayer& p = r->players[i];
-        p.name = ToGbkName("Seat " + std::to_string(i));
-        p.seatType = 2 + i % 5;
-        p.colour = colours[i];
-        r->seatTypes[colours[i]] = p.seatType;
-    }
-    testing::FillStartHoles(*r);
-    r->historyTop = r->historyPosition = moves;
-    for (int i = 0; i < moves; ++i) {
-        r->history[i].mover = colours[i % players];
-        for (int j = 0; j < kMaxPathPlaces; ++j)
-            r->history[i].path.Append({(i + j) % kGridSize, j % kGridSize});
-    }
-    return r;
 }
 
 class CrashSafeWrite : public ::testing::Test {
@@ -262,26 +221,6 @@ TEST_F(CrashSafeWrite, StatisticsAreAlwaysWhole) {
     FileKind kind{StatsDatabase::DefaultPath(), small.Write(), first.Write(), second.Write(),
                   [&](int version) { return (version == 0 ? first : second).Save().Ok(); }};
     KillWhileSaving(kind, 20240601u);
-}
-
-TEST_F(CrashSafeWrite, SettingsAreAlwaysWhole) {
-    const CSettings initial = MakeSettings(0), first = MakeSettings(1), second = MakeSettings(2);
-    FileKind kind{AppFile("Data/Settings.dat"), initial.ToBytes(), first.ToBytes(),
-                  second.ToBytes(),
-                  [&](int version) { return (version == 0 ? first : second).Save(); }};
-    KillWhileSaving(kind, 7u);
-}
-
-TEST_F(CrashSafeWrite, SavedGamesAreAlwaysWhole) {
-    const auto initial = MakeSavedGame(2, 4), first = MakeSavedGame(6, 200),
-               second = MakeSavedGame(6, kMaxHistoryTop);
-    ASSERT_TRUE(ValidateSavedGame(*first).Ok()) << ValidateSavedGame(*first).message;
-    ASSERT_TRUE(ValidateSavedGame(*second).Ok()) << ValidateSavedGame(*second).message;
-    const fs::path path = folder_ / "Game.hlm";
-    FileKind kind{
-        path, WriteSavedGame(*initial), WriteSavedGame(*first), WriteSavedGame(*second),
-        [&](int version) { return SaveSavedGameFile(path, version == 0 ? *first : *second).Ok(); }};
-    KillWhileSaving(kind, 99u);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/FileIO.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,17 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileIO : public testing::Test {
+class FileIO : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = testing::TempDir() + "halmora-fileio-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
+    // A test that stopped half-way may have left the folder read-only.
     void TearDown() override {
         std::error_code ec;
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
     }
 
     static std::vector<uint8_t> Bytes(std::size_t n, uint8_t fill) {
@@ -39,7 +35,8 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
     }
 
-    fs::path dir_;
+    testing::TempFolder folder_{"halmora-fileio"};
+    const fs::path& dir_ = folder_.Path();
 };
 
 TEST_F(FileIO, ReadsUpToTheLimitAndRefusesMore) {

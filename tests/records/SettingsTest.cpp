@@ -21,6 +21,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/FileIO.h"
+#include "support/TempFolder.h"
 
 namespace halmora {
 namespace {
@@ -76,19 +77,6 @@ std::vector<uint8_t> UnusualFile() {
 
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "halmora-settings-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = ApplicationFolder();
-        SetApplicationFolder(dir_);
-    }
-    void TearDown() override {
-        SetApplicationFolder(previous_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     fs::path File() const { return dir_ / "Data" / "Settings.dat"; }
     std::vector<uint8_t> FileBytes() const { return ReadFileLimited(File(), 1 << 20).bytes; }
     // Loads bytes as a file, into settings that hold other values first.
@@ -101,7 +89,8 @@ protected:
         return s;
     }
 
-    fs::path dir_, previous_;
+    testing::AppFolderScope folder_{"halmora-settings"};
+    const fs::path& dir_ = folder_.Path();
 };
 
 TEST_F(Settings, DefaultsWithoutAFileAndEveryFieldAtItsOffset) {
@@ -227,60 +216,6 @@ TEST(SettingsSpeed, MarblesNeverGlideSlowerThanTheSlidersSlowestPosition) {
     EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.137f);
     s.AnimationSpeed = 200;
     EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.2f);
-}
-
-TEST_F(Settings, AnyFileLoadsWithoutHarm) {
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 300; ++round) {
-        std::vector<uint8_t> bytes(round < 9 ? round * 1107 : random() % 9000);
-        for (uint8_t& b : bytes)
-            b = static_cast<uint8_t>(random() % 4 == 0 ? 0 : random());
-        CSettings s, again;
-        s.FromBytes(bytes);
-        for (int32_t type : s.PlayerType)
-            EXPECT_TRUE(type >= 0 && type <= 7) << type;
-        EXPECT_EQ(s.PlayerName[round % kColorCount].back(), 0);
-        EXPECT_EQ(s.WallpaperFile.back(), 0);
-        EXPECT_TRUE(s.AnimationSpeed >= 1 && s.AnimationSpeed <= 200);
-        EXPECT_GE(s.GameInitialSeconds(), 0);
-        again.FromBytes(s.ToBytes());  // what was read is written and read back the same
-        EXPECT_EQ(again, s);
-        ASSERT_FALSE(HasFailure()) << "round " << round;
-    }
-
-    std::vector<uint8_t> longer = UnusualFile();
-    longer.resize(20000, 0x5A);  // only the first 4430 bytes count
-    EXPECT_EQ(LoadFile(longer).ToBytes(), UnusualFile());
-    EXPECT_EQ(LoadFile(std::vector<uint8_t>(3 << 20, 1)), CSettings{});  // not a settings file
-    fs::remove(File());
-    fs::create_directory(File());
-    CSettings folder;
-    folder.FromBytes(UnusualFile());
-    folder.Load();
-    EXPECT_EQ(folder, CSettings{});
-}
-
-TEST_F(Settings, AFailedSaveLeavesTheOldFile) {
-    const std::vector<uint8_t> old = UnusualFile();
-    LoadFile(old);  // puts the old file in place
-
-    // The disk filling up part way through the new file.
-    rlimit limit{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    rlimit small = limit;
-    small.rlim_cur = 100;
-    void (*oldHandler)(int) = ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = CSettings{}.Save();
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    ::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(FileBytes(), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "Data"), {}), 1);  // no temporary
-
-    fs::remove_all(dir_ / "Data");
-    std::ofstream(dir_ / "Data") << "a file where the folder belongs";
-    EXPECT_FALSE(CSettings{}.Save());
 }
 
 TEST_F(Settings, AFileThatCannotBeReadIsKeptAsideAndNeverOverwritten) {

@@ -19,7 +19,6 @@
 #include "platform/FileLock.h"
 #include "records/StatsDatabase.h"
 #include "support/TempFolder.h"
-#include "support/Unprivileged.h"
 
 namespace halmora {
 namespace {
@@ -213,25 +212,6 @@ TEST_F(SharedStats, AFileNotReadWholeIsKeptAsideAndWhatWasReadGoesOn) {
     }
 }
 
-TEST_F(SharedStats, WritesMakeTheFolderAndGoThroughALinkToItsTarget) {
-    fs::remove_all(folder_ / "Data");
-    StatsDatabase db;
-    ASSERT_TRUE(db.FileGame(Game("Ann", "Bob", 1)).Ok()) << "Data/ is made when missing";
-    EXPECT_EQ(OnDisk("Ann"), 1u);
-
-    // A statistics file kept in a synced folder, linked in relatively; missing at first.
-    fs::remove(File());
-    fs::create_directory(folder_ / "Synced");
-    fs::create_symlink("../Synced/Stats.dat", File());
-    ASSERT_TRUE(db.FileGame(Game("Ann", "Bob", 2)).Ok());
-    ASSERT_TRUE(db.FileGame(Game("Cid", "Bob", 3)).Ok());
-    EXPECT_TRUE(fs::is_symlink(File()));
-    StatsDatabase target;
-    ASSERT_TRUE(target.Load(folder_ / "Synced" / "Stats.dat").Ok());
-    ASSERT_NE(target.Find("Bob"), nullptr);
-    EXPECT_EQ(target.Find("Bob")->records.size(), 2u);
-}
-
 TEST_F(SharedStats, FailedWritesSayWhyAndTheGameWaitsForTheNextWrite) {
     ASSERT_TRUE(StatsDatabase().FileGame(Game("Ann", "Bob", 1)).Ok());
     const fs::path data = folder_ / "Data";
@@ -267,22 +247,6 @@ TEST_F(SharedStats, FailedWritesSayWhyAndTheGameWaitsForTheNextWrite) {
     ASSERT_TRUE(db.SavePending().Ok());
     EXPECT_EQ(db.PendingGames(), 0u);
     EXPECT_EQ(OnDisk("Ann"), 3u);
-}
-
-TEST_F(SharedStats, AReadOnlyFolderIsReportedWithItsReason) {
-    ASSERT_TRUE(StatsDatabase().FileGame(Game("Ann", "Bob", 1)).Ok());
-    const std::vector<uint8_t> old = Bytes(File());
-    const fs::path data = folder_ / "Data";
-    using fs::perms;
-    fs::permissions(data, perms::owner_read | perms::owner_exec | perms::group_read |
-                              perms::group_exec | perms::others_read | perms::others_exec);
-    const std::optional<std::string> said = testing::RunWithoutPrivileges(
-        [] { return StatsDatabase().FileGame(Game("Cid", "Ann", 2)).message; });
-    fs::permissions(data, perms::owner_all);
-    if (!said)
-        GTEST_SKIP() << "a child without the right to write could not be made";
-    EXPECT_NE(said->find(std::strerror(EACCES)), std::string::npos) << *said;
-    EXPECT_EQ(Bytes(File()), old);
 }
 
 }  // namespace

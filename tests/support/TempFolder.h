@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/AppFolder.h"
+
 namespace halmora::testing {
 
 class TempFolder {
@@ -29,6 +31,26 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A temporary application folder, with its Data folder, for one test; the old folder comes back
+// afterwards.
+class AppFolderScope {
+public:
+    explicit AppFolderScope(const std::string& name)
+        : folder_(name), previous_(ApplicationFolder()) {
+        SetApplicationFolder(folder_.Path());
+        std::filesystem::create_directories(folder_.Path() / "Data");
+    }
+    ~AppFolderScope() { SetApplicationFolder(previous_); }
+    AppFolderScope(const AppFolderScope&) = delete;
+    AppFolderScope& operator=(const AppFolderScope&) = delete;
+
+    const std::filesystem::path& Path() const { return folder_.Path(); }
+
+private:
+    TempFolder folder_;
+    std::filesystem::path previous_;
 };
 
 }  // namespace halmora::testing

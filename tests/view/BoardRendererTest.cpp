@@ -206,28 +206,6 @@ TEST_F(BoardRendererTest, HitTestPrefersTheFirstHoleOnEqualScores) {
     EXPECT_FALSE(renderer_.HitTest(799, 599, hit));
 }
 
-TEST_F(BoardRendererTest, RotationMovesMarblesButNotHoles) {
-    renderer_.Resize(800, 600);
-    board_.MoveMarble({8, 4}, {8, 8});
-    renderer_.Paint();
-    const QImage before = renderer_.Image();
-    const QPoint marbleAt = HoleCentre({8, 8}), emptyAt = HoleCentre({9, 9});
-    const QRgb marblePixel = At(marbleAt), emptyPixel = At(emptyAt);
-    ASSERT_NE(marblePixel, emptyPixel);
-
-    board_.Rotate(0);
-    renderer_.Paint();
-    EXPECT_EQ(HoleCentre({8, 8}), marbleAt);
-    EXPECT_EQ(At(emptyAt), marblePixel);
-    EXPECT_EQ(At(marbleAt), emptyPixel);
-    EXPECT_EQ(At(Between({7, 2}, {8, 2}, {8, 3})), Rgb(60, 217, 23)) << "Green turned to the top";
-
-    for (int i = 0; i < 5; ++i)
-        board_.Rotate(0);
-    renderer_.Paint();
-    EXPECT_EQ(renderer_.Image(), before);
-}
-
 // The board drawn the plain way, for comparison with the renderer's fast drawing: the star
 // composed afresh into a masked surface, and every picture laid on with the surfaces' own masked
 // drawing through a painter.
@@ -425,69 +403,6 @@ TEST_F(FastDrawingTest, HighlightsHiddenMarblesAndRotationsMatchAPlainCompositio
         board_.Rotate(turn % 2);
         renderer_.Paint();
         Check(PlainBoard(board_, {700, 640}, QColor::fromRgb(kBackground)), "rotated");
-    }
-}
-
-QImage Noise(int width, int height, int seed) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y,
-                           qRgb((x * 37 + seed) % 256, (y * 53 + x * seed) % 256,
-                                (x * y * 11 + seed * 3) % 256));
-    return image;
-}
-
-// The fast sprite must do exactly what the surface's painter-based masked drawing does, even for
-// a picture that breaks the mask convention, and cut parts at every edge the same way.
-TEST(MaskedSpriteTest, LaysASurfaceAsItsOwnMaskedDrawingDoes) {
-    MessageCapture capture;
-    TempFolder folder("halmora-sprite");
-    QImage picture = Noise(13, 9, 5), mask(13, 9, QImage::Format_RGB32);
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 13; ++x)
-            mask.setPixel(x, y, (x + y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-    picture.setPixel(3, 0, qRgb(255, 255, 255));
-    CTransparentSurface surface;
-    surface.Load(SaveBmp(picture, folder / "p.bmp"), SaveBmp(mask, folder / "m.bmp"));
-    ASSERT_TRUE(capture.messages.empty());
-    CMaskedSprite sprite;
-    sprite.Take(surface);
-
-    // A drawing with a pure white part and the odd surface over the ground, composed both ways.
-    const auto drawing = [&](QPainter& p) {
-        p.fillRect(2, 1, 15, 6, QColor(200, 30, 90));
-        p.fillRect(4, 2, 3, 3, Qt::white);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawLine(0, 11, 17, 3);
-        surface.Draw(p, 6, 3);
-    };
-    CTransparentSurface composedSurface;
-    composedSurface.ComposeFromDrawing(18, 14, drawing);
-    CMaskedSprite composedSprite;
-    composedSprite.ComposeFromDrawing(18, 14, drawing);
-
-    struct Part {
-        int srcX, srcY, width, height, dstX, dstY;
-    };
-    const Part parts[] = {{0, 0, 18, 14, 3, 4},   {-2, -3, 10, 8, 0, 0}, {5, 4, 20, 20, 12, 10},
-                          {0, 0, 18, 14, -4, -2}, {3, 1, 4, 4, 19, 15},  {14, 0, 6, 3, -1, 20}};
-    for (const Part& part : parts) {
-        for (const bool composed : {false, true}) {
-            const QImage screen = Noise(20, 16, part.dstX + 7);
-            QImage expected = screen.copy();
-            QPainter dc(&expected);
-            (composed ? composedSurface : surface)
-                .DrawPart(dc, part.srcX, part.srcY, part.width, part.height, part.dstX, part.dstY);
-            dc.end();
-            QImage actual = screen.copy();
-            (composed ? composedSprite : sprite)
-                .DrawPart(actual, part.srcX, part.srcY, part.width, part.height, part.dstX,
-                          part.dstY);
-            EXPECT_EQ(FirstDifference(actual, expected), "")
-                << (composed ? "composed " : "loaded ") << part.srcX << "," << part.srcY << " to "
-                << part.dstX << "," << part.dstY;
-        }
     }
 }
 

@@ -93,17 +93,6 @@ protected:
     CTextPainter white_;
 };
 
-TEST_F(GameInfoPanelTest, HeightFitsTheRowCount) {
-    const int heights[] = {314, 314, 134, 174, 214, 314, 299};
-    for (int rows = 0; rows <= 6; ++rows) {
-        auto panel = Panel(rows, true);
-        EXPECT_EQ(panel->RowCount(), rows);
-        EXPECT_EQ(panel->width(), 212);
-        EXPECT_EQ(panel->height(), heights[rows]) << rows << " rows";
-    }
-    EXPECT_TRUE(capture_.messages.empty());
-}
-
 TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRow) {
     auto panel = Panel(3, true);
     panel->SetCurrent(kBlue);
@@ -134,32 +123,6 @@ TEST_F(GameInfoPanelTest, FinishedPlayerShowsItsPlace) {
     const QImage after = panel->grab().toImage();
     EXPECT_NE(after.copy(0, RowTop(1) + h, 212, h), before.copy(0, RowTop(1) + h, 212, h));
     EXPECT_EQ(after.copy(0, 0, 212, RowTop(1)), before.copy(0, 0, 212, RowTop(1)));
-}
-
-TEST_F(GameInfoPanelTest, ClockRedrawsOnlyTheCurrentTimeAndOnlyWhenChanged) {
-    auto panel = Panel(3, true);
-    panel->SetCurrent(kBlue);
-    QCoreApplication::processEvents();
-    PaintCounter counter;
-    panel->installEventFilter(&counter);
-    const QImage before = panel->grab().toImage();
-    counter.paints = 0;
-
-    panel->SetClock(kBlue, 545000);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 0) << "an unchanged value draws nothing";
-
-    panel->SetClock(kBlue, 5000);
-    QCoreApplication::processEvents();
-    EXPECT_GE(counter.paints, 1);
-    const int h = white_.Height("A");
-    const QRect currentLine(0, RowTop(1), 212, h);
-    EXPECT_TRUE(QRegion(currentLine).contains(counter.painted.boundingRect()));
-    const QImage after = panel->grab().toImage();
-    EXPECT_NE(after.copy(currentLine), before.copy(currentLine));
-    EXPECT_TRUE(ClockInRow(after, 1)) << "the clock picture stays";
-    const QRect otherRows(0, 0, 212, RowTop(1));
-    EXPECT_EQ(after.copy(otherRows), before.copy(otherRows));
 }
 
 TEST_F(GameInfoPanelTest, CloseHidesAndShowShowsAgain) {

@@ -122,23 +122,6 @@ TEST_F(LoadedSurfaceTest, LongMessagesAreCutAtACharacterBoundary) {
     EXPECT_EQ(capture_.messages[0].text, std::string(250, 'a') + "/éé");
 }
 
-TEST_F(LoadedSurfaceTest, ReloadingReplacesAndReleasingEmpties) {
-    CTransparentSurface never;
-    never.Release();
-    EXPECT_FALSE(never.IsLoaded());
-
-    CTransparentSurface sprite;
-    sprite.Load(Bmp(Filled(4, 4, Qt::green), "a.bmp"), Bmp(Filled(4, 4, Qt::white), "am.bmp"));
-    sprite.Load(Bmp(Filled(8, 6, Qt::blue), "b.bmp"), Bmp(Filled(8, 6, Qt::white), "bm.bmp"));
-    EXPECT_EQ(sprite.ImageWidth(), 8);
-    EXPECT_EQ(sprite.ImageHeight(), 6);
-    EXPECT_EQ(Pixel(OverRed(10, [&](QPainter& dc) { sprite.Draw(dc, 0, 0); }), 1, 1), kBlue);
-    sprite.Release();
-    EXPECT_FALSE(sprite.IsLoaded());
-    EXPECT_EQ(Pixel(OverRed(10, [&](QPainter& dc) { sprite.Draw(dc, 0, 0); }), 1, 1), kRed);
-    EXPECT_TRUE(capture_.messages.empty());
-}
-
 TEST_F(LoadedSurfaceTest, PictureIsCopiedWholeOrStretched) {
     QImage art = Filled(2, 2, Qt::green);
     art.setPixel(1, 1, qRgb(0, 0, 255));
