@@ -84,17 +84,6 @@ TEST(GameBoard, SetUpForEveryPlayerCount) {
     }
 }
 
-TEST(GameBoard, CountHomeCountsOwnMarblesInTheTarget) {
-    CGameBoard board = EmptyBoard();
-    const auto target = board.ZoneList(board.TargetColour(kYellow));
-    for (const Place p : target)
-        board.Hole(p).occupant = kYellow;
-    EXPECT_EQ(board.CountHome(kYellow), 10);
-    board.Hole(target[3]).occupant = kRed;
-    EXPECT_EQ(board.CountHome(kYellow), 9);
-    EXPECT_EQ(board.CountHome(kRed), 0);
-}
-
 TEST(GameBoard, MoveMarbleCarriesItsFlagsAndIgnoresBadPlaces) {
     CGameBoard board = EmptyBoard();
     HoleRecord& from = board.Hole(8, 9);
@@ -114,18 +103,6 @@ TEST(GameBoard, MoveMarbleCarriesItsFlagsAndIgnoresBadPlaces) {
     board.MoveMarble({8, 8}, {-1, 40});  // off the grid
     board.MoveMarble({19, 8}, {8, 8});
     EXPECT_TRUE(SameRecords(board, before));
-}
-
-TEST(GameBoard, PlaceAndRemoveMarbles) {
-    CGameBoard board = EmptyBoard();
-    board.PlaceMarbles(kGreen);
-    for (const Place p : TriangleHoles(5))
-        EXPECT_EQ(board.Hole(p).occupant, kGreen);
-    board.MoveMarble({2, 5}, kCentre);
-    board.RemoveMarbles(kGreen);
-    for (int row = 0; row < kGridSize; ++row)
-        for (int col = 0; col < kGridSize; ++col)
-            EXPECT_EQ(board.Hole(col, row).occupant, kNoColor);
 }
 
 TEST(GameBoard, CopyKeepsPlacesAndRebuildsZoneLists) {

@@ -16,23 +16,6 @@ using testing::ScopedFakeTicks;
 
 constexpr uint32_t kMaxMs = std::numeric_limits<uint32_t>::max();
 
-TEST(TickCount, FollowsAFakeSourceAndReturnsToTheSteadyClock) {
-    {
-        ScopedFakeTicks ticks(42);
-        EXPECT_EQ(TickCount(), 42u);
-        ticks.Advance(kMaxMs);
-        EXPECT_EQ(TickCount(), 41u);
-    }
-    const auto steady =
-        static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  std::chrono::steady_clock::now().time_since_epoch())
-                                  .count());
-    EXPECT_LT(TickCount() - steady, 1000u);
-    const TickSource before = SetTickSource(nullptr);  // the steady clock, never a null call
-    EXPECT_LT(TickCount() - steady, 1000u);
-    SetTickSource(before);
-}
-
 TEST(CountdownClock, RunsDownOnlyWhileStarted) {
     ScopedFakeTicks ticks(5000);
     CCountdownClock clock;
