@@ -198,23 +198,6 @@ void CBasicBoard::ApplyMove(int s, int e) {
     key_ ^= MarbleKey(to.occupant, to.marbleIndex, e);
 }
 
-void CBasicBoard::TakeBackMove(int s, int e) {
-    BasicCell& from = cells_[s];
-    BasicCell& to = cells_[e];
-    assert(to.occupant < kColorCount);
-    from.occupant = to.occupant;
-    from.marbleIndex = to.marbleIndex;
-    to.occupant = kNoColor8;
-    marbles_[from.occupant][from.marbleIndex] = detail::kGridLinks.place[s];
-    TargetRecord& t = targets_[from.occupant];
-    t.distance[from.marbleIndex] =
-        HoleDistance(detail::kGridLinks.place[s], t.place[from.marbleIndex]);
-    UpdateMasks(from.occupant, e, false);
-    UpdateMasks(from.occupant, s, true);
-    key_ ^= MarbleKey(from.occupant, from.marbleIndex, e);
-    key_ ^= MarbleKey(from.occupant, from.marbleIndex, s);
-}
-
 bool CBasicBoard::IsConsistent() const {
     std::array<int, kColorCount> counts{};
     PositionKey key;

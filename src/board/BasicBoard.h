@@ -67,7 +67,8 @@ public:
     void TakeBackMove(const Move& m) { TakeBackMove(PlaceIndex(m.Start()), PlaceIndex(m.End())); }
     // The same by the place indices of the path's first and last places.
     void ApplyMove(int start, int end);
-    void TakeBackMove(int start, int end);
+    // The marble goes back the way it came: keys, masks and distances follow as for any move.
+    void TakeBackMove(int start, int end) { ApplyMove(end, start); }
 
     const BasicCell& Cell(Place p) const { return cells_[PlaceIndex(p)]; }
     const BasicCell* Cells() const { return cells_.data(); }

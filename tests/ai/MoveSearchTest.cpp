@@ -52,16 +52,6 @@ Move PathOf(std::initializer_list<Place> places) {
     return m;
 }
 
-TEST(MoveSearch, NoviceLooksAtTwentyRootMovesAndTenAnswersEach) {
-    CGameBoard board;
-    SetUpStartPosition(board, Seats({kYellow, kRed}));
-    CMoveSearch search(board, kYellow, kNovice, CMoveSearch::kNoBudget, 0, kYellowThenRed, Move{});
-    search.Run();
-    // The start position has 14 moves each, so 1 + 14 + 14 * 10.
-    EXPECT_EQ(search.Nodes(), 1u + 14u + 14u * 10u);
-    EXPECT_TRUE(search.HasBestMove());
-}
-
 TEST(MoveSearch, ImmediateWinIsTakenAndEndsTheRootLoop) {
     const CGameBoard board = NearlyDone({6, 13}, false);
     CMoveSearch search(board, kYellow, kMaster, CMoveSearch::kNoBudget, 80, kYellowThenRed, Move{});
@@ -131,23 +121,6 @@ TEST(MoveSearch, ReversalOfThePreviousMoveIsNeverChosen) {
     }
 }
 
-TEST(MoveSearch, SearchesAreReproducible) {
-    const std::vector<BenchPosition> positions = MakeBenchPositions();
-    for (const BenchPosition& p : positions) {
-        if (p.order.size() != 3)
-            continue;
-        CMoveSearch a(p.board, p.order[0], 1750, CMoveSearch::kNoBudget, p.moveCount, p.order,
-                      Move{});
-        CMoveSearch b(p.board, p.order[0], 1750, CMoveSearch::kNoBudget, p.moveCount, p.order,
-                      Move{});
-        a.Run();
-        b.Run();
-        EXPECT_EQ(a.Nodes(), b.Nodes());
-        EXPECT_EQ(PathText(a.BestMove()), PathText(b.BestMove()));
-        EXPECT_EQ(a.RootValues(), b.RootValues());
-    }
-}
-
 // A clock that moves on by a millisecond at every reading, from just before the 32-bit wrap.
 std::atomic<uint32_t> gAutoTick{0};
 uint32_t AutoTick() {
@@ -179,19 +152,6 @@ TEST(MoveSearch, StopTakesEffectEvenWhileTheClockStandsStill) {
     // The root is a leaf at once: nothing is chosen, and the computer player falls back.
     EXPECT_EQ(search.Nodes(), 1u);
     EXPECT_FALSE(search.HasBestMove());
-}
-
-TEST(MoveSearch, StopFromAnotherThreadEndsTheSearchPromptly) {
-    const std::vector<BenchPosition> positions = MakeBenchPositions();
-    const BenchPosition& six = Named(positions, "6p middle");
-    CMoveSearch search(six.board, six.order[0], kMaster, CMoveSearch::kNoBudget, six.moveCount,
-                       six.order, Move{});
-    std::thread worker([&search] { search.Run(); });
-    search.Stop();
-    worker.join();
-    // Stopped before or during the root's expansion: far fewer nodes than the 3,999,826 of a
-    // full search, with or without a move chosen.
-    EXPECT_LT(search.Nodes(), 100000u);
 }
 
 // The quick bench's moves, node counts and root values: a change here changes how the computer

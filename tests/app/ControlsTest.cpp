@@ -56,19 +56,6 @@ TEST(LinkLabel, TwoPressesWithoutReleaseOpenTheTargetOnce) {
     EXPECT_EQ(urls.opened.size(), 1u);
 }
 
-TEST(LinkLabel, LeavingRestoresTheArrowOnlyIfTheLabelSetTheHand) {
-    QWidget owner;
-    owner.setCursor(Qt::WaitCursor);
-    CLinkLabel label(QRect(10, 10, 100, 20), "label", "");
-    label.SetCursorOwner(&owner, QCursor(Qt::PointingHandCursor));
-    EXPECT_FALSE(label.MouseMove(200, 200));
-    EXPECT_EQ(owner.cursor().shape(), Qt::WaitCursor);
-    EXPECT_TRUE(label.MouseMove(50, 20));
-    EXPECT_EQ(owner.cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(label.MouseMove(200, 200));
-    EXPECT_EQ(owner.cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST(LinkLabel, DrawsBlueUnderlinedTextInItsRectangle) {
     QImage image(200, 40, QImage::Format_RGB32);
     image.fill(Qt::white);

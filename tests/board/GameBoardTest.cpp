@@ -105,16 +105,6 @@ TEST(GameBoard, MoveMarbleCarriesItsFlagsAndIgnoresBadPlaces) {
     EXPECT_TRUE(SameRecords(board, before));
 }
 
-TEST(GameBoard, CopyKeepsPlacesAndRebuildsZoneLists) {
-    CGameBoard source;
-    SetUpStartPosition(source, Seats({kYellow, kBlue, kOrange}));
-    source.MoveMarble({14, 5}, {10, 9});
-    source.Hole(10, 9).highlight = 101;
-    CGameBoard copy;
-    copy.CopyFrom(source);
-    EXPECT_TRUE(SameRecords(copy, source));
-}
-
 TEST(GameBoard, RotationTurnsContentsAndKeepsTargets) {
     CGameBoard board;
     SetUpStartPosition(board, Seats({kYellow, kPurple, kRed, kOrange}));

@@ -166,28 +166,23 @@ TEST_F(ComputerPlayerTurn, WithAnimationGlidesTheMarbleAndThenLandsIt) {
     ExpectMovedByExactly(start_, board, player.PreviousMove(), kYellow);
 }
 
-TEST_F(ComputerPlayerTurn, ForceMoveEndsAMasterSearchWithOneMove) {
+// A Master search ended by Force move, or by a budget nobody had to ask for, still moves once.
+TEST_F(ComputerPlayerTurn, ForceMoveOrASpentBudgetEndsAMasterSearchWithOneMove) {
     const BenchPosition& six = SixPlayerMiddle();
-    CGameBoard board = six.board;
-    CComputerPlayer player(six.order[0], 6, "");
-    WithOptions(player);
-    player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
-    // A restarted game begins a turn again: the search under way is stopped and dropped.
-    player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
-    player.ForceMove();
-    ASSERT_EQ(AwaitChoice(player, board), kMoveDone);
-    ExpectMovedByExactly(six.board, board, player.PreviousMove(), six.order[0]);
-}
-
-TEST_F(ComputerPlayerTurn, ABudgetLimitEndsAMasterSearchUnasked) {
-    const BenchPosition& six = SixPlayerMiddle();
-    CGameBoard board = six.board;
-    CComputerPlayer player(six.order[0], 6, "");
-    WithOptions(player);
-    player.SetBudgetLimit(1);
-    player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
-    ASSERT_EQ(AwaitChoice(player, board), kMoveDone);
-    ExpectMovedByExactly(six.board, board, player.PreviousMove(), six.order[0]);
+    for (const bool forced : {true, false}) {
+        CGameBoard board = six.board;
+        CComputerPlayer player(six.order[0], 6, "");
+        WithOptions(player);
+        if (!forced)
+            player.SetBudgetLimit(1);
+        player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
+        // A restarted game begins a turn again: the search under way is stopped and dropped.
+        player.BeginTurn(canvas_, board, Turn(six.order, six.moveCount));
+        if (forced)
+            player.ForceMove();
+        ASSERT_EQ(AwaitChoice(player, board), kMoveDone);
+        ExpectMovedByExactly(six.board, board, player.PreviousMove(), six.order[0]);
+    }
 }
 
 TEST_F(ComputerPlayerTurn, WhenTheSearchKeepsNoMoveItStillMoves) {

@@ -164,8 +164,6 @@ TEST_F(SharedStats, AFileNotReadWholeIsKeptAsideAndWhatWasReadGoesOn) {
          "participant", 3, 3},
         {"trailing bytes", [](const fs::path& p) { std::ofstream(p, std::ios::app) << "xyz"; },
          "3 bytes follow", 3, 4},
-        {"cut short", [](const fs::path& p) { fs::resize_file(p, fs::file_size(p) - 10); },
-         "follow can hold", 3, 3},
         {"a folder in its place",
          [](const fs::path& p) {
              fs::remove(p);

@@ -136,14 +136,5 @@ TEST_F(GameInfoPanelTest, CloseHidesAndShowShowsAgain) {
     EXPECT_FALSE(panel->IsShown());
 }
 
-TEST_F(GameInfoPanelTest, MissingClockIsReportedAndThePanelStillWorks) {
-    std::filesystem::remove(folder_ / "Graphics/Small Clock.bmp");
-    auto panel = Panel(2, true);
-    ASSERT_EQ(capture_.messages.size(), 1u);
-    EXPECT_EQ(capture_.messages[0].text, AppFile("Graphics/Small Clock.bmp").string() +
-                                             " could not be loaded! (CTransparentSurface)");
-    EXPECT_FALSE(ClockInRow(panel->grab().toImage(), 0));
-}
-
 }  // namespace
 }  // namespace halmora
