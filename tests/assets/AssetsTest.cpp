@@ -1,6 +1,7 @@
 // Checks the files the asset maker wrote into the build's game folder: the sizes the game relies
 // on, the mask convention of every sprite, the marble colours, the toolbar's transparent colour,
-// the cursors' hot spots, and sounds and wallpapers the game can read.
+// the cursors' hot spots, and sounds and wallpapers the game can read. The pictures drawn at twice
+// the density for denser screens ("@2x") are held to the same rules at twice the size.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -77,14 +78,35 @@ QString Stem(const Size& s, const QString& what) {
     return QStringLiteral("Graphics/%1 %2").arg(s.pixels).arg(what);
 }
 
-std::vector<QString> MaskedStems() {
-    std::vector<QString> stems = {"Graphics/Small Clock"};
-    for (const Size& s : kSizes) {
-        stems.push_back(Stem(s, "Marble Hole"));
-        for (const QString& colour : kColourNames)
-            stems.push_back(Stem(s, colour + " Marble"));
+constexpr int kDensities[] = {1, 2};
+
+// "NAME.ext" at density 1, "NAME@2x.ext" at density 2.
+QString AtDensity(const QString& path, int density) {
+    if (density == 1)
+        return path;
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + QStringLiteral("@%1x").arg(density) + path.mid(dot);
+}
+
+// Picture and mask file of a masked picture.
+struct MaskedFiles {
+    QString image, mask;
+};
+MaskedFiles Masked(const QString& stem, int density = 1) {
+    return {AtDensity(stem + ".bmp", density), AtDensity(stem + " Mask.bmp", density)};
+}
+
+std::vector<MaskedFiles> MaskedPictures() {
+    std::vector<MaskedFiles> files;
+    for (const int d : kDensities) {
+        files.push_back(Masked("Graphics/Small Clock", d));
+        for (const Size& s : kSizes) {
+            files.push_back(Masked(Stem(s, "Marble Hole"), d));
+            for (const QString& colour : kColourNames)
+                files.push_back(Masked(Stem(s, colour + " Marble"), d));
+        }
     }
-    return stems;
+    return files;
 }
 
 bool Shows(const QImage& mask, int x, int y) {
@@ -112,35 +134,39 @@ void ExpectCloseColour(Rgb actual, Rgb expected, int tolerance, const std::strin
 }
 
 TEST(AssetsGraphics, PicturesHaveTheSizesOfTheirBoard) {
-    for (const Size& s : kSizes) {
-        EXPECT_EQ(Load(Stem(s, "Marble Hole.bmp")).size(), QSize(s.hole, s.hole));
-        for (const QString& colour : kColourNames) {
-            EXPECT_EQ(Load(Stem(s, colour + " Marble.bmp")).size(),
-                      QSize(s.marbleWidth, s.marbleHeight))
-                << s.pixels << ' ' << colour.toStdString();
+    for (const int d : kDensities) {
+        for (const Size& s : kSizes) {
+            EXPECT_EQ(Load(AtDensity(Stem(s, "Marble Hole.bmp"), d)).size(),
+                      QSize(s.hole, s.hole) * d);
+            for (const QString& colour : kColourNames) {
+                EXPECT_EQ(Load(AtDensity(Stem(s, colour + " Marble.bmp"), d)).size(),
+                          QSize(s.marbleWidth, s.marbleHeight) * d)
+                    << s.pixels << ' ' << colour.toStdString() << " at " << d;
+            }
         }
+        const QImage clock = Load(AtDensity("Graphics/Small Clock.bmp", d));
+        EXPECT_EQ(clock.width(), clock.height());
+        EXPECT_GE(clock.height(), 14 * d);  // readable beside 18-pixel text...
+        EXPECT_LE(clock.height(), 21 * d);  // ...and no taller than its line
+        EXPECT_EQ(Load(AtDensity("Graphics/Popup Logo.bmp", d)).size(), QSize(640, 480) * d);
     }
-    const QImage clock = Load("Graphics/Small Clock.bmp");
-    EXPECT_EQ(clock.width(), clock.height());
-    EXPECT_GE(clock.height(), 14);  // readable beside 18-pixel text...
-    EXPECT_LE(clock.height(), 21);  // ...and no taller than its line
-    EXPECT_EQ(Load("Graphics/Popup Logo.bmp").size(), QSize(640, 480));
 }
 
 TEST(AssetsGraphics, BitmapsAre24Bit) {
-    std::vector<QString> files = {"Graphics/Popup Logo.bmp"};
-    for (const QString& stem : MaskedStems()) {
-        files.push_back(stem + ".bmp");
-        files.push_back(stem + " Mask.bmp");
+    std::vector<QString> files = {"Graphics/Popup Logo.bmp", "Graphics/Popup Logo@2x.bmp"};
+    for (const MaskedFiles& picture : MaskedPictures()) {
+        files.push_back(picture.image);
+        files.push_back(picture.mask);
     }
     for (const QString& file : files)
         EXPECT_EQ(BmpBitsPerPixel(file), 24) << file.toStdString();
 }
 
 TEST(AssetsGraphics, EveryMaskedPictureIsBlackWhereItsMaskIsTransparent) {
-    for (const QString& stem : MaskedStems()) {
-        const QImage image = Load(stem + ".bmp");
-        const QImage mask = Load(stem + " Mask.bmp");
+    for (const MaskedFiles& picture : MaskedPictures()) {
+        const QImage image = Load(picture.image);
+        const QImage mask = Load(picture.mask);
+        const QString& stem = picture.image;
         ASSERT_EQ(image.size(), mask.size()) << stem.toStdString();
         int shown = 0, hidden = 0, strayColour = 0, notBlackOrWhite = 0;
         for (int y = 0; y < mask.height(); ++y) {
@@ -168,13 +194,16 @@ TEST(AssetsGraphics, EveryMaskedPictureIsBlackWhereItsMaskIsTransparent) {
 // The game composes its board from a drawing on white, so white in a hole would turn into a
 // see-through spot.
 TEST(AssetsGraphics, HolePicturesHaveNoPureWhite) {
-    for (const Size& s : kSizes) {
-        const QImage hole = Load(Stem(s, "Marble Hole.bmp"));
-        const QImage mask = Load(Stem(s, "Marble Hole Mask.bmp"));
+    for (const MaskedFiles& picture : MaskedPictures()) {
+        if (!picture.image.contains("Marble Hole"))
+            continue;
+        const QImage hole = Load(picture.image);
+        const QImage mask = Load(picture.mask);
         for (int y = 0; y < hole.height(); ++y) {
             for (int x = 0; x < hole.width(); ++x) {
                 if (Shows(mask, x, y)) {
-                    EXPECT_NE(hole.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu) << s.pixels;
+                    EXPECT_NE(hole.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu)
+                        << picture.image.toStdString();
                 }
             }
         }
@@ -182,77 +211,128 @@ TEST(AssetsGraphics, HolePicturesHaveNoPureWhite) {
 }
 
 TEST(AssetsGraphics, MarblesShowTheBoardColourWhereTheyCoverTheHole) {
-    for (const Size& s : kSizes) {
-        // The game centres a marble on its hole with truncating division.
-        const int offsetX = (s.marbleWidth - s.hole) / 2;
-        const int offsetY = (s.marbleHeight - s.hole) / 2;
-        const QImage holeMask = Load(Stem(s, "Marble Hole Mask.bmp"));
-        for (int c = 0; c < 6; ++c) {
-            const QString stem = Stem(s, kColourNames[c] + " Marble");
-            const QImage marble = Load(stem + ".bmp");
-            const QImage mask = Load(stem + " Mask.bmp");
-            ExpectCloseColour(AverageAround(marble, offsetX + s.hole / 2, offsetY + s.hole / 2),
-                              kBoardColours[c], 48, stem.toStdString());
-            int uncovered = 0;
-            for (int y = 0; y < s.hole; ++y) {
-                for (int x = 0; x < s.hole; ++x)
-                    uncovered += Shows(holeMask, x, y) && !Shows(mask, x + offsetX, y + offsetY);
+    for (const int d : kDensities) {
+        for (const Size& s : kSizes) {
+            // The game centres a marble on its hole with truncating division, in plain pixels.
+            const int offsetX = (s.marbleWidth - s.hole) / 2 * d;
+            const int offsetY = (s.marbleHeight - s.hole) / 2 * d;
+            const int hole = s.hole * d;
+            const QImage holeMask = Load(Masked(Stem(s, "Marble Hole"), d).mask);
+            for (int c = 0; c < 6; ++c) {
+                const MaskedFiles files = Masked(Stem(s, kColourNames[c] + " Marble"), d);
+                const QImage marble = Load(files.image);
+                const QImage mask = Load(files.mask);
+                ExpectCloseColour(AverageAround(marble, offsetX + hole / 2, offsetY + hole / 2),
+                                  kBoardColours[c], 48, files.image.toStdString());
+                int uncovered = 0;
+                for (int y = 0; y < hole; ++y) {
+                    for (int x = 0; x < hole; ++x)
+                        uncovered +=
+                            Shows(holeMask, x, y) && !Shows(mask, x + offsetX, y + offsetY);
+                }
+                EXPECT_EQ(uncovered, 0)
+                    << files.image.toStdString() << " leaves part of the hole showing";
             }
-            EXPECT_EQ(uncovered, 0) << stem.toStdString() << " leaves part of the hole showing";
         }
     }
 }
 
-TEST(AssetsResources, ToolbarStripsHoldEightKeyedPicturesPerState) {
-    const QString strips[3] = {"Resources/toolbar-157.bmp", "Resources/toolbar-158.bmp",
-                               "Resources/toolbar-159.bmp"};
-    double brightness[3] = {};
-    QRgb key = 0;
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(BmpBitsPerPixel(strips[k]), 24);
-        const QImage strip = Load(strips[k]);
-        ASSERT_EQ(strip.size(), QSize(256, 30));
-        // The toolbar takes its transparent colour from the bottom-left pixel.
-        const QRgb corner = strip.pixel(0, 29);
-        if (k == 0)
-            key = corner;
-        EXPECT_EQ(corner, key) << "all three strips share one transparent colour";
-        long sum = 0, count = 0;
-        for (int picture = 0; picture < 8; ++picture) {
-            int drawn = 0, keyed = 0;
-            for (int y = 0; y < 30; ++y) {
-                for (int x = picture * 32; x < picture * 32 + 32; ++x) {
-                    const QRgb c = strip.pixel(x, y);
-                    if (c == key) {
-                        ++keyed;
-                        continue;
-                    }
-                    ++drawn;
-                    sum += qRed(c) + qGreen(c) + qBlue(c);
-                    ++count;
-                    if (k == 2) {
-                        EXPECT_TRUE(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c)) << "grey";
-                    }
+// A twice as dense picture is drawn anew at its size, not the plain one enlarged: it differs
+// from the plain picture blown up (finer edges and shading) but keeps its colours.
+TEST(AssetsGraphics, DensePicturesAreDrawnAnewInTheSameColours) {
+    std::vector<QString> plain = {"Graphics/Popup Logo.bmp",   "Graphics/Small Clock.bmp",
+                                  "Resources/toolbar-157.bmp", "Resources/icon-125.png",
+                                  "Resources/icon-126.png",    "Resources/cursor-129.png",
+                                  "Resources/cursor-151.png"};
+    for (const Size& s : kSizes) {
+        plain.push_back(Stem(s, "Marble Hole.bmp"));
+        for (const QString& colour : kColourNames)
+            plain.push_back(Stem(s, colour + " Marble.bmp"));
+    }
+    for (const QString& file : plain) {
+        SCOPED_TRACE(file.toStdString());
+        const QImage one = Load(file).convertToFormat(QImage::Format_ARGB32);
+        const QImage two = Load(AtDensity(file, 2)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(two.size(), one.size() * 2);
+        int finer = 0;
+        double sum[2][3] = {};
+        for (int y = 0; y < one.height(); ++y) {
+            for (int x = 0; x < one.width(); ++x) {
+                const QRgb block[4] = {two.pixel(2 * x, 2 * y), two.pixel(2 * x + 1, 2 * y),
+                                       two.pixel(2 * x, 2 * y + 1),
+                                       two.pixel(2 * x + 1, 2 * y + 1)};
+                finer += std::any_of(block + 1, block + 4, [&](QRgb p) { return p != block[0]; });
+                const QRgb p = one.pixel(x, y);
+                const int plainRgb[3] = {qRed(p), qGreen(p), qBlue(p)};
+                for (int k = 0; k < 3; ++k) {
+                    sum[0][k] += plainRgb[k];
+                    for (const QRgb q : block)
+                        sum[1][k] += (k == 0 ? qRed(q) : k == 1 ? qGreen(q) : qBlue(q)) / 4.0;
                 }
             }
-            EXPECT_GT(drawn, 80) << strips[k].toStdString() << " picture " << picture;
-            EXPECT_GT(keyed, 80) << strips[k].toStdString() << " picture " << picture;
         }
-        brightness[k] = static_cast<double>(sum) / count;
+        const int blocks = one.width() * one.height();
+        EXPECT_GT(finer, blocks / 10) << "no finer than the plain picture enlarged";
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(sum[1][k] / blocks, sum[0][k] / blocks, 12.0) << "colour part " << k;
     }
-    EXPECT_GT(brightness[1], brightness[0] + 5) << "hot pictures are brighter";
+}
 
-    // The three states share their outlines, so a button does not change shape on hover.
-    const QImage normal = Load(strips[0]), hot = Load(strips[1]), disabled = Load(strips[2]);
-    int differentShape = 0;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 256; ++x) {
-            const bool drawn = normal.pixel(x, y) != key;
-            differentShape += drawn != (hot.pixel(x, y) != key);
-            differentShape += drawn != (disabled.pixel(x, y) != key);
+TEST(AssetsResources, ToolbarStripsHoldEightKeyedPicturesPerState) {
+    for (const int d : kDensities) {
+        SCOPED_TRACE(d);
+        const int width = 32 * d, height = 30 * d;
+        QString strips[3];
+        for (int k = 0; k < 3; ++k)
+            strips[k] = AtDensity(QStringLiteral("Resources/toolbar-%1.bmp").arg(157 + k), d);
+        double brightness[3] = {};
+        QRgb key = 0;
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(BmpBitsPerPixel(strips[k]), 24);
+            const QImage strip = Load(strips[k]);
+            ASSERT_EQ(strip.size(), QSize(8 * width, height));
+            // The toolbar takes its transparent colour from the bottom-left pixel.
+            const QRgb corner = strip.pixel(0, height - 1);
+            if (k == 0)
+                key = corner;
+            EXPECT_EQ(corner, key) << "all three strips share one transparent colour";
+            long sum = 0, count = 0;
+            for (int picture = 0; picture < 8; ++picture) {
+                int drawn = 0, keyed = 0;
+                for (int y = 0; y < height; ++y) {
+                    for (int x = picture * width; x < (picture + 1) * width; ++x) {
+                        const QRgb c = strip.pixel(x, y);
+                        if (c == key) {
+                            ++keyed;
+                            continue;
+                        }
+                        ++drawn;
+                        sum += qRed(c) + qGreen(c) + qBlue(c);
+                        ++count;
+                        if (k == 2) {
+                            EXPECT_TRUE(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c)) << "grey";
+                        }
+                    }
+                }
+                EXPECT_GT(drawn, 80 * d * d) << strips[k].toStdString() << " picture " << picture;
+                EXPECT_GT(keyed, 80 * d * d) << strips[k].toStdString() << " picture " << picture;
+            }
+            brightness[k] = static_cast<double>(sum) / count;
         }
+        EXPECT_GT(brightness[1], brightness[0] + 5) << "hot pictures are brighter";
+
+        // The three states share their outlines, so a button does not change shape on hover.
+        const QImage normal = Load(strips[0]), hot = Load(strips[1]), disabled = Load(strips[2]);
+        int differentShape = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < 8 * width; ++x) {
+                const bool drawn = normal.pixel(x, y) != key;
+                differentShape += drawn != (hot.pixel(x, y) != key);
+                differentShape += drawn != (disabled.pixel(x, y) != key);
+            }
+        }
+        EXPECT_EQ(differentShape, 0);
     }
-    EXPECT_EQ(differentShape, 0);
 }
 
 std::map<std::string, std::pair<int, int>> HotSpots() {
@@ -282,18 +362,22 @@ TEST(AssetsResources, CursorsAreListedWithTheirHotSpots) {
 
 // The hit test takes the cursor's hot spot plus half the marble size as the marble's centre.
 TEST(AssetsResources, MarbleCursorsCarryTheMarbleInTheirTopLeftCorner) {
-    for (const Size& s : kSizes) {
-        for (int c = 0; c < 6; ++c) {
-            const QString name = QStringLiteral("Resources/cursor-%1.png").arg(s.cursors[c]);
-            const QImage cursor = Load(name).convertToFormat(QImage::Format_ARGB32);
-            ASSERT_EQ(cursor.size(), QSize(32, 32)) << name.toStdString();
-            ASSERT_TRUE(cursor.hasAlphaChannel());
-            const int cx = s.marbleWidth / 2, cy = s.marbleHeight / 2;
-            EXPECT_EQ(qAlpha(cursor.pixel(cx, cy)), 255) << name.toStdString();
-            ExpectCloseColour(AverageAround(cursor, cx, cy), kBoardColours[c], 48,
-                              name.toStdString());
-            EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0) << name.toStdString();
-            EXPECT_EQ(qAlpha(cursor.pixel(31, 0)), 0) << name.toStdString();
+    for (const int d : kDensities) {
+        for (const Size& s : kSizes) {
+            for (int c = 0; c < 6; ++c) {
+                const QString name =
+                    AtDensity(QStringLiteral("Resources/cursor-%1.png").arg(s.cursors[c]), d);
+                const QImage cursor = Load(name).convertToFormat(QImage::Format_ARGB32);
+                ASSERT_EQ(cursor.size(), QSize(32, 32) * d) << name.toStdString();
+                ASSERT_TRUE(cursor.hasAlphaChannel());
+                const int cx = s.marbleWidth / 2 * d, cy = s.marbleHeight / 2 * d;
+                EXPECT_EQ(qAlpha(cursor.pixel(cx, cy)), 255) << name.toStdString();
+                ExpectCloseColour(AverageAround(cursor, cx, cy), kBoardColours[c], 48,
+                                  name.toStdString());
+                const int last = 32 * d - 1;
+                EXPECT_EQ(qAlpha(cursor.pixel(last, last)), 0) << name.toStdString();
+                EXPECT_EQ(qAlpha(cursor.pixel(last, 0)), 0) << name.toStdString();
+            }
         }
     }
 }

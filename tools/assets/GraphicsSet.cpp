@@ -28,9 +28,11 @@ MaskedPicture ClassicBoard(const BoardSize& size) {
 }
 
 // A gold-rimmed watch face reading ten past ten, readable on the panel's dark blue.
-MaskedPicture SmallClock() {
+MaskedPicture SmallClock(int density) {
     constexpr int kSize = kSmallClockSize;
-    const QImage art = Supersample(kSize, kSize, 4, [](QPainter& p) {
+    const QImage art = Supersample(kSize * density, kSize * density, 4, [density](QPainter& p) {
+        if (density != 1)
+            p.scale(density, density);
         const QPointF c(kSize / 2.0, kSize / 2.0);
         const double r = kSize / 2.0 - 0.25;
 
@@ -74,16 +76,21 @@ MaskedPicture SmallClock() {
 void WriteGraphics(COutputFolder& out) {
     for (const BoardSize& size : kBoardSizes) {
         const QString prefix = QStringLiteral("Graphics/%1 ").arg(size.pixels);
-        out.SaveMasked(prefix + "Marble Hole", HolePicture(size));
-        for (int c = 0; c < kColourCount; ++c) {
-            const QString name = QString::fromLatin1(kColourNames[c].data(),
-                                                     static_cast<int>(kColourNames[c].size()));
-            out.SaveMasked(prefix + name + " Marble", BoardMarble(size, kMarbleRgb[c]));
+        for (const int density : {1, 2}) {
+            out.SaveMasked(prefix + "Marble Hole", HolePicture(size, density), density);
+            for (int c = 0; c < kColourCount; ++c) {
+                const QString name = QString::fromLatin1(kColourNames[c].data(),
+                                                         static_cast<int>(kColourNames[c].size()));
+                out.SaveMasked(prefix + name + " Marble", BoardMarble(size, kMarbleRgb[c], density),
+                               density);
+            }
         }
         out.SaveMasked(prefix + "Classic Board", ClassicBoard(size));
     }
-    out.SaveMasked("Graphics/Small Clock", SmallClock());
-    out.SaveBmp("Graphics/Popup Logo.bmp", PopupLogo());
+    for (const int density : {1, 2}) {
+        out.SaveMasked("Graphics/Small Clock", SmallClock(density), density);
+        out.SaveBmp(AtDensity("Graphics/Popup Logo.bmp", density), PopupLogo(density));
+    }
 }
 
 }  // namespace halmora::assets

@@ -31,29 +31,44 @@ private:
     uint32_t state_;
 };
 
-// Draws `layer` (premultiplied, same size as the painter's device) blurred at `radius`.
+// Draws `layer` (premultiplied, same size as the painter's device) blurred at `radius`, in the
+// layer's own pixels: a denser layer is blurred as far across.
 void DrawBlurred(QPainter& p, QImage layer, int radius) {
-    Blur(layer, radius);
+    const qreal density = layer.devicePixelRatio();
+    Blur(layer, static_cast<int>(radius * density));
+    layer.setDevicePixelRatio(density);
     p.drawImage(0, 0, layer);
 }
 
-QImage NewLayer(int width, int height) {
-    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+// A transparent layer of `density` pixels per pixel; painters on it draw in plain pixels.
+QImage NewLayer(int width, int height, qreal density = 1) {
+    QImage layer(static_cast<int>(width * density), static_cast<int>(height * density),
+                 QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(density);
     layer.fill(Qt::transparent);
     return layer;
 }
 
+qreal DensityOf(const QPainter& p) {
+    return p.device()->devicePixelRatio();
+}
+
+// The marble is shaded in the target's own pixels, so a denser picture gets a sharper marble.
 void DrawMarble(QPainter& p, int colour, QPointF centre, double radius) {
+    const qreal density = DensityOf(p);
+    centre *= density;
+    radius *= density;
     const int box = static_cast<int>(std::ceil(radius * 2)) + 2;
     const QPointF corner(std::floor(centre.x() - box / 2.0), std::floor(centre.y() - box / 2.0));
-    const QImage marble = RenderMarble(kMarbleRgb[colour], box, box, centre - corner, radius);
-    p.drawImage(corner, marble);
+    QImage marble = RenderMarble(kMarbleRgb[colour], box, box, centre - corner, radius);
+    marble.setDevicePixelRatio(density);
+    p.drawImage(corner / density, marble);
 }
 
 // The star board of the large size placed with `transform`, with a soft shadow under it.
 void DrawBoard(QPainter& p, const QTransform& transform, QSize canvas, double shadowOffset,
                int shadowBlur) {
-    QImage shadow = NewLayer(canvas.width(), canvas.height());
+    QImage shadow = NewLayer(canvas.width(), canvas.height(), DensityOf(p));
     {
         QPainter s(&shadow);
         s.setRenderHint(QPainter::Antialiasing);
@@ -114,7 +129,7 @@ void PaintTitle(QPainter& p) {
     text.translate(kLogoWidth / 2.0 - box.center().x(), 78.0 - box.bottom());
     const QRectF placed = text.boundingRect();
 
-    QImage glow = NewLayer(kLogoWidth, kLogoHeight);
+    QImage glow = NewLayer(kLogoWidth, kLogoHeight, DensityOf(p));
     {
         QPainter g(&glow);
         g.setRenderHint(QPainter::Antialiasing);
@@ -124,7 +139,7 @@ void PaintTitle(QPainter& p) {
     }
     DrawBlurred(p, glow, 9);
 
-    QImage shadow = NewLayer(kLogoWidth, kLogoHeight);
+    QImage shadow = NewLayer(kLogoWidth, kLogoHeight, DensityOf(p));
     {
         QPainter s(&shadow);
         s.setRenderHint(QPainter::Antialiasing);
@@ -161,8 +176,8 @@ void PaintTitle(QPainter& p) {
 
 }  // namespace
 
-QImage PopupLogo() {
-    QImage logo = NewLayer(kLogoWidth, kLogoHeight);
+QImage PopupLogo(int density) {
+    QImage logo = NewLayer(kLogoWidth, kLogoHeight, density);
     QPainter p(&logo);
     p.setRenderHint(QPainter::Antialiasing);
     PaintNightSky(p);
@@ -183,7 +198,7 @@ QImage PopupLogo() {
     p.setBrush(halo);
     p.drawEllipse(boardCentre, 240, 240);
 
-    DrawBoard(p, toScreen, logo.size(), 10, 8);
+    DrawBoard(p, toScreen, QSize(kLogoWidth, kLogoHeight), 10, 8);
 
     const double marbleRadius = kLarge.marbleWidth * scale * 0.52;
     for (int row = 0; row < 19; ++row) {
@@ -201,7 +216,7 @@ QImage PopupLogo() {
         double radius;
     };
     const Loose loose[] = {{3, {566, 404}, 36}, {2, {612, 452}, 27}, {5, {515, 458}, 22}};
-    QImage shadows = NewLayer(kLogoWidth, kLogoHeight);
+    QImage shadows = NewLayer(kLogoWidth, kLogoHeight, density);
     {
         QPainter s(&shadows);
         s.setRenderHint(QPainter::Antialiasing);

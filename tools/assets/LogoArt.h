@@ -9,7 +9,8 @@ namespace halmora::assets {
 inline constexpr int kLogoWidth = 640;
 inline constexpr int kLogoHeight = 480;
 
-QImage PopupLogo();
+// `density` times as many pixels each way, for denser screens.
+QImage PopupLogo(int density = 1);
 QImage ApplicationIcon(int size);
 
 }  // namespace halmora::assets

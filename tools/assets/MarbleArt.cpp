@@ -149,14 +149,16 @@ double BoardMarbleRadius(const BoardSize& size) {
     return std::min({c.x(), size.marbleWidth - c.x(), c.y(), size.marbleHeight - c.y()});
 }
 
-MaskedPicture BoardMarble(const BoardSize& size, Rgb colour) {
-    return ToMasked(RenderMarble(colour, size.marbleWidth, size.marbleHeight,
-                                 BoardMarbleCentre(size), BoardMarbleRadius(size)));
+MaskedPicture BoardMarble(const BoardSize& size, Rgb colour, int density) {
+    return ToMasked(RenderMarble(colour, size.marbleWidth * density, size.marbleHeight * density,
+                                 BoardMarbleCentre(size) * density,
+                                 BoardMarbleRadius(size) * density));
 }
 
-MaskedPicture HolePicture(const BoardSize& size) {
-    const double r = size.hole / 2.0;
-    MaskedPicture hole = ToMasked(RenderDisc(size.hole, size.hole, QPointF(r, r), r, ShadeHole));
+MaskedPicture HolePicture(const BoardSize& size, int density) {
+    const int pixels = size.hole * density;
+    const double r = pixels / 2.0;
+    MaskedPicture hole = ToMasked(RenderDisc(pixels, pixels, QPointF(r, r), r, ShadeHole));
     AvoidPureWhite(hole);
     return hole;
 }

@@ -20,13 +20,13 @@ QImage RenderSoftShadow(int width, int height, QPointF centre, double radius, do
                         double strength);
 
 // The board marble of one size, centred where the hole picture's centre falls when the game
-// centres the marble on the hole.
-MaskedPicture BoardMarble(const BoardSize& size, Rgb colour);
+// centres the marble on the hole; `density` times as many pixels each way for denser screens.
+MaskedPicture BoardMarble(const BoardSize& size, Rgb colour, int density = 1);
 QPointF BoardMarbleCentre(const BoardSize& size);
 double BoardMarbleRadius(const BoardSize& size);
 
 // The hole picture of one size: a drilled recess with a lit lower wall; never pure white, since
 // the board is composed from a drawing on white.
-MaskedPicture HolePicture(const BoardSize& size);
+MaskedPicture HolePicture(const BoardSize& size, int density = 1);
 
 }  // namespace halmora::assets

@@ -9,6 +9,13 @@
 
 namespace halmora::assets {
 
+QString AtDensity(const QString& relativePath, int density) {
+    if (density == 1)
+        return relativePath;
+    const qsizetype dot = relativePath.lastIndexOf('.');
+    return relativePath.left(dot) + QStringLiteral("@%1x").arg(density) + relativePath.mid(dot);
+}
+
 COutputFolder::COutputFolder(QString root) : root_(std::move(root)) {}
 
 QString COutputFolder::Prepare(const QString& relativePath) {
@@ -31,9 +38,10 @@ void COutputFolder::SaveBmp(const QString& relativePath, const QImage& image) {
     Record(image.convertToFormat(QImage::Format_RGB32).save(path, "BMP"), path);
 }
 
-void COutputFolder::SaveMasked(const QString& relativeStem, const MaskedPicture& picture) {
-    SaveBmp(relativeStem + ".bmp", picture.image);
-    SaveBmp(relativeStem + " Mask.bmp", picture.mask);
+void COutputFolder::SaveMasked(const QString& relativeStem, const MaskedPicture& picture,
+                               int density) {
+    SaveBmp(AtDensity(relativeStem + ".bmp", density), picture.image);
+    SaveBmp(AtDensity(relativeStem + " Mask.bmp", density), picture.mask);
 }
 
 void COutputFolder::SavePng(const QString& relativePath, const QImage& image) {

@@ -279,41 +279,55 @@ QRgb ToState(QRgb c, ToolbarState state) {
     return c;
 }
 
-QImage MarbleWithShadow(const BoardSize& size, Rgb colour, int canvas, QPointF lift) {
-    const QPointF centre = BoardMarbleCentre(size);
-    const double radius = BoardMarbleRadius(size);
-    QImage out = RenderSoftShadow(canvas, canvas, centre + lift, radius, 1.5, 0.35);
+QImage MarbleWithShadow(const BoardSize& size, Rgb colour, int canvas, QPointF lift, int density) {
+    canvas *= density;
+    lift *= density;
+    const QPointF centre = BoardMarbleCentre(size) * density;
+    const double radius = BoardMarbleRadius(size) * density;
+    QImage out = RenderSoftShadow(canvas, canvas, centre + lift, radius, 1.5 * density, 0.35);
     QPainter p(&out);
     p.drawImage(0, 0, RenderMarble(colour, canvas, canvas, centre, radius));
     return out;
 }
 
+// A drawing made for plain pixels, supersampled at `density` times as many pixels each way.
+QImage SupersampleAt(int width, int height, int density, const Drawing& draw) {
+    if (density == 1)
+        return Supersample(width, height, kSupersample, draw);
+    return Supersample(width * density, height * density, kSupersample,
+                       [density, &draw](QPainter& p) {
+                           p.scale(density, density);
+                           draw(p);
+                       });
+}
+
 }  // namespace
 
-QImage ToolbarStrip(ToolbarState state) {
-    QImage strip(kToolbarImageWidth * kToolbarImages, kToolbarImageHeight, QImage::Format_RGB32);
+QImage ToolbarStrip(ToolbarState state, int density) {
+    const int width = kToolbarImageWidth * density, height = kToolbarImageHeight * density;
+    QImage strip(width * kToolbarImages, height, QImage::Format_RGB32);
     for (int i = 0; i < kToolbarImages; ++i) {
         const QImage art =
-            Supersample(kToolbarImageWidth, kToolbarImageHeight, kSupersample, kButtons[i]);
+            SupersampleAt(kToolbarImageWidth, kToolbarImageHeight, density, kButtons[i]);
         const MaskedPicture cut = ToMasked(art, 110);
-        for (int y = 0; y < kToolbarImageHeight; ++y) {
-            for (int x = 0; x < kToolbarImageWidth; ++x) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 QRgb c = kToolbarKey;
                 if (qRed(cut.mask.pixel(x, y)) != 0) {
                     c = ToState(cut.image.pixel(x, y), state);
                     if (c == kToolbarKey)
                         c = qRgb(254, 0, 255);
                 }
-                strip.setPixel(i * kToolbarImageWidth + x, y, c);
+                strip.setPixel(i * width + x, y, c);
             }
         }
     }
     return strip;
 }
 
-QImage RotateIcon(bool clockwise) {
+QImage RotateIcon(bool clockwise, int density) {
     constexpr int kSize = 32;
-    const QImage right = Supersample(kSize, kSize, kSupersample, [](QPainter& p) {
+    const QImage right = SupersampleAt(kSize, kSize, density, [](QPainter& p) {
         const QPointF c(16, 16.5);
         CircularArrow(p, c, 11.0, -75.0, 200.0, 4.0,
                       Vertical(4, 28, QColor(255, 190, 90), QColor(214, 96, 16)));
@@ -322,9 +336,9 @@ QImage RotateIcon(bool clockwise) {
     return clockwise ? right : right.mirrored(true, false);
 }
 
-QImage HandCursor() {
+QImage HandCursor(int density) {
     constexpr int kSize = 32;
-    return Supersample(kSize, kSize, kSupersample, [](QPainter& p) {
+    return SupersampleAt(kSize, kSize, density, [](QPainter& p) {
         // Index finger pointing up with its tip on the hot spot (6, 0).
         QPainterPath hand;
         hand.addRoundedRect(QRectF(3.6, 0.6, 5.2, 17.0), 2.6, 2.6);
@@ -353,27 +367,32 @@ QImage HandCursor() {
     });
 }
 
-QImage MarbleCursor(int sizeIndex, int colour) {
+QImage MarbleCursor(int sizeIndex, int colour, int density) {
     // The marble sits in the top-left corner, where the cursor's hot spot is; a soft shadow below
     // and to the right shows it lifted off the board.
-    return MarbleWithShadow(kBoardSizes[sizeIndex], kMarbleRgb[colour], 32, QPointF(2.0, 3.0));
+    return MarbleWithShadow(kBoardSizes[sizeIndex], kMarbleRgb[colour], 32, QPointF(2.0, 3.0),
+                            density);
 }
 
 void WriteResources(COutputFolder& out) {
-    out.SaveBmp("Resources/toolbar-157.bmp", ToolbarStrip(ToolbarState::Normal));
-    out.SaveBmp("Resources/toolbar-158.bmp", ToolbarStrip(ToolbarState::Hot));
-    out.SaveBmp("Resources/toolbar-159.bmp", ToolbarStrip(ToolbarState::Disabled));
     out.SavePng("Resources/icon-124.png", ApplicationIcon(256));
-    out.SavePng("Resources/icon-125.png", RotateIcon(true));
-    out.SavePng("Resources/icon-126.png", RotateIcon(false));
-
     QByteArray hotSpots = "cursor-129.png 6 0\n";
-    out.SavePng("Resources/cursor-129.png", HandCursor());
-    for (int s = 0; s < static_cast<int>(kBoardSizes.size()); ++s) {
-        for (int c = 0; c < kColourCount; ++c) {
-            const QString name = QStringLiteral("cursor-%1.png").arg(kBoardSizes[s].cursorIds[c]);
-            out.SavePng("Resources/" + name, MarbleCursor(s, c));
-            hotSpots += name.toLatin1() + " 0 0\n";
+    for (const int density : {1, 2}) {
+        const auto at = [density](const QString& path) { return AtDensity(path, density); };
+        out.SaveBmp(at("Resources/toolbar-157.bmp"), ToolbarStrip(ToolbarState::Normal, density));
+        out.SaveBmp(at("Resources/toolbar-158.bmp"), ToolbarStrip(ToolbarState::Hot, density));
+        out.SaveBmp(at("Resources/toolbar-159.bmp"), ToolbarStrip(ToolbarState::Disabled, density));
+        out.SavePng(at("Resources/icon-125.png"), RotateIcon(true, density));
+        out.SavePng(at("Resources/icon-126.png"), RotateIcon(false, density));
+        out.SavePng(at("Resources/cursor-129.png"), HandCursor(density));
+        for (int s = 0; s < static_cast<int>(kBoardSizes.size()); ++s) {
+            for (int c = 0; c < kColourCount; ++c) {
+                const QString name =
+                    QStringLiteral("cursor-%1.png").arg(kBoardSizes[s].cursorIds[c]);
+                out.SavePng(at("Resources/" + name), MarbleCursor(s, c, density));
+                if (density == 1)
+                    hotSpots += name.toLatin1() + " 0 0\n";
+            }
         }
     }
     out.SaveBytes("Resources/cursors.txt", std::vector<uint8_t>(hotSpots.begin(), hotSpots.end()));

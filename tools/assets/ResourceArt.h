@@ -1,5 +1,7 @@
 // The program's own pictures: toolbar strips (normal, hot, disabled), the application and rotate
-// icons, the hand cursor and the eighteen marble cursors, with a list of cursor hot spots.
+// icons, the hand cursor and the eighteen marble cursors, with a list of cursor hot spots. All but
+// the application icon, which is large already, are also drawn at twice the density ("@2x" names,
+// the hot spots in the plain pictures' pixels).
 #pragma once
 
 #include <QImage>
@@ -17,10 +19,11 @@ inline constexpr QRgb kToolbarKey = 0xFFFF00FF;
 
 enum class ToolbarState { Normal, Hot, Disabled };
 
-QImage ToolbarStrip(ToolbarState state);
-QImage RotateIcon(bool clockwise);
-QImage HandCursor();
-QImage MarbleCursor(int sizeIndex, int colour);
+// `density` times as many pixels each way as the plain picture.
+QImage ToolbarStrip(ToolbarState state, int density = 1);
+QImage RotateIcon(bool clockwise, int density = 1);
+QImage HandCursor(int density = 1);
+QImage MarbleCursor(int sizeIndex, int colour, int density = 1);
 
 void WriteResources(COutputFolder& out);
 
