@@ -14,6 +14,7 @@
 #include "board/BoardGeometry.h"
 #include "platform/AppFolder.h"
 #include "platform/Rounding.h"
+#include "view/DensePictures.h"
 
 namespace halmora {
 namespace {
@@ -88,10 +89,12 @@ QPoint TurnedAndRounded(QPointF p, QPointF c, double a) {
 void CBoardRenderer::Resize(int width, int height) {
     if (board_ != nullptr)
         board_->Layout(width, height);
-    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    area_ = QSize(std::max(width, 0), std::max(height, 0));
+    image_ = QImage(area_ * density_, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(density_);
     image_.fill(background_);
     const int size = board_ != nullptr ? board_->BoardSize() : 0;
-    if (size != loadedSize_)
+    if (size != loadedSize_ || density_ != loadedDensity_)
         LoadGraphics(size);
 }
 
@@ -105,17 +108,41 @@ void CBoardRenderer::LoadGraphics(int boardSize) {
                GraphicsPath(number + "Marble Hole Mask.bmp"));
     for (PlayerColor c = 0; c < kColorCount; ++c)
         marbleSprites_[c].Take(marbles_[c]);
+    denseHole_ = QImage();
+    if (density_ > 1)
+        LoadDenseGraphics(number);
     // The composed board of the old size would be laid at the new offsets: drop it.
     composed_.Clear();
     composedFrom_.clear();
     loadedSize_ = boardSize;
+    loadedDensity_ = density_;
 }
 
-void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
-                              const CTransparentSurface& hole) {
+void CBoardRenderer::LoadDenseGraphics(const std::string& sizeNumber) {
+    for (PlayerColor c = 0; c < kColorCount; ++c) {
+        const CTransparentSurface& plain = marbles_[c];
+        const QImage dense =
+            DensePicture(GraphicsPath(sizeNumber + std::string(ColourName(c)) + " Marble"),
+                         QSize(plain.ImageWidth(), plain.ImageHeight()), density_);
+        if (dense.isNull())
+            marbleSprites_[c].Clear();
+        else
+            marbleSprites_[c].TakePicture(dense);
+    }
+    QImage hole = DensePicture(GraphicsPath(sizeNumber + "Marble Hole"),
+                               QSize(hole_.ImageWidth(), hole_.ImageHeight()), density_);
+    if (hole.isNull())
+        return;
+    hole.setDevicePixelRatio(density_);
+    denseHole_ = SoftOutline(hole);
+}
+
+namespace {
+
+// The six triangles in their zones' colours, then the hexagon.
+void DrawStarShapes(QPainter& dc, const CGameBoard& board) {
     const StarShape& shape = kStar[board.BoardSize()];
     const QPointF centre(1.5 * shape.baseLeft.x(), 2.0 * shape.baseLeft.y());
-    dc.setRenderHint(QPainter::Antialiasing, false);
     dc.setPen(Qt::NoPen);
     for (int i = 0; i < kColorCount; ++i) {
         const PlayerColor zone = board.Hole(kTips[i]).zone;
@@ -130,12 +157,17 @@ void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
     }
     dc.setBrush(QColor::fromRgb(kHexagonRgb));
     dc.drawPolygon(shape.hexagon, 6);
+}
 
-    dc.setPen(QPen(Qt::black, 1));
+// Calls line(from, to) for every grid line: the listed segments, then each row from its first
+// hole to its last, at the holes' corners moved by the size's line offset.
+template <typename Line>
+void ForEachGridLine(const CGameBoard& board, Line line) {
+    const QPoint offset = kStar[board.BoardSize()].lineOffset;
     for (const Segment& s : kGridLines) {
         const HoleRecord& a = board.Hole(s.from);
         const HoleRecord& b = board.Hole(s.to);
-        dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
+        line(QPoint(a.x, a.y) + offset, QPoint(b.x, b.y) + offset);
     }
     for (int row = 2; row <= 16; ++row) {
         int first = -1, last = -1;
@@ -150,8 +182,50 @@ void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
             continue;
         const HoleRecord& a = board.Hole(first, row);
         const HoleRecord& b = board.Hole(last, row);
-        dc.drawLine(QPoint(a.x, a.y) + shape.lineOffset, QPoint(b.x, b.y) + shape.lineOffset);
+        line(QPoint(a.x, a.y) + offset, QPoint(b.x, b.y) + offset);
     }
+}
+
+// The star at `density` image pixels per board pixel, smooth inside: triangle and hexagon edges,
+// grid lines and hole rims antialiased. Its outline is drawn first, hard as the plain drawing
+// has it, and everything after only where it lies (source-atop keeps the layer's coverage), so
+// that the composed board's one-bit mask cuts the star without a fringe of the ground.
+QImage SmoothStar(const CGameBoard& board, int density, const QImage& hole) {
+    const int pixels = board.BoardPixels() * density;
+    QImage star(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    star.fill(Qt::transparent);
+    star.setDevicePixelRatio(density);
+    QPainter dc(&star);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    DrawStarShapes(dc, board);
+    dc.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    dc.setRenderHint(QPainter::Antialiasing, true);
+    DrawStarShapes(dc, board);
+    // A one-pixel line of the plain drawing covers the pixels right of and below its points.
+    const QPointF middle(0.5, 0.5);
+    dc.setPen(QPen(Qt::black, 1.0));
+    ForEachGridLine(board, [&dc, middle](QPoint a, QPoint b) {
+        dc.drawLine(QPointF(a) + middle, QPointF(b) + middle);
+    });
+    if (!hole.isNull()) {
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col)
+                if (board.Hole(col, row).isHole)
+                    dc.drawImage(QPointF(board.Hole(col, row).x, board.Hole(col, row).y), hole);
+    }
+    dc.end();
+    star.setDevicePixelRatio(1);
+    return star;
+}
+
+}  // namespace
+
+void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
+                              const CTransparentSurface& hole) {
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    DrawStarShapes(dc, board);
+    dc.setPen(QPen(Qt::black, 1));
+    ForEachGridLine(board, [&dc](QPoint a, QPoint b) { dc.drawLine(a, b); });
     for (int row = 0; row < kGridSize; ++row)
         for (int col = 0; col < kGridSize; ++col)
             if (board.Hole(col, row).isHole)
@@ -173,8 +247,14 @@ void CBoardRenderer::UpdateComposedBoard() {
     if (from == composedFrom_)
         return;
     const int pixels = board_->BoardPixels();
-    composed_.ComposeFromDrawing(pixels, pixels,
-                                 [this](QPainter& p) { DrawStar(p, *board_, hole_); });
+    if (density_ == 1) {
+        composed_.ComposeFromDrawing(pixels, pixels,
+                                     [this](QPainter& p) { DrawStar(p, *board_, hole_); });
+    } else {
+        const QImage star = SmoothStar(*board_, density_, denseHole_);
+        composed_.ComposeFromDrawing(pixels * density_, pixels * density_,
+                                     [&star](QPainter& p) { p.drawImage(0, 0, star); });
+    }
     composedFrom_ = std::move(from);
 }
 
@@ -184,12 +264,13 @@ void CBoardRenderer::Paint() {
     // Composed first, so that the whole image comes from the board as it is now.
     if (board_ != nullptr)
         UpdateComposedBoard();
-    Restore(image_.rect());
+    const QRect whole(QPoint(0, 0), area_);
+    Restore(whole);
     if (board_ != nullptr)
         for (int row = 0; row < kGridSize; ++row)
             for (int col = 0; col < kGridSize; ++col)
                 DrawMarble({col, row});
-    Changed(image_.rect());
+    Changed(whole);
 }
 
 QRect CBoardRenderer::MarbleRect(Place p) const {
@@ -202,13 +283,30 @@ QRect CBoardRenderer::MarbleRect(Place p) const {
 
 void CBoardRenderer::Restore(const QRect& area) {
     FillBackground(area);
-    if (board_ != nullptr)
-        composed_.DrawPart(image_, area.x() - board_->BoardLeft(), area.y() - board_->BoardTop(),
-                           area.width(), area.height(), area.x(), area.y());
+    if (board_ == nullptr)
+        return;
+    const QRect pixels = ToImage(area);
+    composed_.DrawPart(image_, pixels.x() - board_->BoardLeft() * density_,
+                       pixels.y() - board_->BoardTop() * density_, pixels.width(), pixels.height(),
+                       pixels.x(), pixels.y());
+}
+
+const QImage& CBoardRenderer::BackgroundPicture() {
+    if (density_ == 1 || backgroundImage_.isNull())
+        return backgroundImage_;
+    if (denseBackgroundKey_ != backgroundImage_.cacheKey() ||
+        denseBackground_.size() != backgroundImage_.size() * density_) {
+        denseBackground_ = backgroundImage_
+                               .scaled(backgroundImage_.size() * density_, Qt::IgnoreAspectRatio,
+                                       Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+        denseBackgroundKey_ = backgroundImage_.cacheKey();
+    }
+    return denseBackground_;
 }
 
 void CBoardRenderer::FillBackground(const QRect& area) {
-    const QRect inside = area.intersected(image_.rect());
+    const QRect inside = ToImage(area).intersected(image_.rect());
     if (inside.isEmpty())
         return;
     const qsizetype stride = image_.bytesPerLine();
@@ -229,17 +327,19 @@ void CBoardRenderer::FillBackground(const QRect& area) {
         }
         return;
     }
-    if (backgroundImage_.format() == QImage::Format_RGB32) {
+    const QImage& picture = BackgroundPicture();
+    if (picture.format() == QImage::Format_RGB32) {
         // The picture's pixels at the same place; where it does not reach the image stays.
-        const QRect covered = inside.intersected(backgroundImage_.rect());
+        const QRect covered = inside.intersected(picture.rect());
         uchar* bits = image_.bits();
         for (int y = covered.top(); y <= covered.bottom(); ++y)
             std::memcpy(bits + y * stride + covered.x() * 4,
-                        backgroundImage_.constScanLine(y) + covered.x() * 4,
+                        picture.constScanLine(y) + covered.x() * 4,
                         static_cast<size_t>(covered.width()) * 4);
         return;
     }
-    // A see-through colour or a picture of another format blends: leave that to the painter.
+    // A see-through colour or a picture of another format blends: leave that to the painter,
+    // which works in board pixels.
     QPainter dc(&image_);
     if (backgroundImage_.isNull())
         dc.fillRect(area, background_);
@@ -254,12 +354,12 @@ void CBoardRenderer::DrawMarble(Place p) {
     const CTransparentSurface& marble = marbles_[h.occupant];
     const int x = board_->ScreenX(p) - (marble.ImageWidth() - hole_.ImageWidth()) / 2;
     const int y = board_->ScreenY(p) - (marble.ImageHeight() - hole_.ImageHeight()) / 2;
-    marbleSprites_[h.occupant].Draw(image_, x, y);
+    marbleSprites_[h.occupant].Draw(image_, x * density_, y * density_);
 }
 
 void CBoardRenderer::Changed(const QRect& area) const {
     if (changed_)
-        changed_(area.intersected(image_.rect()));
+        changed_(area.intersected(QRect(QPoint(0, 0), area_)));
 }
 
 void CBoardRenderer::DrawCell(Place p) {
@@ -277,7 +377,8 @@ void CBoardRenderer::DrawHoleDisc(Rgb colour, Place p) {
     const QRect area = MarbleRect(p);
     Restore(area);
     QPainter dc(&image_);
-    dc.setRenderHint(QPainter::Antialiasing, false);
+    // Image pixels finer than the board's show the disc smooth.
+    dc.setRenderHint(QPainter::Antialiasing, density_ > 1);
     const PixelSize hole = HoleSize();
     dc.setPen(Qt::NoPen);
     dc.setBrush(FromRgb(colour));
@@ -297,7 +398,7 @@ void CBoardRenderer::DrawMarbleRing(Rgb colour, Place p, int penWidth) {
                         marble.height() - 2);
     const qreal half = penWidth / 2.0;
     QPainter dc(&image_);
-    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setRenderHint(QPainter::Antialiasing, density_ > 1);
     dc.setClipRect(marble);
     dc.setPen(QPen(FromRgb(colour), penWidth));
     dc.setBrush(Qt::NoBrush);
@@ -336,7 +437,7 @@ void CBoardRenderer::DrawMarbleAt(int x, int y, PlayerColor colour) {
     if (image_.isNull() || !IsColour(colour))
         return;
     const CTransparentSurface& marble = marbles_[colour];
-    marbleSprites_[colour].Draw(image_, x, y);
+    marbleSprites_[colour].Draw(image_, x * density_, y * density_);
     Changed(QRect(x, y, marble.ImageWidth(), marble.ImageHeight()));
 }
 
@@ -397,6 +498,27 @@ PixelSize CBoardRenderer::MarbleSize() const {
 
 PixelSize CBoardRenderer::HoleSize() const {
     return {hole_.ImageWidth(), hole_.ImageHeight()};
+}
+
+void CBoardRenderer::SetDevicePixelRatio(double ratio) {
+    ratio_ = ratio;
+    density_ = DensityForRatio(ratio);
+}
+
+void CBoardRenderer::PaintOn(QPainter& dc, const QRect& area) const {
+    if (image_.isNull())
+        return;
+    if (std::abs(ratio_ - density_) < 1e-6) {
+        dc.drawImage(QRectF(area), image_, QRectF(ToImage(area)));
+        return;
+    }
+    // Shrink the whole image under a clip, so that parts painted at different times meet
+    // without seams.
+    dc.save();
+    dc.setClipRect(area, Qt::IntersectClip);
+    dc.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    dc.drawImage(QRectF(QPointF(0, 0), QSizeF(area_)), image_);
+    dc.restore();
 }
 
 }  // namespace halmora

@@ -61,6 +61,21 @@ void CMaskedSprite::Take(const CTransparentSurface& surface) {
     }
 }
 
+void CMaskedSprite::TakePicture(const QImage& picture) {
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Resize(argb.width(), argb.height());
+    for (int y = 0; y < height_; ++y) {
+        const QRgb* in = Line(argb, y);
+        QRgb* keep = keep_.data() + static_cast<size_t>(y) * width_;
+        QRgb* set = onBlack_.data() + static_cast<size_t>(y) * width_;
+        for (int x = 0; x < width_; ++x) {
+            const bool shown = qAlpha(in[x]) >= 128;
+            keep[x] = shown ? 0 : (kWhite ^ kBlack);
+            set[x] = shown ? (qUnpremultiply(in[x]) | kBlack) : kBlack;
+        }
+    }
+}
+
 void CMaskedSprite::ComposeFromDrawing(int width, int height,
                                        const std::function<void(QPainter&)>& draw) {
     Resize(width, height);

@@ -28,6 +28,9 @@ class CMaskedSprite {
 public:
     // The sprite as the surface's own masked drawing lays it, over the surface's picture size.
     void Take(const CTransparentSurface& surface);
+    // The sprite of a premultiplied ARGB picture: shown in its own colour where it is at least
+    // half covered, transparent elsewhere, as a picture with a one-bit mask.
+    void TakePicture(const QImage& picture);
     // The sprite CTransparentSurface::ComposeFromDrawing makes of the same drawing: opaque wherever
     // the drawing on white is not pure white. draw is called twice and must draw the same both
     // times.

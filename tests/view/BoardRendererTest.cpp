@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -154,35 +155,120 @@ TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHoles) {
     EXPECT_EQ(board_.Hole(red).highlight, -1);
 }
 
+// The screen ratios the board is drawn for: a plain screen and denser ones.
+constexpr double kRatios[] = {1.0, 1.25, 2.0, 3.0};
+
 TEST_F(BoardRendererTest, SingleHoleRepaintsMatchAWholePaint) {
     // Moving a marble by repainting its two holes gives what a whole paint gives.
-    renderer_.Resize(800, 600);
-    renderer_.Paint();
-    board_.MoveMarble({8, 1}, {8, 9});
-    renderer_.DrawCell({8, 1});
-    renderer_.DrawCell({8, 9});
-    const QImage patched = renderer_.Image();
-    renderer_.Paint();
-    EXPECT_EQ(patched, renderer_.Image());
+    for (const double ratio : kRatios) {
+        SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
+        renderer_.SetDevicePixelRatio(ratio);
+        renderer_.Resize(800, 600);
+        renderer_.Paint();
+        board_.MoveMarble({8, 1}, {8, 9});
+        renderer_.DrawCell({8, 1});
+        renderer_.DrawCell({8, 9});
+        const QImage patched = renderer_.Image();
+        renderer_.Paint();
+        EXPECT_EQ(patched, renderer_.Image()) << ratio;
+    }
 }
 
 TEST_F(BoardRendererTest, MarbleDrawnAnywhereIsRemovedByRedrawingItsRegion) {
-    renderer_.Resize(800, 600);
-    renderer_.Paint();
-    const QImage before = renderer_.Image();
-    const PixelSize marble = renderer_.MarbleSize();
-    const QPoint at = Between({8, 9}, {9, 9}, {8, 10});
-    renderer_.DrawMarbleAt(at.x(), at.y(), 3);
-    EXPECT_NE(renderer_.Image(), before);
-    EXPECT_EQ(changed_.back(), QRect(at.x(), at.y(), marble.width, marble.height));
-    renderer_.RedrawRegion(at.x(), at.y(), marble.width, marble.height);
-    EXPECT_EQ(renderer_.Image(), before);
+    for (const double ratio : kRatios) {
+        renderer_.SetDevicePixelRatio(ratio);
+        renderer_.Resize(800, 600);
+        renderer_.Paint();
+        const QImage before = renderer_.Image();
+        const PixelSize marble = renderer_.MarbleSize();
+        const QPoint at = Between({8, 9}, {9, 9}, {8, 10});
+        renderer_.DrawMarbleAt(at.x(), at.y(), 3);
+        EXPECT_NE(renderer_.Image(), before);
+        EXPECT_EQ(changed_.back(), QRect(at.x(), at.y(), marble.width, marble.height));
+        renderer_.RedrawRegion(at.x(), at.y(), marble.width, marble.height);
+        EXPECT_EQ(renderer_.Image(), before) << ratio;
 
-    // Outside the star the composed board is transparent: the background comes back too.
-    renderer_.DrawMarbleAt(3, 4, 0);
-    EXPECT_NE(renderer_.Image(), before);
-    renderer_.RedrawRegion(3, 4, marble.width, marble.height);
-    EXPECT_EQ(renderer_.Image(), before);
+        // Outside the star the composed board is transparent: the background comes back too.
+        renderer_.DrawMarbleAt(3, 4, 0);
+        EXPECT_NE(renderer_.Image(), before);
+        renderer_.RedrawRegion(3, 4, marble.width, marble.height);
+        EXPECT_EQ(renderer_.Image(), before) << ratio;
+    }
+}
+
+// On a denser screen the image holds whole pixels per board pixel; the layout, the hit test, the
+// sizes and the rectangles reported stay in board pixels. Inside, the star is smooth, but its
+// outline is still cut by a one-bit mask: the star's pixels next to the background have a
+// triangle's or the hexagon's colour (or, where they meet, a mix of two), blended neither with the
+// background nor with the ground the star was composed on.
+TEST_F(BoardRendererTest, DenseImagesKeepBoardPixelsAndAOneBitOutline) {
+    for (int row = 0; row < kGridSize; ++row)
+        for (int col = 0; col < kGridSize; ++col)
+            board_.Hole(col, row).occupant = kNoColor;
+    renderer_.Resize(700, 640);
+    const PixelSize marble = renderer_.MarbleSize();
+    const QPoint aim = HoleCentre({9, 9});
+    Place plainHit{};
+    ASSERT_TRUE(renderer_.HitTest(aim.x(), aim.y(), plainHit));
+    const QRgb starColours[] = {kHexagon,         kYellowMarble,    kPurpleMarble,
+                                Rgb(59, 45, 237), Rgb(232, 53, 34), Rgb(255, 134, 53),
+                                Rgb(60, 217, 23)};
+    const auto isStarColour = [&](QRgb c) {
+        const int p[3] = {qRed(c), qGreen(c), qBlue(c)};
+        for (const QRgb a : starColours) {
+            for (const QRgb b : starColours) {
+                const int from[3] = {qRed(a), qGreen(a), qBlue(a)};
+                const int to[3] = {qRed(b), qGreen(b), qBlue(b)};
+                const int k = std::abs(to[0] - from[0]) >= std::abs(to[1] - from[1]) ? 0 : 1;
+                const double t =
+                    to[k] == from[k] ? 0.0 : double(p[k] - from[k]) / (to[k] - from[k]);
+                bool near = t >= 0.0 && t <= 1.0;
+                for (int i = 0; i < 3; ++i)
+                    near = near && std::abs(from[i] + t * (to[i] - from[i]) - p[i]) <= 3.0;
+                if (near)
+                    return true;
+            }
+        }
+        return false;
+    };
+    struct Case {
+        double ratio;
+        int density;
+    };
+    for (const Case& c : {Case{1.0, 1}, Case{1.25, 2}, Case{1.5, 2}, Case{2.0, 2}, Case{3.0, 3}}) {
+        SCOPED_TRACE(c.ratio);
+        renderer_.SetDevicePixelRatio(c.ratio);
+        renderer_.Resize(700, 640);
+        EXPECT_EQ(renderer_.Density(), c.density);
+        EXPECT_EQ(renderer_.Image().size(), QSize(700, 640) * c.density);
+        EXPECT_EQ(renderer_.MarbleSize().width, marble.width);
+        EXPECT_EQ(renderer_.MarbleSize().height, marble.height);
+        Place hit{};
+        EXPECT_TRUE(renderer_.HitTest(aim.x(), aim.y(), hit));
+        EXPECT_EQ(hit, plainHit);
+        changed_.clear();
+        renderer_.Paint();
+        ASSERT_EQ(changed_.size(), 1u);
+        EXPECT_EQ(changed_[0], QRect(0, 0, 700, 640));
+        const QImage image = renderer_.Image();
+        int outline = 0, blended = 0;
+        for (int y = 1; y + 1 < image.height(); ++y) {
+            for (int x = 1; x + 1 < image.width(); ++x) {
+                const QRgb p = Pixel(image, x, y);
+                if (p == kBackground)
+                    continue;
+                const bool edge = Pixel(image, x - 1, y) == kBackground ||
+                                  Pixel(image, x + 1, y) == kBackground ||
+                                  Pixel(image, x, y - 1) == kBackground ||
+                                  Pixel(image, x, y + 1) == kBackground;
+                outline += edge;
+                blended += edge && !isStarColour(p);
+            }
+        }
+        EXPECT_GT(outline, 1500 * c.density);
+        EXPECT_EQ(blended, 0);
+    }
+    EXPECT_TRUE(capture_.messages.empty());
 }
 
 TEST_F(BoardRendererTest, HitTestPrefersTheFirstHoleOnEqualScores) {
@@ -452,10 +538,60 @@ TEST_F(RenderTool, WritesTheBoardAsAPicture) {
         << "the moved marble";
 }
 
+// --scale 2 draws the board at twice the density, not the plain picture enlarged: its 2 by 2
+// blocks differ along lines, triangle edges, hole rims and marbles, while the colours agree: flat
+// parts keep their colour exactly and the whole picture its mean colour.
+TEST_F(RenderTool, ScaledPictureIsDrawnAtItsDensity) {
+    const std::string game = SaveGame();
+    const std::string one = (folder_ / "one.png").string(), two = (folder_ / "two.png").string();
+    ASSERT_EQ(Run(game + " " + one + " --height 450 --width 500"), 0);
+    ASSERT_EQ(Run(game + " " + two + " --height 450 --width 500 --scale 2"), 0);
+    const QImage plain = QImage(QString::fromStdString(one)).convertToFormat(QImage::Format_RGB32);
+    const QImage dense = QImage(QString::fromStdString(two)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(dense.size(), QSize(1000, 900));
+    int finer = 0, flat = 0, flatKept = 0;
+    double sum[2][3] = {};
+    for (int y = 1; y + 1 < plain.height(); ++y) {
+        for (int x = 1; x + 1 < plain.width(); ++x) {
+            const QRgb p = Pixel(plain, x, y);
+            const QRgb block[4] = {Pixel(dense, 2 * x, 2 * y), Pixel(dense, 2 * x + 1, 2 * y),
+                                   Pixel(dense, 2 * x, 2 * y + 1),
+                                   Pixel(dense, 2 * x + 1, 2 * y + 1)};
+            finer += std::any_of(block + 1, block + 4, [&](QRgb q) { return q != block[0]; });
+            bool uniform = true;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    uniform = uniform && Pixel(plain, x + dx, y + dy) == p;
+            if (uniform) {
+                ++flat;
+                flatKept += std::all_of(block, block + 4, [&](QRgb q) { return q == p; });
+            }
+            for (int k = 0; k < 3; ++k) {
+                const int shift = 16 - 8 * k;
+                sum[0][k] += (p >> shift) & 0xFF;
+                for (const QRgb q : block)
+                    sum[1][k] += ((q >> shift) & 0xFF) / 4.0;
+            }
+        }
+    }
+    const int pixels = (plain.width() - 2) * (plain.height() - 2);
+    EXPECT_GT(finer, pixels / 20) << "the plain picture enlarged";
+    EXPECT_GT(flat, pixels / 2);
+    EXPECT_GT(flatKept, flat * 99 / 100);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(sum[1][k] / pixels, sum[0][k] / pixels, 1.0) << "colour part " << k;
+
+    const std::string between = (folder_ / "between.png").string();
+    ASSERT_EQ(Run(game + " " + between + " --height 450 --width 500 --scale 1.5"), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(between)).size(), QSize(750, 675));
+}
+
 TEST_F(RenderTool, BadInputIsExitTwo) {
     const std::string out = (folder_ / "board.png").string();
     EXPECT_EQ(Run((folder_ / "missing.hlm").string() + " " + out), 2);
     EXPECT_EQ(Run(SaveGame() + " " + out + " --height x"), 2);
+    EXPECT_EQ(Run(SaveGame() + " " + out + " --scale 0.5"), 2);
+    EXPECT_EQ(Run(SaveGame() + " " + out + " --scale x"), 2);
     EXPECT_EQ(Run(SaveGame() + " " + out + " --assets " + folder_.Path().string()), 2);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
