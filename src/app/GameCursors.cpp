@@ -1,14 +1,17 @@
 #include "app/GameCursors.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QString>
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "platform/AppFolder.h"
+#include "view/DensePictures.h"
 
 namespace halmora {
 namespace {
@@ -46,7 +49,23 @@ bool LoadCursor(int id, const std::map<std::string, HotSpot>& spots, QCursor& cu
     if (!picture.load(QString::fromStdString(AppFile("Resources/" + name).string())))
         return false;
     const auto spot = spots.find(name);
-    const HotSpot hot = spot == spots.end() ? HotSpot{} : spot->second;
+    HotSpot hot = spot == spots.end() ? HotSpot{} : spot->second;
+    // A denser screen shows the cursor from its twice dense picture at the screen's ratio, so
+    // that it keeps its size beside the board.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap dense;
+    if (ratio > 1 &&
+        dense.load(QString::fromStdString(AtDensity(AppFile("Resources/" + name).string(), 2))) &&
+        dense.size() == picture.size() * 2) {
+        picture = ratio == 2 ? dense
+                             : dense.scaled((QSizeF(picture.size()) * ratio).toSize(),
+                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+        // Qt's X11 cursors take the hot spot in the picture's own pixels.
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            hot = {static_cast<int>(std::lround(hot.x * ratio)),
+                   static_cast<int>(std::lround(hot.y * ratio))};
+    }
     cursor = QCursor(picture, hot.x, hot.y);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/CommandIds.h"
+#include "view/DensePictures.h"
 
 namespace halmora {
 namespace {
@@ -55,11 +56,15 @@ CGameToolBar::CGameToolBar(QWidget* parent) : QToolBar(parent) {
     UpdateCommands();
 }
 
-bool CGameToolBar::SetImageList(ImageKind kind, const std::string& path, int imageWidth) {
+namespace {
+
+// A strip of kFlagCount pictures of the given width, its bottom-left pixel's colour made
+// transparent; null when it cannot be read or is too small.
+QImage ReadStrip(const std::string& path, int imageWidth) {
     QImage strip;
     if (!strip.load(QString::fromStdString(path)) || imageWidth <= 0 ||
-        strip.width() < imageWidth * kFlagCount || strip.height() <= 0)
-        return false;
+        strip.width() < imageWidth * CGameToolBar::kFlagCount || strip.height() <= 0)
+        return {};
     strip = strip.convertToFormat(QImage::Format_ARGB32);
     const QRgb transparent = strip.pixel(0, strip.height() - 1);
     for (int y = 0; y < strip.height(); ++y) {
@@ -69,9 +74,28 @@ bool CGameToolBar::SetImageList(ImageKind kind, const std::string& path, int ima
                 line[x] = 0;
         }
     }
+    return strip;
+}
+
+}  // namespace
+
+bool CGameToolBar::SetImageList(ImageKind kind, const std::string& path, int imageWidth) {
+    const QImage strip = ReadStrip(path, imageWidth);
+    if (strip.isNull())
+        return false;
     for (int i = 0; i < kFlagCount; ++i)
         images_[static_cast<int>(kind)][i] =
             strip.copy(i * imageWidth, 0, imageWidth, strip.height());
+    // The strip drawn at twice the density, where there is one, serves denser screens.
+    const QImage dense = ReadStrip(AtDensity(path, 2), 2 * imageWidth);
+    for (int i = 0; i < kFlagCount; ++i) {
+        QImage& picture = denseImages_[static_cast<int>(kind)][i];
+        picture = QImage();
+        if (dense.height() != 2 * strip.height())
+            continue;
+        picture = dense.copy(2 * i * imageWidth, 0, 2 * imageWidth, dense.height());
+        picture.setDevicePixelRatio(2);
+    }
     ApplyIcons();
     return true;
 }
@@ -88,6 +112,12 @@ void CGameToolBar::ApplyIcons() {
             icon.addPixmap(QPixmap::fromImage(hot), QIcon::Active);
         if (!disabled.isNull())
             icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+        const QIcon::Mode modes[3] = {QIcon::Normal, QIcon::Active, QIcon::Disabled};
+        for (int kind = 0; kind < 3; ++kind) {
+            const QImage& dense = denseImages_[kind][i];
+            if (!images_[kind][i].isNull() && !dense.isNull())
+                icon.addPixmap(QPixmap::fromImage(dense), modes[kind]);
+        }
         actions_[kEntries[i].flag]->setIcon(icon);
     }
 }

@@ -62,6 +62,8 @@ private:
     std::array<uint8_t, kFlagCount> flags_{1, 0, 0, 0, 0, 0, 1, 1};
     std::array<QAction*, kFlagCount> actions_{};
     std::array<std::array<QImage, kFlagCount>, 3> images_{};
+    // The same pictures at twice the density, for denser screens; null where there are none.
+    std::array<std::array<QImage, kFlagCount>, 3> denseImages_{};
 };
 
 }  // namespace halmora

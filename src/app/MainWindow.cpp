@@ -461,9 +461,12 @@ void CMainWindow::UpdateBackground() {
 }
 
 void CMainWindow::BoardPaint(QPainter& dc, const QRect& dirty) {
+    // On a screen of another density the board is drawn anew for it.
+    if (controlsReady_ && board_->devicePixelRatioF() != renderer_.DevicePixelRatio())
+        BoardResized();
     const bool showsGame = controlsReady_ && game_ && gameReady_ && !renderer_.Image().isNull();
     if (showsGame)
-        dc.drawImage(dirty, renderer_.Image(), dirty);
+        renderer_.PaintOn(dc, dirty);
     else
         wallpaper_.Paint(dc, dirty, settings_.Get());
     if (controlsReady_ && game_ && game_->State() == kGamePaused) {
@@ -491,6 +494,7 @@ void CMainWindow::BoardResized() {
         return;
     const int w = board_->width();
     const int h = board_->height();
+    renderer_.SetDevicePixelRatio(board_->devicePixelRatioF());
     canvas_.SetAreaSize(w, h);
     UpdateBackground();
     if (game_) {

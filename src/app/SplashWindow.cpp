@@ -5,6 +5,7 @@
 #include "app/SoundPlayer.h"
 #include "app/Version.h"
 #include "platform/AppFolder.h"
+#include "view/DensePictures.h"
 #include "view/ViewMessages.h"
 
 namespace halmora {
@@ -15,6 +16,14 @@ CSplashWindow::CSplashWindow(bool muted, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFixedSize(kWidth, kHeight);
     logo_.Load(AppFile("Graphics/Popup Logo.bmp").string());
+    if (devicePixelRatioF() > 1) {
+        denseLogo_.load(
+            QString::fromStdString(AtDensity(AppFile("Graphics/Popup Logo.bmp").string(), 2)));
+        if (denseLogo_.size() == QSize(logo_.Width(), logo_.Height()) * 2)
+            denseLogo_.setDevicePixelRatio(2);
+        else
+            denseLogo_ = QImage();
+    }
     painter_.Init(16, true, false, QStringLiteral("Arial"), Qt::white, 0);
     if (!muted)
         PlayGameSound("Sounds/Startup.wav");
@@ -27,7 +36,12 @@ void CSplashWindow::CentreOn(int screenWidth, int screenHeight) {
 void CSplashWindow::paintEvent(QPaintEvent*) {
     QPainter dc(this);
     dc.fillRect(rect(), Qt::black);
-    logo_.Draw(dc, 0, 0);
+    if (denseLogo_.isNull() || devicePixelRatioF() <= 1) {
+        logo_.Draw(dc, 0, 0);
+    } else {
+        dc.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        dc.drawImage(QPoint(0, 0), denseLogo_);
+    }
     const QString edition = QStringLiteral("2005 Edition");
     const QString version = QStringLiteral("Version ") + QString::fromUtf8(kVersionText);
     CTextPainter text = painter_;

@@ -2,6 +2,7 @@
 // start-up sound unless sounds are muted.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "view/Surface.h"
@@ -26,6 +27,8 @@ protected:
 
 private:
     CSurface logo_;
+    // The logo at twice the density, for a denser screen; null on a plain one.
+    QImage denseLogo_;
     CTextPainter painter_;
 };
 

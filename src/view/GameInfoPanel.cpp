@@ -6,6 +6,7 @@
 
 #include "game/GameClock.h"
 #include "platform/AppFolder.h"
+#include "view/DensePictures.h"
 
 namespace halmora {
 namespace {
@@ -61,6 +62,9 @@ CGameInfoPanel::CGameInfoPanel(QWidget* owner)
     rowColour_.fill(kNoColor);
     clock_.Load(AppFile("Graphics/Small Clock.bmp").string(),
                 AppFile("Graphics/Small Clock Mask.bmp").string());
+    denseClock_ = DensePicture(AppFile("Graphics/Small Clock").string(),
+                               QSize(clock_.ImageWidth(), clock_.ImageHeight()), 2);
+    denseClock_.setDevicePixelRatio(2);
     if (owner)
         move(owner->mapToGlobal(kOffsetFromOwner));
     FitHeight();
@@ -145,8 +149,14 @@ std::string CGameInfoPanel::MarblesHomeText(int count) {
 }
 
 void CGameInfoPanel::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another density: draw the picture anew for it.
+    if (canvas_.devicePixelRatio() != devicePixelRatioF())
+        DrawCanvas();
     QPainter dc(this);
-    dc.drawImage(event->rect(), canvas_, event->rect());
+    if (canvas_.devicePixelRatio() == 1)
+        dc.drawImage(event->rect(), canvas_, event->rect());
+    else
+        dc.drawImage(QPoint(0, 0), canvas_);
 }
 
 void CGameInfoPanel::resizeEvent(QResizeEvent* event) {
@@ -174,15 +184,23 @@ int CGameInfoPanel::LineHeight() const {
 }
 
 void CGameInfoPanel::Render() {
-    if (canvas_.size() != size())
-        canvas_ = QImage(size(), QImage::Format_RGB32);
+    DrawCanvas();
+    update();
+}
+
+void CGameInfoPanel::DrawCanvas() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (canvas_.size() != pixels || canvas_.devicePixelRatio() != ratio) {
+        canvas_ = QImage(pixels, QImage::Format_RGB32);
+        canvas_.setDevicePixelRatio(ratio);
+    }
     QPainter dc(&canvas_);
     dc.setRenderHint(QPainter::Antialiasing, false);
-    dc.fillRect(canvas_.rect(), QColor::fromRgb(kBackground));
+    dc.fillRect(rect(), QColor::fromRgb(kBackground));
     const int h = LineHeight();
     for (int row = 0; row < rowCount_; ++row)
         DrawRow(dc, row, h);
-    update();
 }
 
 void CGameInfoPanel::DrawRow(QPainter& dc, int row, int h) {
@@ -196,7 +214,14 @@ void CGameInfoPanel::DrawRow(QPainter& dc, int row, int h) {
     }
     const int w = painter_[c].DrawIn(dc, AsQString(GbkNameToUtf8(name_[c])), 20, y, right, y + h);
     if (clocksShown_) {
-        clock_.Draw(dc, w + 25, y);
+        if (canvas_.devicePixelRatio() == 1 || denseClock_.isNull()) {
+            clock_.Draw(dc, w + 25, y);
+        } else {
+            dc.save();
+            dc.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            dc.drawImage(QRectF(w + 25, y, clock_.ImageWidth(), clock_.ImageHeight()), denseClock_);
+            dc.restore();
+        }
         white_.DrawIn(dc, AsQString(TimeText(timeLeft_[c])), w + clock_.ImageWidth() + 30, y, right,
                       y + h);
     }

@@ -2,7 +2,8 @@
 // time left beside a small clock when the game runs with clocks, and below it the marbles home or
 // the finishing place; an arrow marks the player to move. The game feeds it through its host; the
 // panel keeps only what it shows. It paints from its own picture, so a clock tick redraws just the
-// current player's time.
+// current player's time. The picture has the screen's device pixel ratio, so that text and clock
+// are drawn at the screen's density.
 //
 // A tool window over its owner. Whoever creates it deletes it, before the owner goes.
 #pragma once
@@ -63,6 +64,8 @@ private:
     static bool IsColour(PlayerColor colour) { return colour >= 0 && colour < kColorCount; }
     void FitHeight();
     void Render();
+    // Draws the whole picture, at the window's device pixel ratio.
+    void DrawCanvas();
     void DrawRow(QPainter& dc, int row, int lineHeight);
     int LineHeight() const;
     int RowTop(int row, int lineHeight) const { return 20 + row * (2 * lineHeight + 10); }
@@ -80,6 +83,8 @@ private:
     std::array<CTextPainter, kColorCount> painter_;
     CTextPainter white_;
     CTransparentSurface clock_;
+    // The clock for denser screens, from its twice dense picture where there is one.
+    QImage denseClock_;
     QImage canvas_;
 };
 

@@ -30,6 +30,7 @@
 #include "app/PlayerNameDialog.h"
 #include "app/PlayerPickerDialog.h"
 #include "app/SessionSignals.h"
+#include "app/SplashWindow.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
 #include "board/BoardGeometry.h"
@@ -374,6 +375,54 @@ TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEvents) {
     const QPoint centre = HoleCentre(to);
     EXPECT_EQ(shown.pixel(centre), window->Renderer().Image().pixel(centre));
     EXPECT_EQ(window->PaneText(2), QString::fromUtf8("(Yellow) Bob's turn"));
+}
+
+// Counts the 2 by 2 blocks of a picture that are not one colour: none in a picture enlarged from
+// one of half the size.
+int FinerBlocks(const QImage& image, const QRect& area) {
+    int finer = 0;
+    for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left(); x + 1 <= area.right(); x += 2)
+            finer += image.pixel(x, y) != image.pixel(x + 1, y) ||
+                     image.pixel(x, y) != image.pixel(x, y + 1) ||
+                     image.pixel(x, y) != image.pixel(x + 1, y + 1);
+    return finer;
+}
+
+// A screen of two device pixels per pixel shows the board drawn at that density, while the mouse
+// still aims in board pixels; the toolbar, the cursors and the splash take their twice dense
+// pictures. Runs where the screen is that dense (ctest's *_at_2x entries).
+TEST_F(MainWindowTest, ADenseScreenShowsTheBoardAtItsDensity) {
+    if (qApp->devicePixelRatio() != 2)
+        GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    ASSERT_TRUE(window->GameReady());
+    const auto [from, to] = SomeStep();
+    DragMarble(from, to);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
+    EXPECT_EQ(window->Renderer().Density(), 2);
+    const QImage shown = window->BoardArea()->grab().toImage();
+    ASSERT_EQ(shown.size(), window->BoardArea()->size() * 2);
+    const QPoint centre = HoleCentre(to) * 2;
+    EXPECT_EQ(shown.pixel(centre), window->Renderer().Image().pixel(centre));
+    const CGameBoard& board = *window->Game()->Board();
+    const QRect star(board.BoardLeft() * 2, board.BoardTop() * 2, board.BoardPixels() * 2,
+                     board.BoardPixels() * 2);
+    EXPECT_GT(FinerBlocks(shown, star.intersected(shown.rect())), 5000);
+
+    const QImage button =
+        window->ToolBar()->ActionOf(kCmdNewGame)->icon().pixmap(QSize(32, 30), 2.0).toImage();
+    ASSERT_EQ(button.size(), QSize(64, 60));
+    EXPECT_GT(FinerBlocks(button, button.rect()), 100);
+    const QPixmap hand = window->Cursors().Hand().pixmap();
+    EXPECT_EQ(hand.size(), QSize(64, 64));
+    EXPECT_EQ(hand.devicePixelRatio(), 2.0);
+    CSplashWindow splash(/*muted=*/true);
+    const QImage logo = splash.grab().toImage();
+    ASSERT_EQ(logo.size(), splash.size() * 2);
+    EXPECT_GT(FinerBlocks(logo, logo.rect()), 10000);
 }
 
 TEST_F(MainWindowTest, StatusPanesShowTimeTurnsAndTheClockOfThePlayerToMove) {

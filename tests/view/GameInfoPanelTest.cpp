@@ -93,6 +93,31 @@ protected:
     CTextPainter white_;
 };
 
+// A screen of two device pixels per pixel gets the panel drawn at its density: text finer than
+// the plain picture enlarged, and the clock from its twice dense picture. Runs where the screen
+// is that dense (ctest's *_at_2x entries).
+TEST_F(GameInfoPanelTest, ADenseScreenGetsThePanelAtItsDensity) {
+    if (qApp->devicePixelRatio() != 2)
+        GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    SaveBmp(Filled(24, 24, QColor(0, 255, 0)), folder_ / "Graphics/Small Clock@2x.bmp");
+    SaveBmp(Filled(24, 24, Qt::white), folder_ / "Graphics/Small Clock Mask@2x.bmp");
+    auto panel = Panel(2, true);
+    const QImage image = panel->grab().toImage();
+    ASSERT_EQ(image.size(), panel->size() * 2);
+    int finer = 0, denseClock = 0;
+    for (int y = RowTop(0) * 2; y < (RowTop(1) - 10) * 2; y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            finer += p != image.pixel(x + 1, y) || p != image.pixel(x, y + 1) ||
+                     p != image.pixel(x + 1, y + 1);
+            denseClock += Pixel(image, x, y) == Rgb(0, 255, 0);
+        }
+    }
+    EXPECT_GT(finer, 100) << "the plain picture enlarged";
+    EXPECT_GT(denseClock, 0);
+    EXPECT_TRUE(capture_.messages.empty());
+}
+
 TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRow) {
     auto panel = Panel(3, true);
     panel->SetCurrent(kBlue);
