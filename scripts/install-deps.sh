@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
-    fonts-liberation desktop-file-utils appstream
+    fonts-liberation desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
 )
 
