@@ -54,7 +54,11 @@ protected:
         const PixelSize hole = renderer_.HoleSize();
         return {board_.ScreenX(p) + hole.width / 2, board_.ScreenY(p) + hole.height / 2};
     }
-    QRgb At(QPoint p) const { return Pixel(renderer_.Image(), p.x(), p.y()); }
+    // The image's pixel at a point of the board area, at any density.
+    QRgb At(QPoint p) const {
+        const int d = renderer_.Density();
+        return Pixel(renderer_.Image(), p.x() * d, p.y() * d);
+    }
     // The middle of three mutually neighbouring holes: clear of holes, marbles and grid lines.
     QPoint Between(Place a, Place b, Place c) const {
         return (HoleCentre(a) + HoleCentre(b) + HoleCentre(c)) / 3;
@@ -136,23 +140,26 @@ TEST_F(BoardRendererTest, HiddenMarbleIsNeverDrawn) {
 }
 
 TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHoles) {
-    renderer_.Resize(800, 600);
-    renderer_.Paint();
-    const QImage before = renderer_.Image();
-    const Place green{8, 9}, red{9, 9};
-    board_.Hole(green).highlight = 100;
-    renderer_.DrawHoleDisc(kPossibleTargetRgb, green);
-    board_.Hole(red).highlight = 101;
-    renderer_.DrawHoleDisc(kImpossibleTargetRgb, red);
-    EXPECT_EQ(At(HoleCentre(green)), kGreenDisc);
-    EXPECT_EQ(At(HoleCentre(red)), Rgb(255, 0, 0));
-    ASSERT_FALSE(changed_.empty());
-    EXPECT_TRUE(changed_.back().contains(HoleCentre(red)));
+    for (const double ratio : {1.0, 2.0}) {
+        renderer_.SetDevicePixelRatio(ratio);
+        renderer_.Resize(800, 600);
+        renderer_.Paint();
+        const QImage before = renderer_.Image();
+        const Place green{8, 9}, red{9, 9};
+        board_.Hole(green).highlight = 100;
+        renderer_.DrawHoleDisc(kPossibleTargetRgb, green);
+        board_.Hole(red).highlight = 101;
+        renderer_.DrawHoleDisc(kImpossibleTargetRgb, red);
+        EXPECT_EQ(At(HoleCentre(green)), kGreenDisc);
+        EXPECT_EQ(At(HoleCentre(red)), Rgb(255, 0, 0));
+        ASSERT_FALSE(changed_.empty());
+        EXPECT_TRUE(changed_.back().contains(HoleCentre(red)));
 
-    renderer_.ClearHoverHighlights();
-    EXPECT_EQ(renderer_.Image(), before);
-    EXPECT_EQ(board_.Hole(green).highlight, -1);
-    EXPECT_EQ(board_.Hole(red).highlight, -1);
+        renderer_.ClearHoverHighlights();
+        EXPECT_EQ(renderer_.Image(), before) << ratio;
+        EXPECT_EQ(board_.Hole(green).highlight, -1);
+        EXPECT_EQ(board_.Hole(red).highlight, -1);
+    }
 }
 
 // The screen ratios the board is drawn for: a plain screen and denser ones.
@@ -175,8 +182,15 @@ TEST_F(BoardRendererTest, SingleHoleRepaintsMatchAWholePaint) {
 }
 
 TEST_F(BoardRendererTest, MarbleDrawnAnywhereIsRemovedByRedrawingItsRegion) {
-    for (const double ratio : kRatios) {
+    // Over the plain colour and over a picture, which a denser image enlarges.
+    QImage wallpaper(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            wallpaper.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    for (const auto& [ratio, background] : {std::pair(1.0, QImage()), std::pair(1.25, QImage()),
+                                            std::pair(2.0, wallpaper), std::pair(3.0, wallpaper)}) {
         renderer_.SetDevicePixelRatio(ratio);
+        renderer_.SetBackgroundImage(background);
         renderer_.Resize(800, 600);
         renderer_.Paint();
         const QImage before = renderer_.Image();
