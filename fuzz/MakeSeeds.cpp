@@ -161,7 +161,7 @@ void WriteSettings(const fs::path& folder) {
     Write(folder / "defaults.dat", defaults.ToBytes());
 
     CSettings s;
-    s.Reserved0 = 7;
+    s.HideLastMove = 7;
     s.PlayerType = {1, 2, 3, 4, 5, 6};
     for (int c = 0; c < kColorCount; ++c)
         SetName(s.PlayerName[c], c % 2 == 0 ? "张三" : "Player Name");

@@ -12,10 +12,12 @@ namespace halmora {
 CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
     : CSettingsPage(parent, settings),
       fullAnimation_(new QCheckBox(QStringLiteral("显示完全动画的弹珠运动。"))),
-      speed_(new QSlider(Qt::Horizontal)) {
+      speed_(new QSlider(Qt::Horizontal)),
+      markLastMove_(new QCheckBox(QStringLiteral("在棋盘上标出上一步移动的路径和轮到的玩家。"))) {
     setObjectName(QStringLiteral("page116"));
     fullAnimation_->setObjectName(QStringLiteral("check1060"));
     speed_->setObjectName(QStringLiteral("slider1061"));
+    markLastMove_->setObjectName(QStringLiteral("checkMarkLastMove"));
     speed_->setRange(kSpeedSliderMin, kSpeedSliderMax);
     speed_->setTickPosition(QSlider::TicksBelow);
     speed_->setTickInterval(kSpeedSliderTicks);
@@ -31,6 +33,7 @@ CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fullAnimation_);
     layout->addWidget(group);
+    layout->addWidget(markLastMove_);
     layout->addStretch();
 }
 
@@ -42,11 +45,15 @@ void CAnimationPage::Fill(const CSettings& settings) {
     fullAnimation_->setChecked(settings.FullAnimation == 1);
     // The slider keeps to its range: the default speed 1 shows as 20.
     speed_->setValue(settings.AnimationSpeed);
+    markLastMove_->setChecked(settings.MarksLastMove());
 }
 
 void CAnimationPage::Apply(CSettings& settings) const {
     settings.FullAnimation = fullAnimation_->isChecked() ? 1 : 0;
     settings.AnimationSpeed = speed_->value();
+    // Any other value read from the file stays as long as the box keeps its meaning.
+    if (markLastMove_->isChecked() != settings.MarksLastMove())
+        settings.HideLastMove = markLastMove_->isChecked() ? 0 : 1;
 }
 
 }  // namespace halmora

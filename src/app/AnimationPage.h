@@ -24,13 +24,15 @@ public:
     static QString Caption();
 
 protected:
-    // The check box is FullAnimation, the slider's position AnimationSpeed.
+    // The check box is FullAnimation, the slider's position AnimationSpeed; the last check box
+    // whether the last move stays marked (HideLastMove, 1 when clear).
     void Fill(const CSettings& settings) override;
     void Apply(CSettings& settings) const override;
 
 private:
     QCheckBox* fullAnimation_;
     QSlider* speed_;
+    QCheckBox* markLastMove_;
 };
 
 }  // namespace halmora

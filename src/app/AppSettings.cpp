@@ -23,6 +23,7 @@ GameOptions GameOptionsOf(const CSettings& settings) {
     options.showGameInfo = settings.ShowGameInfo != 0;
     options.mouseMode = settings.MouseMode;
     options.showMovesOnHover = settings.ShowMovesOnHover == 1;
+    options.markLastMove = settings.MarksLastMove();
     return options;
 }
 

@@ -14,6 +14,8 @@ struct GameOptions {
     bool showGameInfo = true;  // the information panel is open when a game starts
     int32_t mouseMode = 0;     // 0 drag and drop, 1 a click on each hole of the path
     bool showMovesOnHover = false;
+    // The last move's path stays marked on its holes until the next move starts.
+    bool markLastMove = true;
 };
 
 }  // namespace halmora

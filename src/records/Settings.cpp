@@ -78,7 +78,7 @@ void MendValues(CSettings& s) {
 // down once.
 template <typename Field>
 void EachField(Field&& field, auto& s) {
-    field(s.Reserved0);
+    field(s.HideLastMove);
     for (auto& type : s.PlayerType)
         field(type);
     for (auto& name : s.PlayerName)

@@ -1,6 +1,6 @@
 // The user's choices that survive between runs, in the fixed 4430-byte file Data/Settings.dat:
 // the last game set-up, the clock settings, the mouse, animation, sound and wallpaper options,
-// and the player last shown in the statistics window.
+// the player last shown in the statistics window, and whether the last move stays marked.
 //
 // There is no shared instance. Whoever needs a setting keeps its own copy and reloads it; an
 // editor loads, changes its own fields and saves the whole record, so it never writes back
@@ -76,10 +76,14 @@ public:
     // would take half a minute.
     float MarbleSpeed() const;
 
+    // Whether the board marks the last move's path and shows whose turn it is. Only 1 at offset 0
+    // turns that off: older files hold 0 there, and any other value is carried through as read.
+    bool MarksLastMove() const { return HideLastMove != 1; }
+
     friend bool operator==(const CSettings&, const CSettings&) = default;
 
     // clang-format off
-    int32_t                          Reserved0        = 0;    // carried through unchanged
+    int32_t                          HideLastMove     = 0;    // see MarksLastMove
     std::array<int32_t, kColorCount> PlayerType       {};     // by PlayerColor, 0..7
     std::array<GbkName, kColorCount> PlayerName       {};     // by PlayerColor
     int32_t                          UseTimer         = 0;

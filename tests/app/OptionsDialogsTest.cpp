@@ -196,6 +196,30 @@ TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumb
     EXPECT_EQ(Saved().FullAnimation, 0);
 }
 
+TEST(BoardSettingsSheetTest, TheLastMoveOptionTakesOnlyOffsetZeroAndOlderFilesShowMarks) {
+    AppFolderScope folder("halmora-options-marks");
+    CSettings old;  // a file as older versions wrote it: 0 at offset 0
+    old.AnimationSpeed = 60;
+    old.Reserved4412.fill(0x5A);
+    ASSERT_TRUE(old.Save());
+    const std::vector<char> before = FileBytes(AppFile("Data/Settings.dat"));
+    EXPECT_TRUE(GameOptionsOf(Saved()).markLastMove);
+
+    for (const bool mark : {false, true}) {
+        CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
+        sheet.show();
+        ShowTab(sheet, 1);
+        EXPECT_EQ(Find<QCheckBox>(sheet, "checkMarkLastMove").isChecked(), !mark);
+        ClickBox(sheet, "checkMarkLastMove");
+        ClickButton(sheet, "button1");
+        EXPECT_EQ(GameOptionsOf(Saved()).markLastMove, mark);
+        std::vector<char> expected = before;
+        expected[0] = mark ? 0 : 1;
+        EXPECT_EQ(FileBytes(AppFile("Data/Settings.dat")), expected);
+    }
+    EXPECT_EQ(before.size(), kSettingsFileBytes);
+}
+
 TEST(SoundDialogTest, StoresOnOkOnly) {
     AppFolderScope folder("halmora-options-sound");
     {  // Cancel writes nothing, not even a first settings file.

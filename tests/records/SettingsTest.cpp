@@ -37,7 +37,7 @@ struct IntField {
 };
 // clang-format off
 constexpr IntField kIntFields[] = {
-    {0,    &CSettings::Reserved0,        -123456789}, {220,  &CSettings::UseTimer,       1},
+    {0,    &CSettings::HideLastMove,     -123456789}, {220,  &CSettings::UseTimer,       1},
     {224,  &CSettings::InitialMinutes,   1},          {228,  &CSettings::InitialSeconds, -5},
     {232,  &CSettings::MoveMinutes,      2},          {236,  &CSettings::MoveSeconds,    30},
     {240,  &CSettings::MouseMode,        1},          {244,  &CSettings::ShowMovesOnHover, 1},
