@@ -33,6 +33,7 @@
 #include "game/HumanPlayer.h"
 #include "platform/AppFolder.h"
 #include "platform/TextEncoding.h"
+#include "view/MoveMarks.h"
 #include "view/ViewMessages.h"
 
 namespace halmora {
@@ -212,6 +213,7 @@ void CMainWindow::IdleTick() {
             settings_.Change([showInfo](CSettings& s) { s.ShowGameInfo = showInfo; });
     }
     UpdateCommands();
+    ShowTurn();
     if (game_ && gameReady_) {
         if (panes_.Show(*game_))
             toolbar_->UpdateCommands();
@@ -243,6 +245,7 @@ void CMainWindow::DeleteGame() {
     canvas_.Sync();
     // Nor may the status bar go on showing the game's time and turn.
     panes_.Clear();
+    ShowTurn();
 }
 
 void CMainWindow::Command(int id) {
@@ -469,6 +472,8 @@ void CMainWindow::BoardPaint(QPainter& dc, const QRect& dirty) {
         renderer_.PaintOn(dc, dirty);
     else
         wallpaper_.Paint(dc, dirty, settings_.Get());
+    if (turnShown_ != kNoColor && dirty.intersects(TurnMarbleRect()))
+        DrawTurnMarble(dc, turnShown_);
     if (controlsReady_ && game_ && game_->State() == kGamePaused) {
         // Placed from the bottom of the whole client area, status bar and toolbar included.
         const int clientBottom = board_->height() + board_->y() + statusBar()->height();
@@ -505,6 +510,16 @@ void CMainWindow::BoardResized() {
     }
     foot_.Place(w, h);
     board_->update();
+}
+
+void CMainWindow::ShowTurn() {
+    const bool shown = controlsReady_ && game_ && gameReady_ && game_->Options().markLastMove &&
+                       game_->State() != kGameOver;
+    const PlayerColor turn = shown ? game_->CurrentColour() : kNoColor;
+    if (turn == turnShown_)
+        return;
+    turnShown_ = turn;
+    board_->update(TurnMarbleRect());
 }
 
 void CMainWindow::ApplyCursor(CursorKind kind, PlayerColor colour) {

@@ -144,6 +144,8 @@ private:
     void UpdateBackground();
     void ApplyCursor(CursorKind kind, PlayerColor colour);
     void EndFinishedGame();
+    // The turn marble follows the player to move; none without a game or with the marks off.
+    void ShowTurn();
 
     void ReportSettingsSaveFailure();
 
@@ -160,6 +162,7 @@ private:
     CGameToolBar* toolbar_ = nullptr;
     CBoardArea* board_ = nullptr;
     CStatusPanes panes_;
+    PlayerColor turnShown_ = kNoColor;
     std::map<int, QAction*> menu_;
     CFootButtons foot_;
     bool controlsReady_ = false;

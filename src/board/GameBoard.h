@@ -25,6 +25,7 @@ enum HoleHighlight : int32_t {
 struct HoleRecord {
     uint8_t isHole = 0;
     uint8_t marbleHidden = 0;          // presentation: carried by an animation
+    int8_t lastMove = kNoColor;        // presentation: the colour whose last move passed here
     int32_t highlight = kNoHighlight;  // presentation: a HoleHighlight
     int32_t zone = kNoColor;
     int32_t x = 0;  // presentation: pixel position

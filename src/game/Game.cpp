@@ -46,6 +46,8 @@ void CGame::AddPlayer(std::unique_ptr<CPlayer> player) {
 
 void CGame::SetOptions(const GameOptions& options) {
     options_ = options;
+    if (!options_.markLastMove && board_)
+        lastMove_.Clear(*board_, nullptr);
     for (auto& seat : seats_)
         if (seat)
             seat->SetOptions(options_);
@@ -57,6 +59,7 @@ void CGame::ResetPlay() {
     history_.Clear();
     recordFiled_ = 0;
     suggestionShown_ = 0;
+    lastMove_.Forget();
 }
 
 void CGame::NewGame(CBoardCanvas& canvas, int areaWidth, int areaHeight, int32_t state,
@@ -272,7 +275,9 @@ void CGame::Tick(CBoardCanvas& canvas) {
         FinishMove(canvas, false);
     } else {
         CPlayer* player = Current();
+        const int32_t before = player->MoveState();
         const int32_t moveState = player->PollTurn(canvas, *board_);
+        ClearLastMoveOnceMoving(canvas, before);
         if (moveState == kMoveDone) {
             FinishMove(canvas, player->PreviousMove().count >= 2);
         } else if (clocksOn_) {
@@ -295,6 +300,8 @@ void CGame::FinishMove(CBoardCanvas& canvas, bool moved) {
     if (moved) {
         passesInRow_ = 0;
         history_.Record(current_, Current()->PreviousMove());
+        if (options_.markLastMove)
+            lastMove_.Mark(*board_, canvas, Current()->PreviousMove(), current_);
         if (board_->CountHome(current_) == kTriangleHoles) {
             finished_[current_] = 1;
             const int place = TakeFirstFreePlace(current_);
@@ -410,7 +417,9 @@ void CGame::ForceMove() {
 void CGame::MouseInput(int32_t message, int32_t keyFlags, int x, int y, CBoardCanvas& canvas) {
     if (state_ != kGamePlaying || !board_ || Current() == nullptr)
         return;
+    const int32_t before = Current()->MoveState();
     Current()->MouseInput(message, keyFlags, x, y, canvas, *board_);
+    ClearLastMoveOnceMoving(canvas, before);
 }
 
 void CGame::Redraw(CBoardCanvas& canvas) {
@@ -505,6 +514,7 @@ void CGame::Redo(CBoardCanvas& canvas) {
 }
 
 void CGame::Replay(CBoardCanvas& canvas, int direction) {
+    lastMove_.Clear(*board_, &canvas);
     if (options_.fullAnimation) {
         SetState(direction < 0 ? kGameUndoing : kGameRedoing, canvas);
         return;
@@ -537,6 +547,13 @@ void CGame::TickReplay(CBoardCanvas& canvas) {
     host_.SetInfoCurrent(current_);
     SetState(kGamePlaying, canvas);
     AddToMoveCount(direction * *turns);
+}
+
+void CGame::ClearLastMoveOnceMoving(CBoardCanvas& canvas, int32_t stateBefore) {
+    const CPlayer* player = Current();
+    if (board_ && player && stateBefore == kMoveChoosing &&
+        (player->MoveState() == kMoveAnimating || player->MoveState() == kMoveDone))
+        lastMove_.Clear(*board_, &canvas);
 }
 
 void CGame::Suggest(CBoardCanvas& canvas) {

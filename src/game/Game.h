@@ -25,6 +25,7 @@
 #include "game/GameClock.h"
 #include "game/GameHost.h"
 #include "game/GameOptions.h"
+#include "game/LastMoveMarks.h"
 #include "game/MoveHistory.h"
 #include "game/MoveReplay.h"
 #include "game/Player.h"
@@ -52,7 +53,8 @@ public:
     void AddPlayer(std::unique_ptr<CPlayer> player);
 
     // The player's choices the game and its players act on; the application passes them on
-    // whenever they change.
+    // whenever they change. Marks of the last move taken away here are gone from the drawing
+    // with the caller's next repaint.
     void SetOptions(const GameOptions& options);
     const GameOptions& Options() const { return options_; }
 
@@ -152,6 +154,9 @@ private:
     // Carries out a planned undo (-1) or redo (+1): shown as animations, or at once.
     void Replay(CBoardCanvas& canvas, int direction);
     void TickReplay(CBoardCanvas& canvas);
+    // Once the current player's move has begun since `stateBefore` (its marble glides or stands
+    // on its end hole), the marks of the move before go.
+    void ClearLastMoveOnceMoving(CBoardCanvas& canvas, int32_t stateBefore);
 
     CGameHost& host_;
     int32_t players_ = 0;
@@ -174,6 +179,8 @@ private:
     GameOptions options_;
     bool panel_ = false;
     uint8_t suggestionShown_ = 0;
+    // The path of the move just recorded, while the options want it marked.
+    CLastMoveMarks lastMove_;
     std::unique_ptr<CGameBoard> board_;
     SplitMix64 random_;
     int turnStart_ = -1;

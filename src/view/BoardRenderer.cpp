@@ -15,6 +15,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Rounding.h"
 #include "view/DensePictures.h"
+#include "view/MoveMarks.h"
 
 namespace halmora {
 namespace {
@@ -232,6 +233,10 @@ void CBoardRenderer::DrawStar(QPainter& dc, const CGameBoard& board,
                 hole.Draw(dc, board.Hole(col, row).x, board.Hole(col, row).y);
 }
 
+QRgb CBoardRenderer::MarbleColour(PlayerColor colour) {
+    return IsColour(colour) ? kMarbleRgb[colour] : qRgb(0, 0, 0);
+}
+
 void CBoardRenderer::UpdateComposedBoard() {
     std::vector<int> from;
     from.reserve(1 + kColorCount + 3 * kGridSize * kGridSize);
@@ -266,10 +271,12 @@ void CBoardRenderer::Paint() {
         UpdateComposedBoard();
     const QRect whole(QPoint(0, 0), area_);
     Restore(whole);
-    if (board_ != nullptr)
+    if (board_ != nullptr) {
         for (int row = 0; row < kGridSize; ++row)
             for (int col = 0; col < kGridSize; ++col)
                 DrawMarble({col, row});
+        DrawLastMoveMarks(image_, *board_, HoleSize(), MarbleSize(), whole);
+    }
     Changed(whole);
 }
 
@@ -368,6 +375,7 @@ void CBoardRenderer::DrawCell(Place p) {
     const QRect area = MarbleRect(p);
     Restore(area);
     DrawMarble(p);
+    DrawLastMoveMarks(image_, *board_, HoleSize(), MarbleSize(), area);
     Changed(area);
 }
 
@@ -429,6 +437,7 @@ void CBoardRenderer::RedrawRegion(int x, int y, int width, int height) {
                 changed |= m;
             }
         }
+        DrawLastMoveMarks(image_, *board_, HoleSize(), MarbleSize(), area);
     }
     Changed(changed);
 }

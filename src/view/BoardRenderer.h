@@ -79,6 +79,8 @@ public:
     // The composed board's drawing for the board's layout, at the painter's origin: the coloured
     // triangles, the hexagon, the grid lines and the hole picture on every hole.
     static void DrawStar(QPainter& dc, const CGameBoard& board, const CTransparentSurface& hole);
+    // The colour of a PlayerColor's triangle and marbles.
+    static QRgb MarbleColour(PlayerColor colour);
 
 private:
     void LoadGraphics(int boardSize);

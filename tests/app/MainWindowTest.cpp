@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "ai/Suggestion.h"
 #include "app/AboutDialog.h"
 #include "app/AppFixtures.h"
+#include "app/BoardSettingsSheet.h"
 #include "app/CommandIds.h"
 #include "app/GameToolBar.h"
 #include "app/HelpLinks.h"
@@ -43,6 +45,7 @@
 #include "support/FakeCanvas.h"
 #include "support/FakeHost.h"
 #include "support/FakeTicks.h"
+#include "view/MoveMarks.h"
 
 namespace halmora {
 namespace {
@@ -213,6 +216,57 @@ protected:
                 off += shown.pixel(x, y) != clean.pixel(x, y) ? 1 : 0;
         return off;
     }
+
+    // The board area as shown (without the foot buttons), and the same position drawn afresh
+    // without the last move's marks.
+    QImage Shown() const {
+        QImage shown(window->BoardArea()->size(), QImage::Format_RGB32);
+        window->BoardArea()->render(&shown, {}, {}, QWidget::DrawWindowBackground);
+        return shown;
+    }
+    QImage PlainBoard() const {
+        CGameBoard board;
+        board.CopyFrom(*window->Game()->Board());
+        for (int i = 0; i < kPlaceCount; ++i)
+            board.Hole(i % kGridSize, i / kGridSize).lastMove = kNoColor;
+        CBoardRenderer renderer;
+        renderer.SetBoard(&board);
+        renderer.SetBackgroundColor(CWallpaper::Colour(settings.Get()));
+        renderer.Resize(window->BoardArea()->width(), window->BoardArea()->height());
+        renderer.Paint();
+        return renderer.Image();
+    }
+    QRect HoleRect(Place p) const {
+        const CGameBoard& board = *window->Game()->Board();
+        const PixelSize hole = window->Renderer().HoleSize();
+        return {board.ScreenX(p), board.ScreenY(p), hole.width, hole.height};
+    }
+    // Pixels of the board shown that differ from the plain board: inside `rect` when one is
+    // given, otherwise everywhere outside `allowed`.
+    int OffThePlainBoard(const std::vector<QRect>& allowed, const QRect& rect = {}) const {
+        const QImage shown = Shown(), plain = PlainBoard();
+        int off = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                const QPoint p(x, y);
+                const bool inside = std::any_of(allowed.begin(), allowed.end(),
+                                                [&](const QRect& r) { return r.contains(p); });
+                if (rect.isValid() ? rect.contains(p) : !inside)
+                    off += (shown.pixel(p) ^ plain.pixel(p)) & 0xFFFFFF ? 1 : 0;
+            }
+        return off;
+    }
+    // The path's holes are marked, and nothing else but the turn marble differs from the plain
+    // board.
+    void ExpectMarked(const Move& path) const {
+        std::vector<QRect> allowed = {TurnMarbleRect()};
+        for (int i = 0; i < path.count; ++i) {
+            allowed.push_back(HoleRect(path.places[i]));
+            EXPECT_GT(OffThePlainBoard({}, allowed.back()), 0) << "hole " << i;
+        }
+        EXPECT_EQ(OffThePlainBoard(allowed), 0);
+    }
+    QRgb TurnMarbleColour() const { return Shown().pixel(40, 25) & 0xFFFFFF; }
 
     bool MenuEnabled(int id) const { return window->MenuAction(id)->isEnabled(); }
     bool ToolEnabled(int id) const { return window->ToolBar()->ActionOf(id)->isEnabled(); }
@@ -593,6 +647,45 @@ TEST_F(MainWindowTest, FootButtonsStayAnchoredWhenTheWindowIsResized) {
     onDisk.Load();
     EXPECT_EQ(onDisk.ShowGameInfo, 1);
     EXPECT_FALSE(window->FootButton(kCmdShowGameInfo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheLastMoveStaysMarkedUntilTheNextMoveStartsAndTheTurnMarbleFollows) {
+    Open(MakeSavedGame(folder.Path() / "marks.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatNovice, ""}}));
+    window->IdleTick();
+    ExpectMarked(Move{});
+    EXPECT_EQ(TurnMarbleColour(), CBoardRenderer::MarbleColour(kRed) & 0xFFFFFF);
+
+    // Dropped: the window ticks once, which records the move; Yellow has not started yet.
+    const auto [from, to] = SomeStep();
+    QTest::mousePress(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
+    QTest::mouseMove(window->BoardArea(), HoleCentre(to));
+    QTest::mouseRelease(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    ASSERT_EQ(window->Game()->CurrentColour(), kYellow);
+    ExpectMarked(window->Game()->Seat(kRed)->PreviousMove());
+    EXPECT_EQ(TurnMarbleColour(), CBoardRenderer::MarbleColour(kYellow) & 0xFFFFFF);
+
+    // Red's marks go as soon as Yellow's marble starts to glide; Yellow's path is marked once
+    // it has arrived.
+    const CPlayer& yellow = *window->Game()->Seat(kYellow);
+    ASSERT_TRUE(TickUntil([&] { return yellow.MoveState() == kMoveAnimating; }));
+    EXPECT_EQ(OffThePlainBoard({}, HoleRect(from)) + OffThePlainBoard({}, HoleRect(to)), 0);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kRed; }));
+    ExpectMarked(yellow.PreviousMove());
+    EXPECT_EQ(TurnMarbleColour(), CBoardRenderer::MarbleColour(kRed) & 0xFFFFFF);
+
+    // Turned off in the board settings, the board is the plain board again, after moves too.
+    WhenModalShows<CBoardSettingsSheet>([](CBoardSettingsSheet& sheet) {
+        sheet.Tabs().setCurrentIndex(1);
+        sheet.findChild<QCheckBox*>("checkMarkLastMove")->setChecked(false);
+        sheet.accept();
+    });
+    window->Command(kCmdBoardSettings);
+    EXPECT_EQ(OffThePlainBoard({}), 0);
+    const auto [next, nextTo] = SomeStep();
+    DragMarble(next, nextTo);
+    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
+    EXPECT_EQ(OffThePlainBoard({}), 0);
 }
 
 TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
