@@ -23,6 +23,8 @@ void CAppGameHost::PlaySound(const std::string& relativePath) {
 void CAppGameHost::CreateInfoPanel(bool clocksShown) {
     panel_ = std::make_unique<CGameInfoPanel>(window_);
     panel_->SetClocksShown(clocksShown);
+    if (placer_)
+        placer_(*panel_);
     panel_->Show();
 }
 

@@ -4,8 +4,10 @@
 // Failures to file are told to the player; games that could not be filed are written at exit.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "game/GameHost.h"
 #include "records/StatsDatabase.h"
@@ -33,6 +35,11 @@ public:
     int32_t HumanRating(const GbkName& name) override;
     void FileGameRecord(const CGame& game) override;
 
+    // Places every new panel before it is first shown.
+    void SetPanelPlacer(std::function<void(CGameInfoPanel&)> placer) {
+        placer_ = std::move(placer);
+    }
+
     CGameInfoPanel* Panel() const { return panel_.get(); }
     bool PanelShown() const { return panel_ && panel_->IsShown(); }
     // Exchanges the panel with `other`: a game read from a file takes the running game's place
@@ -52,6 +59,7 @@ public:
 private:
     QWidget* window_;
     std::unique_ptr<CGameInfoPanel> panel_;
+    std::function<void(CGameInfoPanel&)> placer_;
     StatsDatabase stats_;
 };
 

@@ -44,10 +44,7 @@ bool CGameApp::InitInstance() {
     window_ = std::make_unique<CMainWindow>(settings_);
     QObject::connect(sessionSignals_.get(), &CSessionSignals::SessionEnding, window_.get(),
                      &CMainWindow::EndSession);
-    // The whole screen first: without a window manager there is nobody to maximise it.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window_->setGeometry(screen->availableGeometry());
-    window_->showMaximized();
+    window_->ShowPlaced();
     QCoreApplication::processEvents();
     window_->CreateControls();
 

@@ -28,6 +28,7 @@
 #include "app/SoundDialog.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
+#include "app/WindowPlacement.h"
 #include "board/BoardGeometry.h"
 #include "game/ComputerPlayer.h"
 #include "game/HumanPlayer.h"
@@ -126,7 +127,9 @@ CMainWindow::CMainWindow(CAppSettings& settings)
     BuildMenus();
     panes_.Build(*statusBar());
     board_ = new CBoardArea(*this, this);
+    board_->setMinimumSize(kMinBoardArea);
     setCentralWidget(board_);
+    host_.SetPanelPlacer([this](CGameInfoPanel& panel) { PlacePanel(panel); });
 
     // A settings or statistics file that cannot be read whole is kept aside before anything can
     // be saved over it; the player is told once, by ShowStartupNotices.
@@ -145,6 +148,10 @@ CMainWindow::CMainWindow(CAppSettings& settings)
 CMainWindow::~CMainWindow() {
     idle_.stop();
     DeleteGame();
+}
+
+void CMainWindow::ShowPlaced() {
+    normalRect_ = halmora::ShowPlaced(*this);
 }
 
 void CMainWindow::BuildMenus() {
@@ -510,6 +517,17 @@ void CMainWindow::BoardResized() {
     }
     foot_.Place(w, h);
     board_->update();
+    PlaceInfoPanel();
+}
+
+void CMainWindow::PlaceInfoPanel() {
+    if (CGameInfoPanel* panel = host_.Panel())
+        PlacePanel(*panel);
+}
+
+void CMainWindow::PlacePanel(QWidget& panel) {
+    if (game_ && game_->Board())
+        PlaceBesideStar(panel, *board_, *game_->Board());
 }
 
 void CMainWindow::ShowTurn() {
@@ -546,11 +564,27 @@ void CMainWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void CMainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    PlaceInfoPanel();
+}
+
+void CMainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The desktop may give a window that leaves the maximised state the whole screen again.
+    const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if (old.testFlag(Qt::WindowMaximized) && !isMaximized())
+        QTimer::singleShot(0, this, [this] { KeepRestoredWindowSensible(*this, normalRect_); });
+}
+
 void CMainWindow::closeEvent(QCloseEvent* event) {
     if (game_ && !sessionEnding_ && !AskYesNo(this, kCloseQuestion, kCloseCaption)) {
         event->ignore();
         return;
     }
+    WriteWindowPlacement(PlacementOf(*this));
     idle_.stop();
     wallpaper_.Drop();
     settings_.Save();

@@ -48,6 +48,8 @@ public:
     explicit CMainWindow(CAppSettings& settings);
     ~CMainWindow() override;
 
+    // Shows the window where it was left at the end of the last run, or maximised.
+    void ShowPlaced();
     // The foot buttons; the game menus start greyed. Then the idle loop may start.
     void CreateControls();
     void StartIdleLoop() { idle_.start(); }
@@ -90,6 +92,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // One row of the command table.
@@ -144,6 +148,9 @@ private:
     void UpdateBackground();
     void ApplyCursor(CursorKind kind, PlayerColor colour);
     void EndFinishedGame();
+    // The information panel beside the board, wherever the window and the board are now.
+    void PlaceInfoPanel();
+    void PlacePanel(QWidget& panel);
     // The turn marble follows the player to move; none without a game or with the marks off.
     void ShowTurn();
 
@@ -163,6 +170,7 @@ private:
     CBoardArea* board_ = nullptr;
     CStatusPanes panes_;
     PlayerColor turnShown_ = kNoColor;
+    QRect normalRect_;  // the window's inside when not maximised
     std::map<int, QAction*> menu_;
     CFootButtons foot_;
     bool controlsReady_ = false;

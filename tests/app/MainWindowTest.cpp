@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QThread>
@@ -35,6 +36,7 @@
 #include "app/SplashWindow.h"
 #include "app/StatsWindow.h"
 #include "app/WallpaperDialog.h"
+#include "app/WindowPlacement.h"
 #include "board/BoardGeometry.h"
 #include "board/HoleDistance.h"
 #include "board/Move.h"
@@ -686,6 +688,88 @@ TEST_F(MainWindowTest, TheLastMoveStaysMarkedUntilTheNextMoveStartsAndTheTurnMar
     DragMarble(next, nextTo);
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
     EXPECT_EQ(OffThePlainBoard({}), 0);
+}
+
+TEST_F(MainWindowTest, ThePanelStandsBesideTheStarAndFollowsTheWindow) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    const CGameInfoPanel& panel = *window->InfoPanel();
+    const QRect area(window->BoardArea()->mapToGlobal(QPoint(0, 0)), window->BoardArea()->size());
+    const QRect star = StarRect(*window->Game()->Board()).translated(area.topLeft());
+    const QRect placed = panel.frameGeometry();
+    EXPECT_TRUE(area.adjusted(0, 0, 0, -50).contains(placed)) << placed.x() << "," << placed.y();
+    EXPECT_FALSE(placed.intersects(star));
+
+    window->move(window->pos() + QPoint(40, 30));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.frameGeometry(), placed.translated(40, 30));
+}
+
+TEST_F(MainWindowTest, TheSmallestWindowShowsTheSmallestBoardWholeAndClearOfTheFootButtons) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    window->resize(320, 260);
+    QCoreApplication::processEvents();
+    const CGameBoard& board = *window->Game()->Board();
+    const QWidget& area = *window->BoardArea();
+    EXPECT_TRUE(area.rect().contains(
+        QRect(board.BoardLeft(), board.BoardTop(), board.BoardPixels(), board.BoardPixels())));
+    // Under every foot button there is only the background: no triangle, hole or marble.
+    const QImage plain = PlainBoard();
+    const QRgb background = plain.pixel(0, area.height() - 1);
+    for (int id : {kCmdRotateRight, kCmdRotateLeft, kCmdShowGameInfo, kCmdQuitGame}) {
+        const QRect button = window->FootButton(id)->geometry().intersected(plain.rect());
+        int covered = 0;
+        for (int y = button.top(); y <= button.bottom(); ++y)
+            for (int x = button.left(); x <= button.right(); ++x)
+                covered += plain.pixel(x, y) != background ? 1 : 0;
+        EXPECT_EQ(covered, 0) << id;
+    }
+}
+
+TEST_F(MainWindowTest, TheWindowComesBackWhereItWasKeptOnTheScreenAndNeverScreenSized) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto placedWindow = [&](const std::optional<WindowPlacement>& placement) {
+        std::filesystem::remove(folder.Path() / "Data" / "Window.ini");
+        if (placement)
+            WriteWindowPlacement(*placement);
+        window = std::make_unique<CMainWindow>(settings);
+        window->ShowPlaced();
+        QCoreApplication::processEvents();
+    };
+    // Left where it was, closed and started again.
+    placedWindow(WindowPlacement{QRect(30, 40, 600, 450), {}, false});
+    window->setGeometry(QRect(50, 60, 640, 480));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->close());
+    window = std::make_unique<CMainWindow>(settings);
+    window->ShowPlaced();
+    EXPECT_EQ(window->geometry(), QRect(50, 60, 640, 480));
+    EXPECT_FALSE(window->isMaximized());
+
+    // Off the screen, or larger than it: back on it, title bar included.
+    const QMargins frame(3, 25, 3, 3);
+    placedWindow(WindowPlacement{QRect(-3000, -2000, 640, 480), frame, false});
+    EXPECT_EQ(window->geometry(), QRect(available.topLeft() + QPoint(3, 25), QSize(640, 480)));
+    placedWindow(WindowPlacement{QRect(100, 100, 5000, 4000), frame, false});
+    EXPECT_EQ(window->geometry(), available.marginsRemoved(frame));
+
+    // Maximised, with or without a place: leaving that state gives a window smaller than the
+    // screen, on it.
+    for (const auto& placement : {std::optional(WindowPlacement{QRect(60, 50, 600, 450), {}, true}),
+                                  std::optional<WindowPlacement>()}) {
+        placedWindow(placement);
+        EXPECT_TRUE(window->isMaximized());
+        window->showNormal();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const QRect normal = window->frameGeometry();
+        EXPECT_TRUE(available.contains(normal));
+        EXPECT_LT(normal.width() * normal.height(), available.width() * available.height());
+        if (placement) {
+            EXPECT_EQ(window->geometry(), placement->normal);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
