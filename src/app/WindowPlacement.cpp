@@ -126,8 +126,12 @@ QRect ShowPlaced(QMainWindow& window) {
     if (saved) {
         const QRect frame = saved->normal.marginsAdded(saved->frame);
         available = AvailableFor(frame.center());
-        normal = KeepOnScreen(frame, available, minimum.grownBy(saved->frame))
-                     .marginsRemoved(saved->frame);
+        const QRect kept = KeepOnScreen(frame, available, minimum.grownBy(saved->frame));
+        normal = kept.marginsRemoved(saved->frame);
+        // A maximised window that was never anything else has the whole screen as its normal
+        // place (it was put there first, for want of a window manager): not worth keeping.
+        if (saved->maximised && kept.size() == available.size())
+            normal = DefaultNormalRect(available, minimum);
     } else {
         const QScreen* screen = QGuiApplication::primaryScreen();
         available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
