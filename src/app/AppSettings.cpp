@@ -27,4 +27,12 @@ GameOptions GameOptionsOf(const CSettings& settings) {
     return options;
 }
 
+bool KeyboardShortcutsOn(const CSettings& settings) {
+    return settings.Reserved4412[kKeyboardOffByte] != 1;
+}
+
+void SetKeyboardShortcutsOn(CSettings& settings, bool on) {
+    settings.Reserved4412[kKeyboardOffByte] = on ? 0 : 1;
+}
+
 }  // namespace halmora

@@ -40,4 +40,10 @@ private:
 // What the game and its players need of the settings.
 GameOptions GameOptionsOf(const CSettings& settings);
 
+// Whether keys reach the commands. Kept in the last of the reserved bytes (offset 4425), where
+// every file so far holds 0: 0 means on, 1 off (no key does anything, as the game always was).
+inline constexpr std::size_t kKeyboardOffByte = kSettingsReservedBytes - 1;
+bool KeyboardShortcutsOn(const CSettings& settings);
+void SetKeyboardShortcutsOn(CSettings& settings, bool on);
+
 }  // namespace halmora

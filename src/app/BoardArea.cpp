@@ -77,7 +77,7 @@ void CBoardArea::resizeEvent(QResizeEvent*) {
 }
 
 void CBoardArea::keyPressEvent(QKeyEvent* event) {
-    // No key does anything in the game.
+    // Keys act only as the window's shortcuts, which come before this.
     event->accept();
 }
 

@@ -30,6 +30,8 @@ enum CommandId : int {
     kCmdHelp = 40035,
     kCmdShowGameInfo = 40137,
     kCmdQuitGame = 40138,
+    // Ours, beside the menus the game has always had.
+    kCmdKeyboardShortcuts = 40201,
 };
 
 }  // namespace halmora

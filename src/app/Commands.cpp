@@ -4,6 +4,36 @@
 #include "game/Game.h"
 
 namespace halmora {
+namespace {
+
+// Keys of the commands. The standard ones follow the desktop (Ctrl+Z, F1 ...); where a desktop
+// has none (Quit on some), ours stands in. Letters as the usual board games have them: H for a
+// hint, P for pause (and continue: only one of the two is ever enabled).
+struct CommandKeys {
+    int id;
+    QKeySequence::StandardKey standard;
+    const char* own;
+};
+// clang-format off
+constexpr CommandKeys kCommandKeys[] = {
+    {kCmdNewGame,        QKeySequence::New,          "Ctrl+N"},
+    {kCmdOpenGame,       QKeySequence::Open,         "Ctrl+O"},
+    {kCmdSaveGame,       QKeySequence::Save,         "Ctrl+S"},
+    {kCmdExit,           QKeySequence::Quit,         "Ctrl+Q"},
+    {kCmdUndo,           QKeySequence::Undo,         "Ctrl+Z"},
+    {kCmdRedo,           QKeySequence::Redo,         "Ctrl+Shift+Z"},
+    {kCmdHelp,           QKeySequence::HelpContents, "F1"},
+    {kCmdSuggest,        QKeySequence::UnknownKey,   "H"},
+    {kCmdForce,          QKeySequence::UnknownKey,   "F"},
+    {kCmdPause,          QKeySequence::UnknownKey,   "P"},
+    {kCmdContinue,       QKeySequence::UnknownKey,   "P"},
+    {kCmdRotateLeft,     QKeySequence::UnknownKey,   "Ctrl+Left"},
+    {kCmdRotateRight,    QKeySequence::UnknownKey,   "Ctrl+Right"},
+    {kCmdViewStatistics, QKeySequence::UnknownKey,   "Ctrl+T"},
+};
+// clang-format on
+
+}  // namespace
 
 CommandFacts FactsOf(const CGame* game, bool gameReady, GameMenus menus, bool panelShown) {
     CommandFacts f;
@@ -73,7 +103,9 @@ const std::vector<MenuDef>& MenuBar() {
           {0, nullptr},
           {kCmdBoardSettings, "棋盘设定(&B)...       "},
           {kCmdSoundSettings, "声音设定...          "},
-          {kCmdChooseWallpaper, "选取壁纸(&P)...       "}}},
+          {kCmdChooseWallpaper, "选取壁纸(&P)...       "},
+          {0, nullptr},
+          {kCmdKeyboardShortcuts, "键盘快捷键(&K)"}}},
         {"互联网(&I)  ",
          {{kCmdOnlineSupport, "在线支持          "}, {kCmdVisitWebsite, "访问网站(&V)      "}}},
         {"帮助(&H)",
@@ -84,6 +116,20 @@ const std::vector<MenuDef>& MenuBar() {
           {kCmdAbout, "关於(&A)..."}}},
     };
     return menus;
+}
+
+QList<QKeySequence> ShortcutsOf(int id) {
+    for (const CommandKeys& keys : kCommandKeys) {
+        if (keys.id != id)
+            continue;
+        QList<QKeySequence> standard;
+        if (keys.standard != QKeySequence::UnknownKey)
+            standard = QKeySequence::keyBindings(keys.standard);
+        return standard.isEmpty() ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(keys.own),
+                                                                     QKeySequence::PortableText)}
+                                  : standard;
+    }
+    return {};
 }
 
 }  // namespace halmora

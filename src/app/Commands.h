@@ -4,9 +4,10 @@
 // fact it waits for and its handler.
 #pragma once
 
-#include <vector>
+#include <QKeySequence>
+#include <QList>
 
-class QString;
+#include <vector>
 
 namespace halmora {
 
@@ -57,5 +58,9 @@ struct MenuDef {
     std::vector<MenuItem> items;
 };
 const std::vector<MenuDef>& MenuBar();
+
+// The keys of a command while keyboard shortcuts are on: the desktop's standard keys where it has
+// them, otherwise our own; none for a command without keys.
+QList<QKeySequence> ShortcutsOf(int id);
 
 }  // namespace halmora

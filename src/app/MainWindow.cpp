@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -92,6 +93,7 @@ const std::vector<CMainWindow::CommandEntry>& CMainWindow::CommandTable() {
         {kCmdAbout,           W::Always,         [](M& w) { w.PauseFrame([&] { CAboutDialog(&w).exec(); }); }},
         {kCmdShowGameInfo,    W::PanelClosed,    [](M& w) { if (w.game_ && w.host_.Panel()) w.host_.Panel()->Show(); }},
         {kCmdQuitGame,        W::CanEndGame,     [](M& w) { w.OnGame([&](CGame& g) { if (g.CanEndGameNow()) g.EndGameNow(w.canvas_); }); }},
+        {kCmdKeyboardShortcuts, W::Always,       [](M& w) { w.ToggleShortcuts(); }},
     };
     // clang-format on
     return table;
@@ -137,6 +139,7 @@ CMainWindow::CMainWindow(CAppSettings& settings)
         startupNotices_.push_back(std::move(*kept));
     if (const StatsStatus opened = host_.Statistics().Open(); !opened.notice.empty())
         startupNotices_.push_back(opened.notice);
+    ApplyShortcuts();
     wallpaper_.Load(settings_.Get());
     cursors_.Load();
     renderer_.SetChangedCallback([this](const QRect& area) { board_->update(area); });
@@ -165,10 +168,35 @@ void CMainWindow::BuildMenus() {
             QAction* action = menu->addAction(Utf8(item.text));
             action->setObjectName(QString("menu%1").arg(item.id));
             action->setData(item.id);
+            action->setCheckable(item.id == kCmdKeyboardShortcuts);
             connect(action, &QAction::triggered, this, [this, id = item.id] { Command(id); });
             menu_[item.id] = action;
         }
     }
+    // Escape lets go of a marble as the right button does; it has no menu item.
+    cancelMove_ = new QAction(this);
+    addAction(cancelMove_);
+    connect(cancelMove_, &QAction::triggered, this, &CMainWindow::CancelMove);
+}
+
+void CMainWindow::ApplyShortcuts() {
+    const bool on = KeyboardShortcutsOn(settings_.Get());
+    for (const auto& [id, action] : menu_)
+        action->setShortcuts(on ? ShortcutsOf(id) : QList<QKeySequence>{});
+    cancelMove_->setShortcut(on ? QKeySequence(Qt::Key_Escape) : QKeySequence());
+    MenuAction(kCmdKeyboardShortcuts)->setChecked(on);
+}
+
+void CMainWindow::ToggleShortcuts() {
+    settings_.Change([](CSettings& s) { SetKeyboardShortcutsOn(s, !KeyboardShortcutsOn(s)); });
+    ApplyShortcuts();
+}
+
+void CMainWindow::CancelMove() {
+    // A right click where the mouse is: the game decides, as for the button, what it cancels.
+    const QPoint p = board_->mapFromGlobal(QCursor::pos());
+    BoardMouse(kRightButtonDown, 0, p.x(), p.y());
+    BoardMouse(kRightButtonUp, 0, p.x(), p.y());
 }
 
 void CMainWindow::CreateControls() {
@@ -560,7 +588,7 @@ void CMainWindow::ApplyCursor(CursorKind kind, PlayerColor colour) {
 }
 
 void CMainWindow::keyPressEvent(QKeyEvent* event) {
-    // No key does anything; there are no accelerators either.
+    // Keys act only as shortcuts of the commands (and Escape); any other key does nothing.
     event->accept();
 }
 

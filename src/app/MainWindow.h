@@ -110,6 +110,11 @@ private:
     void BoardResized() override;
 
     void BuildMenus();
+    // Gives the menu items their keys, or takes them away, as the settings say.
+    void ApplyShortcuts();
+    void ToggleShortcuts();
+    // Escape: what the right button does on the board.
+    void CancelMove();
     // Every menu item, toolbar button and foot button as the game and the menus stand now.
     void UpdateCommands();
     void SetGameMenus(GameMenus menus);
@@ -172,6 +177,7 @@ private:
     PlayerColor turnShown_ = kNoColor;
     QRect normalRect_;  // the window's inside when not maximised
     std::map<int, QAction*> menu_;
+    QAction* cancelMove_ = nullptr;
     CFootButtons foot_;
     bool controlsReady_ = false;
 

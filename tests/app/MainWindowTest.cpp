@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QThread>
@@ -271,6 +272,14 @@ protected:
     QRgb TurnMarbleColour() const { return Shown().pixel(40, 25) & 0xFFFFFF; }
 
     bool MenuEnabled(int id) const { return window->MenuAction(id)->isEnabled(); }
+
+    // Keys pressed on the board, in the active window, as the player types them.
+    void Press(const QKeySequence& keys) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
+        QTest::keySequence(window->BoardArea(), keys);
+        QCoreApplication::processEvents();
+    }
     bool ToolEnabled(int id) const { return window->ToolBar()->ActionOf(id)->isEnabled(); }
 
     // Changes the settings as a confirmed dialog does; a running game is told.
@@ -804,15 +813,22 @@ TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
     EXPECT_EQ(shown.pixel(300, 300) & 0xFFFFFF, qRgb(200, 30, 40) & 0xFFFFFF);
 }
 
-TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
+TEST_F(MainWindowTest, KeysDoNothingWithShortcutsOffAndADoubleClickIsASecondPress) {
     Open(MakeSavedGame(folder.Path() / "two.hlm",
                        {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    window->Command(kCmdKeyboardShortcuts);
+    EXPECT_FALSE(window->MenuAction(kCmdKeyboardShortcuts)->isChecked());
+    EXPECT_TRUE(window->MenuAction(kCmdUndo)->shortcut().isEmpty());
+    CSettings onDisk;
+    onDisk.Load();
+    EXPECT_FALSE(KeyboardShortcutsOn(onDisk));
     const std::vector<int32_t> before = Occupants();
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Z, Qt::Key_F1, Qt::Key_Space})
-        QTest::keyClick(window->BoardArea(), key);
+    for (const char* keys : {"Esc", "Return", "Z", "F1", "Space", "H", "P", "Ctrl+S", "Ctrl+Left"})
+        Press(QKeySequence(QString::fromLatin1(keys)));
     window->IdleTick();
     EXPECT_EQ(Occupants(), before);
     EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_FALSE(window->Game()->SuggestionShown());
 
     // In click mode a move is its marble, the holes of its path, and the last hole again. The
     // window system turns the second press of a double click into a double click event, which
@@ -825,6 +841,99 @@ TEST_F(MainWindowTest, KeysDoNothingAndADoubleClickIsASecondPress) {
     QTest::mouseDClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
     EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kRed);
+}
+
+TEST_F(MainWindowTest, EachShortcutReachesItsCommandOnlyWhileTheCommandIsEnabled) {
+    std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
+    SetUrlOpener([](const QUrl&) { return true; });
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    SetFileDialogFunction([](QWidget*, bool) { return std::nullopt; });
+    // Steps in order, each on the game the steps before it left. Questions are answered no.
+    const auto closeStats = [] {
+        WhenModalShows<CStatsWindow>([](CStatsWindow& stats) { stats.Close(); });
+    };
+    const auto state = [this](int32_t expected) {
+        return [this, expected] { EXPECT_EQ(window->Game()->State(), expected); };
+    };
+    const auto moves = [this](int32_t expected) {
+        return [this, expected] {
+            EXPECT_TRUE(TickUntil([&] { return window->Game()->State() == kGamePlaying; }));
+            EXPECT_EQ(window->Game()->MoveCount(), expected);
+        };
+    };
+    const auto move = [this] {
+        const auto [from, to] = SomeStep();
+        DragMarble(from, to);
+        ASSERT_TRUE(TickUntil([&] { return window->Game()->MoveCount() == 1; }));
+    };
+    struct Step {
+        int id;
+        bool triggers;
+        std::function<void()> before, after;
+    };
+    const Step steps[] = {
+        {kCmdUndo, false, {}, {}},
+        {kCmdRedo, false, {}, {}},
+        {kCmdForce, false, {}, {}},
+        {kCmdSuggest, true, {}, [this] { EXPECT_TRUE(window->Game()->SuggestionShown()); }},
+        {kCmdRotateLeft, true, {}, {}},
+        {kCmdRotateRight, true, {}, {}},
+        {kCmdSaveGame, true, {}, state(kGamePlaying)},
+        {kCmdOpenGame, true, {}, {}},
+        {kCmdNewGame, true, {}, {}},
+        {kCmdViewStatistics, true, closeStats, {}},
+        {kCmdExit, true, {}, [this] { EXPECT_TRUE(window->isVisible()); }},
+        {kCmdHelp, true, {}, {}},
+        {kCmdPause, true, {}, state(kGamePaused)},
+        {kCmdSuggest, false, {}, {}},
+        {kCmdSaveGame, false, {}, {}},
+        {kCmdRotateLeft, false, {}, {}},
+        {kCmdContinue, true, {}, state(kGamePlaying)},
+        {kCmdUndo, true, move, moves(0)},
+        {kCmdRedo, true, {}, moves(1)},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.id);
+        if (step.before)
+            step.before();
+        QSignalSpy triggered(window->MenuAction(step.id), &QAction::triggered);
+        const QList<QKeySequence> keys = ShortcutsOf(step.id);
+        ASSERT_FALSE(keys.isEmpty());
+        Press(keys.front());
+        window->IdleTick();
+        EXPECT_EQ(triggered.count(), step.triggers ? 1 : 0);
+        if (step.after)
+            step.after();
+    }
+
+    // Force is for a computer that is thinking.
+    messages.answers = {MessageAnswer::Yes};
+    Open(MakeSavedGame(folder.Path() / "novices.hlm",
+                       {{kYellow, kSeatNovice, "Cyd"}, {kRed, kSeatNovice, "Dan"}}));
+    ASSERT_TRUE(TickUntil([&] { return MenuEnabled(kCmdForce); }));
+    QSignalSpy forced(window->MenuAction(kCmdForce), &QAction::triggered);
+    Press(ShortcutsOf(kCmdForce).front());
+    EXPECT_EQ(forced.count(), 1);
+    SetUrlOpener(nullptr);
+}
+
+TEST_F(MainWindowTest, EscapeLetsGoOfAPathAsTheRightButtonDoes) {
+    Open(MakeSavedGame(folder.Path() / "two.hlm",
+                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    WriteSettings([](CSettings& s) { s.MouseMode = 1; });
+    const auto [from, to] = SomeStep();
+    const QImage unmarked = window->Renderer().Image().copy();
+    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
+    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    ASSERT_NE(window->Renderer().Image(), unmarked);  // the path is marked
+    Press(QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(window->Renderer().Image(), unmarked);
+    // The path is gone: its last hole clicked again moves nothing.
+    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    window->IdleTick();
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kNoColor);
+    EXPECT_EQ(window->Game()->CurrentColour(), kRed);
 }
 
 TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
