@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 
+#include <system_error>
 #include <utility>
 
 #include "platform/AppFolder.h"
@@ -22,7 +23,7 @@ std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::ReadOnly, false);
     }
-    dialog.setDirectory(QString::fromStdString(ApplicationFolder().string()));
+    dialog.setDirectory(QString::fromStdString(SavedGamesFolder().string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
@@ -41,6 +42,13 @@ void SetFileDialogFunction(FileDialogFunction ask) {
 
 std::optional<std::string> AskSavedGamePath(QWidget* parent, bool save) {
     return FileDialog()(parent, save);
+}
+
+std::filesystem::path SavedGamesFolder() {
+    const std::filesystem::path folder = AppFile("Saved games");
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return std::filesystem::is_directory(folder, ec) ? folder : ApplicationFolder();
 }
 
 }  // namespace halmora

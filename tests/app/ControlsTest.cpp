@@ -1,7 +1,9 @@
 // The shell's small pieces: link labels, the toolbar's pictures and sizes, the splash's four
-// seconds and the start-up screen's choices.
+// seconds, the start-up screen's choices and the folder the file dialog starts in.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -13,6 +15,7 @@
 
 #include "app/AppFixtures.h"
 #include "app/CommandIds.h"
+#include "app/FileDialog.h"
 #include "app/GameApp.h"
 #include "app/GameToolBar.h"
 #include "app/HelpLinks.h"
@@ -178,6 +181,28 @@ TEST(StartupScreen, TheUpdateLinkOpensItsPageAndTheScreenStays) {
     QTest::mouseClick(&screen, Qt::LeftButton, Qt::NoModifier, QPoint(145, 100));
     EXPECT_EQ(screen.ChosenCommand(), 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(FileDialog, SaveAndOpenStartInTheSavedGamesFolderOrElseTheGameFolder) {
+    AppFolderScope folder("halmora-file-dialog");
+    const std::filesystem::path saved = folder.Path() / "Saved games";
+    for (const bool blocked : {false, true}) {
+        if (blocked) {
+            std::filesystem::remove(saved);
+            std::ofstream(saved) << "a file where the folder would go";
+        }
+        const std::filesystem::path expected = blocked ? folder.Path() : saved;
+        for (const bool save : {true, false}) {
+            SCOPED_TRACE(save ? "save" : "open");
+            QString started;
+            WhenModalShows<QFileDialog>([&](QFileDialog& dialog) {
+                started = dialog.directory().canonicalPath();
+                dialog.reject();
+            });
+            EXPECT_EQ(AskSavedGamePath(nullptr, save), std::nullopt);
+            EXPECT_EQ(started.toStdString(), std::filesystem::canonical(expected).string());
+        }
+    }
 }
 
 }  // namespace
