@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/HelpWindow.h"
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
 #include "platform/Replaceable.h"
@@ -44,6 +45,20 @@ Replaceable<std::function<bool(const QUrl&)>>& Opener() {
     return open;
 }
 
+// A missing help page would show as an empty window, or a browser's error page at best; say which
+// file is missing and how it comes back.
+bool HelpFileThere(const QUrl& url) {
+    const std::string path = url.toLocalFile().toStdString();
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec))
+        return true;
+    ShowMessageBox(nullptr,
+                   "游戏文件夹中缺少帮助文件：\n" + path +
+                       "\n\n重新启动游戏（halmora 或 scripts/play.sh）会补上缺少的文件。",
+                   kMessageCaption);
+    return false;
+}
+
 QUrl HelpSectionUrl(const char* anchor) {
     QUrl url = HelpFileUrl();
     url.setFragment(QString::fromUtf8(anchor));
@@ -57,19 +72,8 @@ void SetUrlOpener(std::function<bool(const QUrl&)> open) {
 }
 
 bool OpenUrl(const QUrl& url) {
-    // A browser handed a missing file shows at best an error page of its own, at worst nothing;
-    // say which file is missing and how it comes back.
-    if (url.isLocalFile()) {
-        const std::string path = url.toLocalFile().toStdString();
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            ShowMessageBox(nullptr,
-                           "游戏文件夹中缺少帮助文件：\n" + path +
-                               "\n\n重新启动游戏（halmora 或 scripts/play.sh）会补上缺少的文件。",
-                           kMessageCaption);
-            return false;
-        }
-    }
+    if (url.isLocalFile() && !HelpFileThere(url))
+        return false;
     if (Opener()(url))
         return true;
     ShowMessageBox(nullptr,
@@ -107,24 +111,31 @@ QUrl UpdatePageUrl() {
     return HelpSectionUrl(kUpdatesAnchor);
 }
 
-void OpenHelp() {
-    OpenUrl(HelpFileUrl());
+bool ShowHelpPage(QWidget* owner, const QUrl& url) {
+    if (!HelpFileThere(url))
+        return false;
+    CHelpWindow::ShowPage(owner, url);
+    return true;
 }
 
-void OpenHelpTopic(const std::string& keyword) {
-    OpenUrl(HelpTopicUrl(keyword));
+void OpenHelp(QWidget* owner) {
+    ShowHelpPage(owner, HelpFileUrl());
 }
 
-void OpenOnlineSupport() {
-    OpenUrl(SupportPageUrl());
+void OpenHelpTopic(QWidget* owner, const std::string& keyword) {
+    ShowHelpPage(owner, HelpTopicUrl(keyword));
 }
 
-void OpenWebsite() {
-    OpenUrl(WebsiteUrl());
+void OpenOnlineSupport(QWidget* owner) {
+    ShowHelpPage(owner, SupportPageUrl());
 }
 
-void OpenUpdatePage() {
-    OpenUrl(UpdatePageUrl());
+void OpenWebsite(QWidget* owner) {
+    ShowHelpPage(owner, WebsiteUrl());
+}
+
+void OpenUpdatePage(QWidget* owner) {
+    ShowHelpPage(owner, UpdatePageUrl());
 }
 
 }  // namespace halmora

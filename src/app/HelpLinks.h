@@ -1,17 +1,18 @@
 // The help file and the web links of the Help and Internet menus and the start-up screen. The
 // help is one HTML page, Data/hlmhelp.html in the application folder, with an anchor per keyword
-// topic; it and every link are handed to the desktop (the system's browser), never shown inside
-// the game. The project has no web site of its own, so the support, home and update links open
-// sections of the same page that say where help and new versions come from.
+// topic, shown in the game's own help window. The project has no web site of its own, so the
+// support, home and update links open sections of the same page that say where help and new
+// versions come from. Only addresses outside the game go to the desktop (the system's browser).
 //
-// The main window calls these inside its pause frame; they return as soon as the desktop has the
-// request.
+// The main window calls these inside its pause frame; they return as soon as the page is shown.
 #pragma once
 
 #include <QUrl>
 
 #include <functional>
 #include <string>
+
+class QWidget;
 
 namespace halmora {
 
@@ -37,10 +38,14 @@ QUrl SupportPageUrl();
 QUrl WebsiteUrl();
 QUrl UpdatePageUrl();
 
-void OpenHelp();
-void OpenHelpTopic(const std::string& keyword);
-void OpenOnlineSupport();
-void OpenWebsite();
-void OpenUpdatePage();
+// Shows a page of the game's own help (a local file, with an anchor or not) in the help window of
+// `owner`'s window. A missing file is reported in a message box instead; returns whether shown.
+bool ShowHelpPage(QWidget* owner, const QUrl& url);
+
+void OpenHelp(QWidget* owner);
+void OpenHelpTopic(QWidget* owner, const std::string& keyword);
+void OpenOnlineSupport(QWidget* owner);
+void OpenWebsite(QWidget* owner);
+void OpenUpdatePage(QWidget* owner);
 
 }  // namespace halmora

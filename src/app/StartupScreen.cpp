@@ -111,7 +111,8 @@ void CStartupScreen::mousePressEvent(QMouseEvent* event) {
         if (!labels_[i].Press(p.x(), p.y(), false) || wasPressed)
             continue;
         if (kChoices[i].command == 0) {
-            OpenUpdatePage();
+            // The help window belongs to the main window: it stays when this screen closes.
+            OpenUpdatePage(parentWidget() != nullptr ? parentWidget() : this);
         } else {
             chosen_ = kChoices[i].command;
             accept();

@@ -1,9 +1,12 @@
-// The help and web-link commands: which URL each one hands to the desktop, the anchors those URLs
-// need in the generated help page, and what the user sees when the page is missing or the desktop
-// cannot open it.
+// The help and web-link commands: the section of the help page each one shows in the game's help
+// window, the anchors those sections need in the generated page, which links leave for the
+// desktop, and what the user sees when the page is missing or the desktop cannot open a link.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QWidget>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +18,7 @@
 
 #include "AppFixtures.h"
 #include "app/HelpLinks.h"
+#include "app/HelpWindow.h"
 
 namespace halmora {
 namespace {
@@ -38,8 +42,10 @@ public:
     std::vector<QUrl> urls;
 };
 
-void WriteHelpFile(const std::filesystem::path& folder) {
-    std::ofstream(folder / "Data" / "hlmhelp.html") << "<!DOCTYPE html><title>help</title>";
+// The page the game ships, in the test's game folder.
+void CopyGeneratedHelpFile(const std::filesystem::path& folder) {
+    std::filesystem::copy_file(std::filesystem::path(HALMORA_GAMEFILES) / "Data" / "hlmhelp.html",
+                               folder / "Data" / "hlmhelp.html");
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -49,38 +55,84 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 struct Command {
     const char* name;
-    std::function<void()> run;
+    std::function<void(QWidget*)> run;
     const char* fragment;  // empty: the page without an anchor
 };
 
 std::vector<Command> AllCommands() {
     return {
-        {"help", [] { OpenHelp(); }, ""},
-        {"how to play", [] { OpenHelpTopic(kHowToPlayTopic); }, "how-to-play"},
-        {"game history", [] { OpenHelpTopic(kGameHistoryTopic); }, "history"},
-        {"online support", [] { OpenOnlineSupport(); }, "support"},
-        {"website", [] { OpenWebsite(); }, "about"},
-        {"update page", [] { OpenUpdatePage(); }, "updates"},
+        {"help", [](QWidget* w) { OpenHelp(w); }, ""},
+        {"how to play", [](QWidget* w) { OpenHelpTopic(w, kHowToPlayTopic); }, "how-to-play"},
+        {"game history", [](QWidget* w) { OpenHelpTopic(w, kGameHistoryTopic); }, "history"},
+        {"online support", [](QWidget* w) { OpenOnlineSupport(w); }, "support"},
+        {"website", [](QWidget* w) { OpenWebsite(w); }, "about"},
+        {"update page", [](QWidget* w) { OpenUpdatePage(w); }, "updates"},
     };
 }
 
-TEST(HelpLinksTest, EachCommandOpensItsSectionOfTheHelpPage) {
+TEST(HelpLinksTest, EachCommandShowsItsSectionInTheHelpWindowWithoutABrowser) {
     AppFolderScope folder("halmora-help-open");
-    WriteHelpFile(folder.Path());
+    CopyGeneratedHelpFile(folder.Path());
     const QUrl page = QUrl::fromLocalFile(
         QString::fromStdString((folder.Path() / "Data" / "hlmhelp.html").string()));
     MessageScript messages;
+    CapturedUrls desktop(false);  // a desktop without a browser
+    QWidget game;
+    game.show();
 
+    std::vector<int> scrolled;
     for (const Command& command : AllCommands()) {
-        CapturedUrls desktop;
-        command.run();
-        ASSERT_EQ(desktop.urls.size(), 1u) << command.name;
-        const QUrl& url = desktop.urls.front();
-        EXPECT_TRUE(url.isLocalFile()) << command.name;
-        EXPECT_EQ(url.adjusted(QUrl::RemoveFragment), page) << command.name;
-        EXPECT_EQ(url.fragment().toStdString(), command.fragment) << command.name;
-        EXPECT_EQ(url.hasFragment(), command.fragment[0] != '\0') << command.name;
+        command.run(&game);
+        auto* help = game.findChild<CHelpWindow*>();
+        ASSERT_NE(help, nullptr) << command.name;
+        EXPECT_TRUE(help->isVisible()) << command.name;
+        EXPECT_EQ(help->Source().adjusted(QUrl::RemoveFragment), page) << command.name;
+        EXPECT_EQ(help->Source().fragment().toStdString(), command.fragment) << command.name;
+        scrolled.push_back(help->Browser()->verticalScrollBar()->value());
     }
+    // One window, scrolled to each section in turn: the page's top, then lower and lower.
+    EXPECT_EQ(game.findChildren<CHelpWindow*>().size(), 1);
+    EXPECT_EQ(scrolled[0], 0);
+    EXPECT_LT(scrolled[1], scrolled[2]);
+    EXPECT_LT(scrolled[2], scrolled[3]);
+    EXPECT_TRUE(desktop.urls.empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(HelpLinksTest, OnlyLinksToOutsideAddressesLeaveTheHelpWindow) {
+    AppFolderScope folder("halmora-help-links");
+    CopyGeneratedHelpFile(folder.Path());
+    MessageScript messages;
+    CapturedUrls desktop;
+    QWidget game;
+    OpenHelp(&game);
+    CHelpWindow& help = *game.findChild<CHelpWindow*>();
+    const QUrl page = help.Source();
+
+    struct Link {
+        const char* href;
+        const char* desktopGets;  // empty: stays in the help window
+        const char* fragmentShown;
+    };
+    const Link links[] = {
+        {"#history", "", "history"},
+        {"https://example.org/x", "https://example.org/x", "history"},
+        {"mailto:help@example.org", "mailto:help@example.org", "history"},
+        {"ftp://example.org/", "", "history"},
+        {"#support", "", "support"},
+    };
+    for (const Link& link : links) {
+        desktop.urls.clear();
+        help.FollowLink(QUrl(QString::fromUtf8(link.href)));
+        EXPECT_EQ(desktop.urls.empty() ? std::string() : desktop.urls[0].toString().toStdString(),
+                  link.desktopGets)
+            << link.href;
+        EXPECT_EQ(help.Source().fragment().toStdString(), link.fragmentShown) << link.href;
+    }
+    help.Browser()->backward();
+    EXPECT_EQ(help.Source().fragment().toStdString(), "history");
+    help.Browser()->backward();
+    EXPECT_EQ(help.Source(), page);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -110,11 +162,13 @@ TEST(HelpLinksTest, GeneratedHelpPageHasEveryAnchorTheCommandsUse) {
 TEST(HelpLinksTest, MissingHelpFileIsReportedInsteadOfOpened) {
     AppFolderScope folder("halmora-help-missing");
     const std::string path = (folder.Path() / "Data" / "hlmhelp.html").string();
+    QWidget game;
 
     for (const Command& command : AllCommands()) {
         MessageScript messages;
         CapturedUrls desktop;
-        command.run();
+        command.run(&game);
+        EXPECT_EQ(game.findChild<CHelpWindow*>(), nullptr) << command.name;
         EXPECT_TRUE(desktop.urls.empty()) << command.name;
         ASSERT_EQ(messages.shown.size(), 1u) << command.name;
         EXPECT_NE(messages.shown[0].text.find(path), std::string::npos) << command.name;
@@ -125,25 +179,18 @@ TEST(HelpLinksTest, MissingHelpFileIsReportedInsteadOfOpened) {
     // A folder of that name is no help page either.
     std::filesystem::create_directories(path);
     MessageScript messages;
-    CapturedUrls desktop;
-    OpenHelp();
-    EXPECT_TRUE(desktop.urls.empty());
+    OpenHelp(&game);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST(HelpLinksTest, DesktopThatCannotOpenTheUrlIsReported) {
-    AppFolderScope folder("halmora-help-refused");
-    WriteHelpFile(folder.Path());
+TEST(HelpLinksTest, DesktopThatCannotOpenAnOutsideAddressIsReported) {
     MessageScript messages;
     CapturedUrls desktop(false);
 
-    OpenHelpTopic(kGameHistoryTopic);
+    EXPECT_FALSE(OpenUrl(QUrl("https://example.org/")));
     ASSERT_EQ(desktop.urls.size(), 1u);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("hlmhelp.html"), std::string::npos);
-
-    EXPECT_FALSE(OpenUrl(QUrl("https://example.org/")));
-    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[0].text.find("https://example.org/"), std::string::npos);
 }
 
 }  // namespace
