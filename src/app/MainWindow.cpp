@@ -263,10 +263,14 @@ void CMainWindow::EndFinishedGame() {
     if (const GbkName* name = game_->FirstHumanName())
         human = *name;
     ShowStatistics(human);
+    // The final position stays on the board, and the result in the status bar, until the player
+    // has answered.
+    panes_.ShowResult(*game_);
+    const bool another = !sessionEnding_ && AskYesNo(this, kAnotherGameQuestion, kNewGameCaption);
     DeleteGame();
     SetGameMenus(GameMenus::Off);
     board_->update();
-    if (!sessionEnding_ && AskYesNo(this, kAnotherGameQuestion, kNewGameCaption))
+    if (another)
         QTimer::singleShot(0, this, [this] { Command(kCmdNewGame); });
 }
 

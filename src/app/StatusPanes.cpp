@@ -18,6 +18,16 @@ constexpr int kPaneWidths[3] = {96, 96, 384};
 constexpr int kPaneIds[3] = {6771, 6772, 6773};
 constexpr char kGameOverText[] = "游戏退出.     ";
 
+// "(Red) Ann", as the turn pane names a player.
+QString PlayerText(const CGame& game, PlayerColor colour) {
+    const std::string_view name = ColourName(colour);
+    const CPlayer* player = game.Seat(colour);
+    return QString::fromUtf8("(%1) %2").arg(
+        QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+        player != nullptr ? QString::fromStdString(GbkNameToUtf8(player->Name())).trimmed()
+                          : QString());
+}
+
 }  // namespace
 
 void CStatusPanes::Build(QStatusBar& bar) {
@@ -25,6 +35,7 @@ void CStatusPanes::Build(QStatusBar& bar) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     bar.setFont(font);
+    bar_ = &bar;
     for (int i = 0; i < 3; ++i) {
         auto* pane = new QLabel(&bar);
         pane->setObjectName(QString("pane%1").arg(kPaneIds[i]));
@@ -57,7 +68,25 @@ bool CStatusPanes::Show(const CGame& game) {
     return true;
 }
 
+void CStatusPanes::ShowResult(const CGame& game) {
+    static constexpr const char* kOrdinals[kColorCount] = {"", "2nd", "3rd", "4th", "5th", "6th"};
+    int placed = 0;
+    for (int i = 0; i < kColorCount; ++i)
+        placed += game.PlaceAt(i) != kNoColor ? 1 : 0;
+    // Between two players the winner says it all.
+    QString text;
+    if (game.PlaceAt(0) != kNoColor)
+        text = PlayerText(game, game.PlaceAt(0)) + " wins";
+    for (int i = 1; i < kColorCount && placed > 2; ++i) {
+        if (game.PlaceAt(i) != kNoColor)
+            text += QString(" - %1 ").arg(kOrdinals[i]) + PlayerText(game, game.PlaceAt(i));
+    }
+    bar_->showMessage(text.isEmpty() ? QString::fromUtf8(kGameOverText) : text);
+}
+
 void CStatusPanes::Clear() {
+    if (bar_ != nullptr)
+        bar_->clearMessage();
     for (QLabel* pane : panes_)
         if (pane != nullptr)
             pane->clear();

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -580,44 +581,87 @@ TEST_F(MainWindowTest, SaveAndOpenThroughTheCommands) {
     EXPECT_EQ(window->Game()->MoveCount(), 1);
 }
 
-TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnother) {
-    Open(MakeSavedGame(folder.Path() / "end.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}, OneStepFromHome));
-    ASSERT_TRUE(window->GameReady());
-    const CGameBoard& board = *window->Game()->Board();
-    Place from{}, to{};
-    const auto& zone = board.ZoneList(board.TargetColour(kRed));
-    for (const Place& p : zone)
-        if (board.Hole(p).occupant == kNoColor)
-            to = p;
-    for (int dir = 0; dir < 6; ++dir) {
-        const Place n = Neighbour(to, dir);
-        if (InsideGrid(n) && board.Hole(n).isHole && board.Hole(n).occupant == kRed &&
-            board.Hole(n).zone != board.TargetColour(kRed))
-            from = n;
+TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnotherOverTheFinalPosition) {
+    struct Ending {
+        const char* name;
+        std::vector<Seat> seats;
+        bool quit;           // ended with the quit button once Red is home
+        const char* stats;   // the first human seat in colour order
+        const char* result;  // as the status bar shows it while the question is open
+    };
+    const Ending endings[] = {
+        {"two players",
+         {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}},
+         false,
+         "Bob",
+         "^\\(Red\\) Ann wins$"},
+        {"three players",
+         {{kRed, kSeatHuman, "Ann"}, {5, kSeatHuman, "Bob"}, {1, kSeatHuman, "Cyd"}},
+         true,
+         "Cyd",
+         "^\\(Red\\) Ann wins - 2nd \\((Green|Purple)\\) (Bob|Cyd) - 3rd \\((Green|Purple)\\) "
+         "(Bob|Cyd)$"},
+    };
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        messages.answers = {MessageAnswer::Yes};
+        Open(MakeSavedGame(folder.Path() / "end.hlm", ending.seats, OneStepFromHome));
+        ASSERT_TRUE(window->GameReady());
+        const CGameBoard& board = *window->Game()->Board();
+        Place from{}, to{};
+        const auto& zone = board.ZoneList(board.TargetColour(kRed));
+        for (const Place& p : zone)
+            if (board.Hole(p).occupant == kNoColor)
+                to = p;
+        for (int dir = 0; dir < 6; ++dir) {
+            const Place n = Neighbour(to, dir);
+            if (InsideGrid(n) && board.Hole(n).isHole && board.Hole(n).occupant == kRed &&
+                board.Hole(n).zone != board.TargetColour(kRed))
+                from = n;
+        }
+
+        int statsRows = -1;
+        QString statsPlayer;
+        WhenModalShows<CStatsWindow>([&](CStatsWindow& stats) {
+            statsRows = stats.RowCount();
+            statsPlayer = stats.ShownPlayer();
+            stats.Close();
+        });
+        // While the question is open the final position is still shown, with the result.
+        const QPoint home = HoleCentre(to);
+        QString result;
+        bool finalPositionShown = false;
+        SetMessageFunction([&](QWidget*, const std::string& text, const std::string& caption,
+                               MessageButtons buttons) {
+            messages.shown.push_back({text, caption, buttons});
+            result = window->statusBar()->currentMessage();
+            const QRgb shown = window->BoardArea()->grab().toImage().pixel(home);
+            finalPositionShown = window->Game() != nullptr &&
+                                 window->Game()->Board()->Hole(to).occupant == kRed &&
+                                 (shown & 0xFFFFFF) != (qRgb(16, 11, 218) & 0xFFFFFF);
+            return MessageAnswer::No;
+        });
+        DragMarble(from, to);
+        if (ending.quit) {
+            ASSERT_TRUE(TickUntil([&] { return window->FootButton(kCmdQuitGame)->isEnabled(); }));
+            window->Command(kCmdQuitGame);
+        }
+        ASSERT_TRUE(TickUntil([&] { return window->Game() == nullptr; }));
+        EXPECT_TRUE(finalPositionShown);
+        EXPECT_TRUE(QRegularExpression(ending.result).match(result).hasMatch())
+            << result.toStdString();
+        EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+
+        EXPECT_EQ(statsRows, 1);
+        EXPECT_EQ(statsPlayer, QString(ending.stats));
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown.back().text, "是否你想要玩另一个游戏?             ");
+        EXPECT_EQ(messages.shown.back().caption, "新的游戏");
+        window->IdleTick();
+        EXPECT_TRUE(MenuEnabled(kCmdNewGame));
+        EXPECT_FALSE(MenuEnabled(kCmdRestart));
+        EXPECT_TRUE(window->PaneText(2).isEmpty());
     }
-
-    int statsRows = -1;
-    QString statsPlayer;
-    WhenModalShows<CStatsWindow>([&](CStatsWindow& stats) {
-        statsRows = stats.RowCount();
-        statsPlayer = stats.ShownPlayer();
-        stats.Close();
-    });
-    messages.answers = {MessageAnswer::No};
-    DragMarble(from, to);
-    ASSERT_TRUE(TickUntil([&] { return window->Game() == nullptr; }));
-
-    // The first human seat in colour order is Yellow's.
-    EXPECT_EQ(statsRows, 1);
-    EXPECT_EQ(statsPlayer, QString("Bob"));
-    ASSERT_FALSE(messages.shown.empty());
-    EXPECT_EQ(messages.shown.back().text, "是否你想要玩另一个游戏?             ");
-    EXPECT_EQ(messages.shown.back().caption, "新的游戏");
-    window->IdleTick();
-    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
-    EXPECT_FALSE(MenuEnabled(kCmdRestart));
-    EXPECT_TRUE(window->PaneText(2).isEmpty());
     StatsDatabase stats;
     ASSERT_TRUE(stats.Load().Ok());
     ASSERT_NE(stats.Find(GbkNameBytes(ToGbkName("Ann"))), nullptr);
