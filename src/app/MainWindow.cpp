@@ -2,15 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCursor>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 
 #include <algorithm>
 #include <string>
@@ -22,7 +21,6 @@
 #include "app/FileDialog.h"
 #include "app/GameToolBar.h"
 #include "app/HelpLinks.h"
-#include "app/InterruptedGame.h"
 #include "app/MessageBoxes.h"
 #include "app/NewGameSheet.h"
 #include "app/PlayerPickerDialog.h"
@@ -49,9 +47,6 @@ constexpr char kRestartQuestion[] = "你是否确信你要重新开始这个游�
 constexpr char kOpenGameQuestion[] =
     "你已经正在玩游戏。 离开这场游戏和打开另一个?                    ";
 constexpr char kGameRunningCaption[] = "游戏在进行...      ";
-constexpr char kCloseQuestion[] =
-    "  你现在正参与一个游戏，游戏尚未结束  你确定你想要退出吗?           ";
-constexpr char kCloseCaption[] = "游戏在进行      ";
 constexpr char kAnotherGameQuestion[] = "是否你想要玩另一个游戏?             ";
 constexpr char kNewGameCaption[] = "新的游戏";
 constexpr char kPauseNotice[] = "- 游戏暂停中 - ";
@@ -609,78 +604,6 @@ void CMainWindow::changeEvent(QEvent* event) {
     const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
     if (old.testFlag(Qt::WindowMaximized) && !isMaximized())
         QTimer::singleShot(0, this, [this] { KeepRestoredWindowSensible(*this, normalRect_); });
-}
-
-void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (game_ && !sessionEnding_ && !AskYesNo(this, kCloseQuestion, kCloseCaption)) {
-        event->ignore();
-        return;
-    }
-    WriteWindowPlacement(PlacementOf(*this));
-    idle_.stop();
-    wallpaper_.Drop();
-    settings_.Save();
-    DeleteGame();
-    ReportSettingsSaveFailure();
-    host_.SavePendingStatistics(sessionEnding_);
-    event->accept();
-}
-
-void CMainWindow::ShowStartupNotices() {
-    for (const std::string& notice : std::exchange(startupNotices_, {}))
-        ShowMessageBox(this, notice, kApplicationTitle);
-}
-
-void CMainWindow::ReportSettingsSaveFailure() {
-    std::optional<std::string> failure = CSettings::TakeSaveFailure();
-    if (!failure)
-        return;
-    const std::string text = "The settings could not be saved (" + *failure + ").";
-    if (sessionEnding_)
-        host_.Tell(text, true);
-    else
-        PauseFrame([&] { host_.Tell(text, false); });
-}
-
-void CMainWindow::EndSession() {
-    if (sessionEnded_)
-        return;
-    sessionEnding_ = true;
-    // Whatever dialog or question is open is cancelled first; each one's code then runs on as
-    // after a Cancel, and the window closes once the last of their loops has returned (or,
-    // should one never return, after a few seconds anyway).
-    constexpr int kRetryMs = 10;
-    constexpr int kMostRetries = 300;
-    QWidget* modal = QApplication::activeModalWidget();
-    if ((modal != nullptr || QThread::currentThread()->loopLevel() > 1) &&
-        sessionRetries_++ < kMostRetries) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->done(QDialog::Rejected);
-        else if (modal != nullptr)
-            modal->close();
-        QTimer::singleShot(kRetryMs, this, &CMainWindow::EndSession);
-        return;
-    }
-    SaveInterruptedGame();
-    sessionEnded_ = true;
-    close();
-    QCoreApplication::quit();
-}
-
-void CMainWindow::SaveInterruptedGame() {
-    if (!game_ || !gameReady_ || !game_->Board() || game_->State() == kGameOver)
-        return;
-    PauseIfPlaying();
-    std::string error;
-    if (!KeepInterruptedGame(*game_, error))
-        host_.Tell("the game in progress could not be kept: " + error, true);
-}
-
-bool CMainWindow::OfferInterruptedGame() {
-    const bool resumed = halmora::OfferInterruptedGame(
-        this, [this](const std::string& path) { return !sessionEnding_ && OpenGameFile(path); });
-    RedrawAll();
-    return resumed;
 }
 
 }  // namespace halmora
