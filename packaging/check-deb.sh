@@ -10,21 +10,7 @@ build=$1
 scratch=$2
 version=$3
 app=$4
-bindir=${HALMORA_BINDIR:-bin}
-datadir=${HALMORA_DATADIR:-share}
-libexecdir=${HALMORA_LIBEXECDIR:-libexec}
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-need_file() {
-    [ -f "$1" ] || fail "missing $1"
-}
-need_program() {
-    if [ ! -f "$1" ] || [ ! -x "$1" ]; then fail "missing or not executable: $1"; fi
-}
+. "$(dirname "$0")/check-common.sh"
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
