@@ -32,7 +32,7 @@ fi
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || fail "architecture is not $arch"
 depends=$(dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//')
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
-    fonts-wqy-microhei; do
+    fonts-wqy-microhei qt6-translations-l10n; do
     echo "$depends" | grep -qx "$package" || fail "the package does not depend on $package"
 done
 

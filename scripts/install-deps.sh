@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev fonts-dejavu-core fonts-wqy-microhei
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-wqy-microhei
     fonts-liberation desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
 )

@@ -75,12 +75,12 @@ void CAppGameHost::FileGameRecord(const CGame& game) {
         return;
     const StatsStatus filed = FileFinishedGame(game, stats_, now);
     if (!filed.notice.empty())
-        ShowMessageBox(window_, filed.notice, kApplicationTitle);
+        ShowMessageBox(window_, filed.notice, ApplicationTitle().toStdString());
     if (!filed.Ok())
         ShowMessageBox(window_,
                        "The game could not be recorded in the statistics file (" + filed.message +
                            "). Halmora tries again after the next game and when it closes.",
-                       kApplicationTitle);
+                       ApplicationTitle().toStdString());
 }
 
 void CAppGameHost::SavePendingStatistics(bool sessionEnding) {
@@ -102,7 +102,7 @@ void CAppGameHost::Tell(const std::string& text, bool sessionEnding) {
     if (sessionEnding)
         std::fprintf(stderr, "halmora: %s\n", text.c_str());
     else
-        ShowMessageBox(window_, text, kApplicationTitle);
+        ShowMessageBox(window_, text, ApplicationTitle().toStdString());
 }
 
 }  // namespace halmora

@@ -32,6 +32,9 @@ enum CommandId : int {
     kCmdQuitGame = 40138,
     // Ours, beside the menus the game has always had.
     kCmdKeyboardShortcuts = 40201,
+    kCmdLanguageAsSpecified = 40202,
+    kCmdLanguageChinese = 40203,
+    kCmdLanguageEnglish = 40204,
 };
 
 }  // namespace halmora

@@ -1,5 +1,8 @@
 #include "app/Commands.h"
 
+#include <QCoreApplication>
+#include <QtGlobal>
+
 #include "app/CommandIds.h"
 #include "game/Game.h"
 
@@ -79,43 +82,54 @@ bool IsEnabled(EnabledWhen when, const CommandFacts& f) {
 
 const std::vector<MenuDef>& MenuBar() {
     static const std::vector<MenuDef> menus = {
-        {"游戏(&G)",
-         {{kCmdNewGame, "新的游戏(&N)..."},
-          {kCmdRestart, "重新开始游戏(&R)   "},
+        {QT_TRANSLATE_NOOP("Menu", "游戏(&G)"),
+         {{kCmdNewGame, QT_TRANSLATE_NOOP("Menu", "新的游戏(&N)...")},
+          {kCmdRestart, QT_TRANSLATE_NOOP("Menu", "重新开始游戏(&R)   ")},
           {0, nullptr},
-          {kCmdPause, "暂停游戏      "},
-          {kCmdContinue, "继续游戏(&C)      "},
+          {kCmdPause, QT_TRANSLATE_NOOP("Menu", "暂停游戏      ")},
+          {kCmdContinue, QT_TRANSLATE_NOOP("Menu", "继续游戏(&C)      ")},
           {0, nullptr},
-          {kCmdOpenGame, "打开游戏...     "},
-          {kCmdSaveGame, "保存游戏(&S)...  "},
+          {kCmdOpenGame, QT_TRANSLATE_NOOP("Menu", "打开游戏...     ")},
+          {kCmdSaveGame, QT_TRANSLATE_NOOP("Menu", "保存游戏(&S)...  ")},
           {0, nullptr},
-          {kCmdExit, "退出(&E)"}}},
-        {"选项(&O)  ",
-         {{kCmdUndo, "取消移动(&U)  "},
-          {kCmdRedo, "重做移动(&R)  "},
-          {kCmdSuggest, "建议移动(&S)     "},
-          {kCmdForce, "强制移动(&F)   "},
+          {kCmdExit, QT_TRANSLATE_NOOP("Menu", "退出(&E)")}}},
+        {QT_TRANSLATE_NOOP("Menu", "选项(&O)  "),
+         {{kCmdUndo, QT_TRANSLATE_NOOP("Menu", "取消移动(&U)  ")},
+          {kCmdRedo, QT_TRANSLATE_NOOP("Menu", "重做移动(&R)  ")},
+          {kCmdSuggest, QT_TRANSLATE_NOOP("Menu", "建议移动(&S)     ")},
+          {kCmdForce, QT_TRANSLATE_NOOP("Menu", "强制移动(&F)   ")},
           {0, nullptr},
-          {kCmdRotateLeft, "转动棋盘向左           "},
-          {kCmdRotateRight, "转动棋盘向右            "},
+          {kCmdRotateLeft, QT_TRANSLATE_NOOP("Menu", "转动棋盘向左           ")},
+          {kCmdRotateRight, QT_TRANSLATE_NOOP("Menu", "转动棋盘向右            ")},
           {0, nullptr},
-          {kCmdViewStatistics, "查看统计(&V)...        "},
+          {kCmdViewStatistics, QT_TRANSLATE_NOOP("Menu", "查看统计(&V)...        ")},
           {0, nullptr},
-          {kCmdBoardSettings, "棋盘设定(&B)...       "},
-          {kCmdSoundSettings, "声音设定...          "},
-          {kCmdChooseWallpaper, "选取壁纸(&P)...       "},
+          {kCmdBoardSettings, QT_TRANSLATE_NOOP("Menu", "棋盘设定(&B)...       ")},
+          {kCmdSoundSettings, QT_TRANSLATE_NOOP("Menu", "声音设定...          ")},
+          {kCmdChooseWallpaper, QT_TRANSLATE_NOOP("Menu", "选取壁纸(&P)...       ")},
           {0, nullptr},
-          {kCmdKeyboardShortcuts, "键盘快捷键(&K)"}}},
-        {"互联网(&I)  ",
-         {{kCmdOnlineSupport, "在线支持          "}, {kCmdVisitWebsite, "访问网站(&V)      "}}},
-        {"帮助(&H)",
-         {{kCmdHelp, "帮助(&H).."},
-          {kCmdHowToPlay, "如何玩游戏...      "},
-          {kCmdGameHistory, "游戏历史(&G)...     "},
+          {kCmdKeyboardShortcuts, QT_TRANSLATE_NOOP("Menu", "键盘快捷键(&K)")},
           {0, nullptr},
-          {kCmdAbout, "关於(&A)..."}}},
+          {kCmdLanguageAsSpecified, QT_TRANSLATE_NOOP("Menu", "原样的文字(中文和英文)")},
+          {kCmdLanguageChinese, "简体中文"},
+          {kCmdLanguageEnglish, "English"}}},
+        {QT_TRANSLATE_NOOP("Menu", "互联网(&I)  "),
+         {{kCmdOnlineSupport, QT_TRANSLATE_NOOP("Menu", "在线支持          ")},
+          {kCmdVisitWebsite, QT_TRANSLATE_NOOP("Menu", "访问网站(&V)      ")}}},
+        {QT_TRANSLATE_NOOP("Menu", "帮助(&H)"),
+         {{kCmdHelp, QT_TRANSLATE_NOOP("Menu", "帮助(&H)..")},
+          {kCmdHowToPlay, QT_TRANSLATE_NOOP("Menu", "如何玩游戏...      ")},
+          {kCmdGameHistory, QT_TRANSLATE_NOOP("Menu", "游戏历史(&G)...     ")},
+          {0, nullptr},
+          {kCmdAbout, QT_TRANSLATE_NOOP("Menu", "关於(&A)...")}}},
     };
     return menus;
+}
+
+QString MenuText(const MenuItem& item) {
+    if (item.id == kCmdLanguageChinese || item.id == kCmdLanguageEnglish)
+        return QString::fromUtf8(item.text);
+    return QCoreApplication::translate("Menu", item.text);
 }
 
 QList<QKeySequence> ShortcutsOf(int id) {

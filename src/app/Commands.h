@@ -48,7 +48,8 @@ enum class EnabledWhen {
 bool IsEnabled(EnabledWhen when, const CommandFacts& facts);
 
 // The menu bar: titles and, in order, the command ids of each menu with their texts (id 0 is a
-// separator).
+// separator). Texts are translated in the context "Menu", except the names of the languages,
+// which read the same in every language.
 struct MenuItem {
     int id;
     const char* text;
@@ -58,6 +59,8 @@ struct MenuDef {
     std::vector<MenuItem> items;
 };
 const std::vector<MenuDef>& MenuBar();
+// A menu text as the chosen language shows it.
+QString MenuText(const MenuItem& item);
 
 // The keys of a command while keyboard shortcuts are on: the desktop's standard keys where it has
 // them, otherwise our own; none for a command without keys.

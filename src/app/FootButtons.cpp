@@ -1,5 +1,6 @@
 #include "app/FootButtons.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 
@@ -25,8 +26,17 @@ void CFootButtons::Create(QWidget& area, const std::function<void(int)>& command
         button->setIcon(QIcon(QString::fromStdString(AppFile(icon).string())));
         button->setIconSize(QSize(32, 32));
     }
-    make(kCmdShowGameInfo, QString::fromUtf8("显示游戏信息...  "));
-    make(kCmdQuitGame, QString::fromUtf8("退出游戏"));
+    make(kCmdShowGameInfo, QString());
+    make(kCmdQuitGame, QString());
+    Retranslate();
+}
+
+void CFootButtons::Retranslate() {
+    if (buttons_.empty())
+        return;
+    buttons_[kCmdShowGameInfo]->setText(
+        QCoreApplication::translate("FootButtons", "显示游戏信息...  "));
+    buttons_[kCmdQuitGame]->setText(QCoreApplication::translate("FootButtons", "退出游戏"));
 }
 
 void CFootButtons::Place(int w, int b) {

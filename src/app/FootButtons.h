@@ -16,6 +16,8 @@ public:
     void Create(QWidget& area, const std::function<void(int)>& command);
     // Anchors them to the bottom corners of an area of width by height.
     void Place(int width, int height);
+    // Gives the buttons their texts in the chosen language.
+    void Retranslate();
     // The button of a command id, or null.
     QPushButton* Button(int id) const;
 

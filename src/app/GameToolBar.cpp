@@ -1,6 +1,7 @@
 #include "app/GameToolBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -21,14 +22,14 @@ struct Entry {
 // The buttons from left to right; a separator follows Restart and Force. The pictures of a strip
 // are in this order too.
 constexpr Entry kEntries[CGameToolBar::kFlagCount] = {
-    {kCmdNewGame, "New", CGameToolBar::kNewFlag},
-    {kCmdRestart, "Restart", CGameToolBar::kRestartFlag},
-    {kCmdUndo, "撤销", CGameToolBar::kUndoFlag},
-    {kCmdRedo, "重做", CGameToolBar::kRedoFlag},
-    {kCmdSuggest, "提示", CGameToolBar::kSuggestFlag},
-    {kCmdForce, "强制 ", CGameToolBar::kForceFlag},
-    {kCmdViewStatistics, "统计 ", CGameToolBar::kStatsFlag},
-    {kCmdHelp, "帮助", CGameToolBar::kHelpFlag},
+    {kCmdNewGame, QT_TRANSLATE_NOOP("ToolBar", "New"), CGameToolBar::kNewFlag},
+    {kCmdRestart, QT_TRANSLATE_NOOP("ToolBar", "Restart"), CGameToolBar::kRestartFlag},
+    {kCmdUndo, QT_TRANSLATE_NOOP("ToolBar", "撤销"), CGameToolBar::kUndoFlag},
+    {kCmdRedo, QT_TRANSLATE_NOOP("ToolBar", "重做"), CGameToolBar::kRedoFlag},
+    {kCmdSuggest, QT_TRANSLATE_NOOP("ToolBar", "提示"), CGameToolBar::kSuggestFlag},
+    {kCmdForce, QT_TRANSLATE_NOOP("ToolBar", "强制 "), CGameToolBar::kForceFlag},
+    {kCmdViewStatistics, QT_TRANSLATE_NOOP("ToolBar", "统计 "), CGameToolBar::kStatsFlag},
+    {kCmdHelp, QT_TRANSLATE_NOOP("ToolBar", "帮助"), CGameToolBar::kHelpFlag},
 };
 
 }  // namespace
@@ -41,7 +42,7 @@ CGameToolBar::CGameToolBar(QWidget* parent) : QToolBar(parent) {
     setIconSize(QSize(kImageWidth, kImageHeight));
     for (int i = 0; i < kFlagCount; ++i) {
         const Entry& entry = kEntries[i];
-        QAction* action = addAction(QString::fromUtf8(entry.text));
+        QAction* action = addAction(QString());
         action->setData(entry.command);
         actions_[entry.flag] = action;
         connect(action, &QAction::triggered, this,
@@ -53,7 +54,14 @@ CGameToolBar::CGameToolBar(QWidget* parent) : QToolBar(parent) {
         if (entry.command == kCmdRestart || entry.command == kCmdForce)
             addSeparator();
     }
+    Retranslate();
     UpdateCommands();
+}
+
+void CGameToolBar::Retranslate() {
+    for (int i = 0; i < kFlagCount; ++i)
+        actions_[kEntries[i].flag]->setText(
+            QCoreApplication::translate("ToolBar", kEntries[i].text));
 }
 
 namespace {

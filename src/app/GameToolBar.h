@@ -48,6 +48,8 @@ public:
 
     // Enables each button by its flag and gives a button the framework resized its 52 by 52 back.
     void UpdateCommands();
+    // Gives the buttons their texts in the chosen language.
+    void Retranslate();
 
     // The button of a command id, or null.
     QToolButton* ButtonOf(int commandId) const;

@@ -37,7 +37,7 @@ bool OfferInterruptedGame(QWidget* parent, const std::function<bool(const std::s
         "A game was still in progress when the session ended last time, and was kept. "
         "Continue it now?\n\nIf not, it stays in the game folder as \"" +
         keptName + "\", for Open Game.";
-    if (AskYesNo(parent, question, kApplicationTitle) && open(path.string())) {
+    if (AskYesNo(parent, question, ApplicationTitle().toStdString()) && open(path.string())) {
         std::filesystem::remove(path, ec);
         return true;
     }

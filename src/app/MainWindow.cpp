@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include "app/FileDialog.h"
 #include "app/GameToolBar.h"
 #include "app/HelpLinks.h"
+#include "app/Language.h"
 #include "app/MessageBoxes.h"
 #include "app/NewGameSheet.h"
 #include "app/PlayerPickerDialog.h"
@@ -41,18 +43,21 @@ namespace {
 
 constexpr char kComputerName[] = "电脑玩家       ";
 
-constexpr char kNewGameQuestion[] =
-    "     你已经正在玩一个游戏了。   离开这个游戏和开始另一个?        ";
-constexpr char kRestartQuestion[] = "你是否确信你要重新开始这个游戏?            ";
-constexpr char kOpenGameQuestion[] =
-    "你已经正在玩游戏。 离开这场游戏和打开另一个?                    ";
-constexpr char kGameRunningCaption[] = "游戏在进行...      ";
-constexpr char kAnotherGameQuestion[] = "是否你想要玩另一个游戏?             ";
-constexpr char kNewGameCaption[] = "新的游戏";
-constexpr char kPauseNotice[] = "- 游戏暂停中 - ";
+constexpr char kNewGameQuestion[] = QT_TRANSLATE_NOOP(
+    "CMainWindow", "     你已经正在玩一个游戏了。   离开这个游戏和开始另一个?        ");
+constexpr char kRestartQuestion[] =
+    QT_TRANSLATE_NOOP("CMainWindow", "你是否确信你要重新开始这个游戏?            ");
+constexpr char kOpenGameQuestion[] = QT_TRANSLATE_NOOP(
+    "CMainWindow", "你已经正在玩游戏。 离开这场游戏和打开另一个?                    ");
+constexpr char kGameRunningCaption[] = QT_TRANSLATE_NOOP("CMainWindow", "游戏在进行...      ");
+constexpr char kAnotherGameQuestion[] =
+    QT_TRANSLATE_NOOP("CMainWindow", "是否你想要玩另一个游戏?             ");
+constexpr char kNewGameCaption[] = QT_TRANSLATE_NOOP("CMainWindow", "新的游戏");
+constexpr char kPauseNotice[] = QT_TRANSLATE_NOOP("CMainWindow", "- 游戏暂停中 - ");
 
-QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
+// A text of the window, in the chosen language.
+std::string Text(const char* text) {
+    return QCoreApplication::translate("CMainWindow", text).toStdString();
 }
 
 }  // namespace
@@ -89,6 +94,9 @@ const std::vector<CMainWindow::CommandEntry>& CMainWindow::CommandTable() {
         {kCmdShowGameInfo,    W::PanelClosed,    [](M& w) { if (w.game_ && w.host_.Panel()) w.host_.Panel()->Show(); }},
         {kCmdQuitGame,        W::CanEndGame,     [](M& w) { w.OnGame([&](CGame& g) { if (g.CanEndGameNow()) g.EndGameNow(w.canvas_); }); }},
         {kCmdKeyboardShortcuts, W::Always,       [](M& w) { w.ToggleShortcuts(); }},
+        {kCmdLanguageAsSpecified, W::Always,     [](M& w) { w.ChooseLanguage(UiLanguage::AsSpecified); }},
+        {kCmdLanguageChinese, W::Always,         [](M& w) { w.ChooseLanguage(UiLanguage::Chinese); }},
+        {kCmdLanguageEnglish, W::Always,         [](M& w) { w.ChooseLanguage(UiLanguage::English); }},
     };
     // clang-format on
     return table;
@@ -108,7 +116,6 @@ CMainWindow::CMainWindow(CAppSettings& settings)
           renderer_, [this] { return game_ ? game_->Board() : nullptr; },
           [this](CursorKind kind, PlayerColor colour) { ApplyCursor(kind, colour); }) {
     setObjectName("mainWindow");
-    setWindowTitle(Utf8(kApplicationTitle));
     setWindowIcon(QIcon(QString::fromStdString(AppFile("Resources/icon-124.png").string())));
 
     toolbar_ = new CGameToolBar(this);
@@ -135,6 +142,8 @@ CMainWindow::CMainWindow(CAppSettings& settings)
     if (const StatsStatus opened = host_.Statistics().Open(); !opened.notice.empty())
         startupNotices_.push_back(opened.notice);
     ApplyShortcuts();
+    ApplyLanguage(LanguageOf(settings_.Get()));
+    Retranslate();
     wallpaper_.Load(settings_.Get());
     cursors_.Load();
     renderer_.SetChangedCallback([this](const QRect& area) { board_->update(area); });
@@ -153,17 +162,23 @@ void CMainWindow::ShowPlaced() {
 }
 
 void CMainWindow::BuildMenus() {
+    auto* languages = new QActionGroup(this);
     for (const MenuDef& def : MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(Utf8(def.title));
+        QMenu* menu = menuBar()->addMenu(QString());
+        menuTitles_.push_back(menu);
         for (const MenuItem& item : def.items) {
             if (item.id == 0) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(Utf8(item.text));
+            QAction* action = menu->addAction(QString());
             action->setObjectName(QString("menu%1").arg(item.id));
             action->setData(item.id);
             action->setCheckable(item.id == kCmdKeyboardShortcuts);
+            if (item.id >= kCmdLanguageAsSpecified && item.id <= kCmdLanguageEnglish) {
+                action->setCheckable(true);
+                languages->addAction(action);
+            }
             connect(action, &QAction::triggered, this, [this, id = item.id] { Command(id); });
             menu_[item.id] = action;
         }
@@ -180,6 +195,30 @@ void CMainWindow::ApplyShortcuts() {
         action->setShortcuts(on ? ShortcutsOf(id) : QList<QKeySequence>{});
     cancelMove_->setShortcut(on ? QKeySequence(Qt::Key_Escape) : QKeySequence());
     MenuAction(kCmdKeyboardShortcuts)->setChecked(on);
+}
+
+void CMainWindow::Retranslate() {
+    setWindowTitle(ApplicationTitle());
+    const std::vector<MenuDef>& defs = MenuBar();
+    for (std::size_t m = 0; m < defs.size(); ++m) {
+        menuTitles_[m]->setTitle(MenuText({0, defs[m].title}));
+        for (const MenuItem& item : defs[m].items) {
+            if (item.id != 0)
+                MenuAction(item.id)->setText(MenuText(item));
+        }
+    }
+    const UiLanguage language = LanguageOf(settings_.Get());
+    MenuAction(kCmdLanguageAsSpecified + static_cast<int>(language))->setChecked(true);
+    toolbar_->Retranslate();
+    foot_.Retranslate();
+    if (game_)
+        panes_.Show(*game_);
+}
+
+void CMainWindow::ChooseLanguage(UiLanguage language) {
+    settings_.Change([language](CSettings& s) { SetLanguage(s, language); });
+    ApplyLanguage(language);
+    Retranslate();
 }
 
 void CMainWindow::ToggleShortcuts() {
@@ -261,7 +300,8 @@ void CMainWindow::EndFinishedGame() {
     // The final position stays on the board, and the result in the status bar, until the player
     // has answered.
     panes_.ShowResult(*game_);
-    const bool another = !sessionEnding_ && AskYesNo(this, kAnotherGameQuestion, kNewGameCaption);
+    const bool another =
+        !sessionEnding_ && AskYesNo(this, Text(kAnotherGameQuestion), Text(kNewGameCaption));
     DeleteGame();
     SetGameMenus(GameMenus::Off);
     board_->update();
@@ -294,7 +334,8 @@ void CMainWindow::Command(int id) {
 
 // A running game is left only when the player says so.
 bool CMainWindow::MayLeaveGame(const char* question) {
-    return !game_ || game_->State() == kGameOver || AskYesNo(this, question, kGameRunningCaption);
+    return !game_ || game_->State() == kGameOver ||
+           AskYesNo(this, Text(question), Text(kGameRunningCaption));
 }
 
 void CMainWindow::NewGame() {
@@ -361,7 +402,7 @@ void CMainWindow::Restart() {
         RedrawAll();
         return;
     }
-    if (!AskYesNo(this, kRestartQuestion, kGameRunningCaption))
+    if (!AskYesNo(this, Text(kRestartQuestion), Text(kGameRunningCaption)))
         return;
     canvas_.SetAreaSize(board_->width(), board_->height());
     game_->Restart(canvas_, board_->width(), board_->height());
@@ -415,7 +456,7 @@ bool CMainWindow::OpenGameFile(const std::string& path) {
         host_.SwapPanel(panel);
         gameReady_ = oldReady;
         canvas_.SetAreaSize(board_->width(), board_->height());
-        ShowMessageBox(this, error, kApplicationTitle);
+        ShowMessageBox(this, error, ApplicationTitle().toStdString());
         return false;
     }
     // The old game takes its own information panel with it when it goes, not the new one.
@@ -435,7 +476,7 @@ void CMainWindow::SaveGame() {
     if (const std::optional<std::string> path = AskSavedGamePath(this, true)) {
         std::string error;
         if (!game_->Save(*path, error))
-            ShowMessageBox(this, error, kApplicationTitle);
+            ShowMessageBox(this, error, ApplicationTitle().toStdString());
     }
     if (game_)
         game_->Continue(canvas_);
@@ -515,9 +556,11 @@ void CMainWindow::BoardPaint(QPainter& dc, const QRect& dirty) {
         const int y = clientBottom - 130;
         CTextPainter painter;
         painter.Init(24, true, false, QStringLiteral("Arial"), Qt::black, 0);
-        painter.DrawIn(dc, Utf8(kPauseNotice), l, y, l + 250, y + 30);
+        painter.DrawIn(dc, QCoreApplication::translate("CMainWindow", kPauseNotice), l, y, l + 250,
+                       y + 30);
         painter.SetColour(Qt::white);
-        painter.DrawIn(dc, Utf8(kPauseNotice), l - 2, y - 2, l + 250, y + 30);
+        painter.DrawIn(dc, QCoreApplication::translate("CMainWindow", kPauseNotice), l - 2, y - 2,
+                       l + 250, y + 30);
     }
 }
 

@@ -25,6 +25,7 @@
 #include "app/GameCanvas.h"
 #include "app/GameCursors.h"
 #include "app/InterruptedGame.h"
+#include "app/Language.h"
 #include "app/StatusPanes.h"
 #include "app/Wallpaper.h"
 #include "game/Game.h"
@@ -32,6 +33,7 @@
 #include "view/GameInfoPanel.h"
 
 class QAction;
+class QMenu;
 class QPushButton;
 
 namespace halmora {
@@ -113,6 +115,9 @@ private:
     // Gives the menu items their keys, or takes them away, as the settings say.
     void ApplyShortcuts();
     void ToggleShortcuts();
+    // Stores the language, installs its translations and sets every text the window shows anew.
+    void ChooseLanguage(UiLanguage language);
+    void Retranslate();
     // Escape: what the right button does on the board.
     void CancelMove();
     // Every menu item, toolbar button and foot button as the game and the menus stand now.
@@ -177,6 +182,7 @@ private:
     PlayerColor turnShown_ = kNoColor;
     QRect normalRect_;  // the window's inside when not maximised
     std::map<int, QAction*> menu_;
+    std::vector<QMenu*> menuTitles_;
     QAction* cancelMove_ = nullptr;
     CFootButtons foot_;
     bool controlsReady_ = false;

@@ -43,7 +43,7 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 
 void CMainWindow::ShowStartupNotices() {
     for (const std::string& notice : std::exchange(startupNotices_, {}))
-        ShowMessageBox(this, notice, kApplicationTitle);
+        ShowMessageBox(this, notice, ApplicationTitle().toStdString());
 }
 
 void CMainWindow::ReportSettingsSaveFailure() {

@@ -13,7 +13,7 @@ namespace halmora {
 CSplashWindow::CSplashWindow(bool muted, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName("splashWindow");
-    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    setWindowTitle(ApplicationTitle());
     setFixedSize(kWidth, kHeight);
     logo_.Load(AppFile("Graphics/Popup Logo.bmp").string());
     if (devicePixelRatioF() > 1) {

@@ -1,5 +1,6 @@
 #include "app/StatusPanes.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QStatusBar>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/Language.h"
 #include "board/BoardGeometry.h"
 #include "game/Game.h"
 #include "platform/TextEncoding.h"
@@ -16,14 +18,17 @@ namespace {
 
 constexpr int kPaneWidths[3] = {96, 96, 384};
 constexpr int kPaneIds[3] = {6771, 6772, 6773};
-constexpr char kGameOverText[] = "游戏退出.     ";
+constexpr char kGameOverText[] = QT_TRANSLATE_NOOP("StatusBar", "游戏退出.     ");
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("StatusBar", text);
+}
 
 // "(Red) Ann", as the turn pane names a player.
 QString PlayerText(const CGame& game, PlayerColor colour) {
-    const std::string_view name = ColourName(colour);
     const CPlayer* player = game.Seat(colour);
-    return QString::fromUtf8("(%1) %2").arg(
-        QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+    return QStringLiteral("(%1) %2").arg(
+        GameText(std::string(ColourName(colour)).c_str()),
         player != nullptr ? QString::fromStdString(GbkNameToUtf8(player->Name())).trimmed()
                           : QString());
 }
@@ -48,19 +53,21 @@ void CStatusPanes::Build(QStatusBar& bar) {
 }
 
 bool CStatusPanes::Show(const CGame& game) {
-    Set(0, QString::fromStdString("Game Time " + ClockText(game.GameClock().Get(), true)));
+    Set(0, QCoreApplication::translate("StatusBar", "Game Time ") +
+               QString::fromStdString(ClockText(game.GameClock().Get(), true)));
     const int players = std::max(game.Players(), 1);
-    Set(1, QString::asprintf("Turns Played: %d", game.MoveCount() / players));
+    Set(1, QCoreApplication::translate("StatusBar", "Turns Played: %1")
+               .arg(game.MoveCount() / players));
     QString turn;
     if (game.State() == kGameOver) {
-        turn = QString::fromUtf8(kGameOverText);
+        turn = Tr(kGameOverText);
     } else if (const CPlayer* player = game.Current()) {
-        const std::string_view colour = ColourName(game.CurrentColour());
-        turn = QString::fromUtf8("(%1) %2's turn")
-                   .arg(QString::fromUtf8(colour.data(), static_cast<int>(colour.size())),
+        turn = QCoreApplication::translate("StatusBar", "(%1) %2's turn")
+                   .arg(GameText(std::string(ColourName(game.CurrentColour())).c_str()),
                         QString::fromStdString(GbkNameToUtf8(player->Name())));
         if (const uint32_t left = game.CurrentClock(); left != 0)
-            turn += QString::fromStdString(" - Time Remaining " + ClockText(left, false));
+            turn += QCoreApplication::translate("StatusBar", " - Time Remaining ") +
+                    QString::fromStdString(ClockText(left, false));
     }
     if (turn == panes_[2]->text())
         return false;
@@ -69,19 +76,26 @@ bool CStatusPanes::Show(const CGame& game) {
 }
 
 void CStatusPanes::ShowResult(const CGame& game) {
-    static constexpr const char* kOrdinals[kColorCount] = {"", "2nd", "3rd", "4th", "5th", "6th"};
+    static constexpr const char* kOrdinals[kColorCount] = {"",
+                                                           QT_TRANSLATE_NOOP("StatusBar", "2nd"),
+                                                           QT_TRANSLATE_NOOP("StatusBar", "3rd"),
+                                                           QT_TRANSLATE_NOOP("StatusBar", "4th"),
+                                                           QT_TRANSLATE_NOOP("StatusBar", "5th"),
+                                                           QT_TRANSLATE_NOOP("StatusBar", "6th")};
     int placed = 0;
     for (int i = 0; i < kColorCount; ++i)
         placed += game.PlaceAt(i) != kNoColor ? 1 : 0;
     // Between two players the winner says it all.
     QString text;
     if (game.PlaceAt(0) != kNoColor)
-        text = PlayerText(game, game.PlaceAt(0)) + " wins";
+        text = QCoreApplication::translate("StatusBar", "%1 wins")
+                   .arg(PlayerText(game, game.PlaceAt(0)));
     for (int i = 1; i < kColorCount && placed > 2; ++i) {
         if (game.PlaceAt(i) != kNoColor)
-            text += QString(" - %1 ").arg(kOrdinals[i]) + PlayerText(game, game.PlaceAt(i));
+            text +=
+                QStringLiteral(" - %1 ").arg(Tr(kOrdinals[i])) + PlayerText(game, game.PlaceAt(i));
     }
-    bar_->showMessage(text.isEmpty() ? QString::fromUtf8(kGameOverText) : text);
+    bar_->showMessage(text.isEmpty() ? Tr(kGameOverText) : text);
 }
 
 void CStatusPanes::Clear() {

@@ -230,7 +230,7 @@ void CWallpaperDialog::LoadBitmapFile() {
         CSettings chosen = settings_;
         if (!StoreWallpaperFile(*path, chosen))
             ShowMessageBox(this, "The path of this file is too long for a wallpaper.",
-                           kApplicationTitle);
+                           ApplicationTitle().toStdString());
         else if (LoadPreview(*path)) {
             settings_ = chosen;
             previewMode_ = kPreviewFilePicture;

@@ -1,5 +1,6 @@
 #include "view/ViewMessages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -37,12 +38,16 @@ std::string CutToFit(const std::string& text) {
 
 }  // namespace
 
+QString ApplicationTitle() {
+    return QCoreApplication::translate("View", kApplicationTitle);
+}
+
 void SetMessageBoxFunction(MessageBoxFunction show) {
     Current().Set(std::move(show));
 }
 
 void ShowLoadMessage(const std::string& text) {
-    Current()(kApplicationTitle, CutToFit(text));
+    Current()(ApplicationTitle().toStdString(), CutToFit(text));
 }
 
 }  // namespace halmora

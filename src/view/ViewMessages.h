@@ -2,13 +2,18 @@
 // function so that tests can capture them instead of blocking on a modal box.
 #pragma once
 
+#include <QString>
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 
 namespace halmora {
 
-// The caption of the program's error boxes: the application's title.
-inline constexpr char kApplicationTitle[] = "Halmora 汉化版    ";
+// The caption of the program's error boxes: the application's title. Translated in the context
+// "View", as ApplicationTitle gives it.
+inline constexpr char kApplicationTitle[] = QT_TRANSLATE_NOOP("View", "Halmora 汉化版    ");
+QString ApplicationTitle();
 
 using MessageBoxFunction = std::function<void(const std::string& caption, const std::string& text)>;
 
