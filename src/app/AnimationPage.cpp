@@ -1,6 +1,7 @@
 #include "app/AnimationPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,9 +12,11 @@ namespace halmora {
 
 CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
     : CSettingsPage(parent, settings),
-      fullAnimation_(new QCheckBox(QStringLiteral("显示完全动画的弹珠运动。"))),
+      fullAnimation_(
+          new QCheckBox(QCoreApplication::translate("AnimationPage", "显示完全动画的弹珠运动。"))),
       speed_(new QSlider(Qt::Horizontal)),
-      markLastMove_(new QCheckBox(QStringLiteral("在棋盘上标出上一步移动的路径和轮到的玩家。"))) {
+      markLastMove_(new QCheckBox(QCoreApplication::translate(
+          "AnimationPage", "在棋盘上标出上一步移动的路径和轮到的玩家。"))) {
     setObjectName(QStringLiteral("page116"));
     fullAnimation_->setObjectName(QStringLiteral("check1060"));
     speed_->setObjectName(QStringLiteral("slider1061"));
@@ -24,11 +27,13 @@ CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
     speed_->setSingleStep(1);
     speed_->setPageStep(kSpeedSliderTicks);
 
-    auto* group = new QGroupBox(QStringLiteral("弹珠移动速度"));
+    auto* group = new QGroupBox(QCoreApplication::translate("AnimationPage", "弹珠移动速度"));
     auto* groupLayout = new QGridLayout(group);
     groupLayout->addWidget(speed_, 0, 0, 1, 2);
-    groupLayout->addWidget(new QLabel(QStringLiteral("最慢的")), 1, 0, Qt::AlignLeft);
-    groupLayout->addWidget(new QLabel(QStringLiteral("最快的")), 1, 1, Qt::AlignRight);
+    groupLayout->addWidget(new QLabel(QCoreApplication::translate("AnimationPage", "最慢的")), 1, 0,
+                           Qt::AlignLeft);
+    groupLayout->addWidget(new QLabel(QCoreApplication::translate("AnimationPage", "最快的")), 1, 1,
+                           Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fullAnimation_);
@@ -38,7 +43,7 @@ CAnimationPage::CAnimationPage(QWidget* parent, CAppSettings& settings)
 }
 
 QString CAnimationPage::Caption() {
-    return QStringLiteral(" 动画   ");
+    return QCoreApplication::translate("AnimationPage", " 动画   ");
 }
 
 void CAnimationPage::Fill(const CSettings& settings) {

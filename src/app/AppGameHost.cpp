@@ -1,8 +1,11 @@
 #include "app/AppGameHost.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <vector>
 
+#include "app/Language.h"
 #include "app/MessageBoxes.h"
 #include "app/SoundPlayer.h"
 #include "board/SeatTypes.h"
@@ -13,7 +16,9 @@
 namespace halmora {
 
 void CAppGameHost::ShowMessage(const std::string& caption, const std::string& text) {
-    ShowMessageBox(window_, text, caption);
+    // The game's own messages (time-outs) are known texts; others stay as they are.
+    ShowMessageBox(window_, GameText(text.c_str()).toStdString(),
+                   GameText(caption.c_str()).toStdString());
 }
 
 void CAppGameHost::PlaySound(const std::string& relativePath) {
@@ -77,10 +82,15 @@ void CAppGameHost::FileGameRecord(const CGame& game) {
     if (!filed.notice.empty())
         ShowMessageBox(window_, filed.notice, ApplicationTitle().toStdString());
     if (!filed.Ok())
-        ShowMessageBox(window_,
-                       "The game could not be recorded in the statistics file (" + filed.message +
-                           "). Halmora tries again after the next game and when it closes.",
-                       ApplicationTitle().toStdString());
+        ShowMessageBox(
+            window_,
+            QCoreApplication::translate("AppGameHost",
+                                        "The game could not be recorded in the statistics "
+                                        "file (%1). Halmora tries again after the next "
+                                        "game and when it closes.")
+                .arg(QString::fromStdString(filed.message))
+                .toStdString(),
+            ApplicationTitle().toStdString());
 }
 
 void CAppGameHost::SavePendingStatistics(bool sessionEnding) {
@@ -90,10 +100,20 @@ void CAppGameHost::SavePendingStatistics(bool sessionEnding) {
     if (!saved.notice.empty())
         texts.push_back(saved.notice);
     if (!saved.Ok())
-        texts.push_back(std::to_string(games) +
-                        (games == 1 ? " finished game" : " finished games") +
-                        " could not be recorded in the statistics file (" + saved.message +
-                        ") and will be missing from the statistics.");
+        texts.push_back(
+            QCoreApplication::translate(
+                "AppGameHost",
+                games == 1 ? QT_TRANSLATE_NOOP("AppGameHost",
+                                               "%1 finished game could not be recorded in the "
+                                               "statistics file (%2) and will be missing "
+                                               "from the statistics.")
+                           : QT_TRANSLATE_NOOP("AppGameHost",
+                                               "%1 finished games could not be recorded in the "
+                                               "statistics file (%2) and will be missing "
+                                               "from the statistics."))
+                .arg(games)
+                .arg(QString::fromStdString(saved.message))
+                .toStdString());
     for (const std::string& text : texts)
         Tell(text, sessionEnding);
 }

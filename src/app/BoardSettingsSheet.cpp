@@ -1,5 +1,6 @@
 #include "app/BoardSettingsSheet.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,7 +17,7 @@ CBoardSettingsSheet::CBoardSettingsSheet(QWidget* parent, CAppSettings& settings
       tabs_(new QTabWidget),
       mousePage_(new CMouseInputPage(nullptr, settings)),
       animationPage_(new CAnimationPage(nullptr, settings)) {
-    setWindowTitle(QStringLiteral("棋盘设定      "));
+    setWindowTitle(QCoreApplication::translate("BoardSettingsSheet", "棋盘设定      "));
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->addTab(mousePage_, CMouseInputPage::Caption());
     tabs_->addTab(animationPage_, CAnimationPage::Caption());

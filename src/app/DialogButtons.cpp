@@ -1,5 +1,6 @@
 #include "app/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -7,10 +8,10 @@
 namespace halmora {
 
 QHBoxLayout* OkCancelRow(QDialog& dialog, const QString& okName, const QString& cancelName) {
-    auto* ok = new QPushButton(QStringLiteral("确定"));
+    auto* ok = new QPushButton(QCoreApplication::translate("DialogButtons", "确定"));
     ok->setObjectName(okName);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogButtons", "取消"));
     cancel->setObjectName(cancelName);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "app/FileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include <system_error>
@@ -13,7 +14,7 @@ namespace {
 
 std::optional<std::string> AskPathWithQt(QWidget* parent, bool save) {
     QFileDialog dialog(parent);
-    dialog.setNameFilter(QStringLiteral("Halmora Files (*.hlm)"));
+    dialog.setNameFilter(QCoreApplication::translate("FileDialog", "Halmora Files (*.hlm)"));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("hlm"));

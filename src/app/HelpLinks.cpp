@@ -1,5 +1,6 @@
 #include "app/HelpLinks.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QString>
 
@@ -16,7 +17,7 @@ namespace halmora {
 namespace {
 
 constexpr const char* kHelpFile = "Data/hlmhelp.html";
-constexpr const char* kMessageCaption = "帮助";
+constexpr const char* kMessageCaption = QT_TRANSLATE_NOOP("HelpLinks", "帮助");
 
 // Keyword topics and the anchors of their sections in the help page. The anchors are plain ASCII
 // so that every browser and desktop passes them on unchanged.
@@ -52,10 +53,14 @@ bool HelpFileThere(const QUrl& url) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec))
         return true;
-    ShowMessageBox(nullptr,
-                   "游戏文件夹中缺少帮助文件：\n" + path +
-                       "\n\n重新启动游戏（halmora 或 scripts/play.sh）会补上缺少的文件。",
-                   kMessageCaption);
+    ShowMessageBox(
+        nullptr,
+        QCoreApplication::translate("HelpLinks",
+                                    "游戏文件夹中缺少帮助文件：\n%1\n\n"
+                                    "重新启动游戏（halmora 或 scripts/play.sh）会补上缺少的文件。")
+            .arg(QString::fromStdString(path))
+            .toStdString(),
+        QCoreApplication::translate("HelpLinks", kMessageCaption).toStdString());
     return false;
 }
 
@@ -77,9 +82,11 @@ bool OpenUrl(const QUrl& url) {
     if (Opener()(url))
         return true;
     ShowMessageBox(nullptr,
-                   "系统无法打开这个地址：\n" + url.toDisplayString().toStdString() +
-                       "\n\n请用网页浏览器打开它。",
-                   kMessageCaption);
+                   QCoreApplication::translate(
+                       "HelpLinks", "系统无法打开这个地址：\n%1\n\n请用网页浏览器打开它。")
+                       .arg(url.toDisplayString())
+                       .toStdString(),
+                   QCoreApplication::translate("HelpLinks", kMessageCaption).toStdString());
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -11,10 +12,10 @@
 namespace halmora {
 namespace {
 
-constexpr char kTitle[] = "帮助";
-constexpr char kBack[] = "后退";
-constexpr char kForward[] = "前进";
-constexpr char kInBrowser[] = "在浏览器中打开";
+constexpr char kTitle[] = QT_TRANSLATE_NOOP("HelpWindow", "帮助");
+constexpr char kBack[] = QT_TRANSLATE_NOOP("HelpWindow", "后退");
+constexpr char kForward[] = QT_TRANSLATE_NOOP("HelpWindow", "前进");
+constexpr char kInBrowser[] = QT_TRANSLATE_NOOP("HelpWindow", "在浏览器中打开");
 
 bool LeavesTheGame(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
@@ -25,16 +26,16 @@ bool LeavesTheGame(const QUrl& url) {
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("helpWindow");
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", kTitle));
     setSizeGripEnabled(true);
     // A window of its own beside the game, not a dialog the game waits for.
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     if (parent == nullptr)
         setAttribute(Qt::WA_DeleteOnClose);
 
-    back_ = new QPushButton(QString::fromUtf8(kBack), this);
-    forward_ = new QPushButton(QString::fromUtf8(kForward), this);
-    auto* inBrowser = new QPushButton(QString::fromUtf8(kInBrowser), this);
+    back_ = new QPushButton(QCoreApplication::translate("HelpWindow", kBack), this);
+    forward_ = new QPushButton(QCoreApplication::translate("HelpWindow", kForward), this);
+    auto* inBrowser = new QPushButton(QCoreApplication::translate("HelpWindow", kInBrowser), this);
     for (QPushButton* button : {back_, forward_, inBrowser})
         button->setAutoDefault(false);
     back_->setEnabled(false);
@@ -61,7 +62,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent) {
     connect(browser_, &QTextBrowser::anchorClicked, this, &CHelpWindow::FollowLink);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QString::fromUtf8(kTitle) : title);
+        setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpWindow", kTitle) : title);
     });
 }
 

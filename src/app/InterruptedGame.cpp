@@ -1,5 +1,7 @@
 #include "app/InterruptedGame.h"
 
+#include <QCoreApplication>
+
 #include <ctime>
 #include <system_error>
 
@@ -34,9 +36,12 @@ bool OfferInterruptedGame(QWidget* parent, const std::function<bool(const std::s
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     const std::string keptName = std::string("Interrupted Game ") + stamp + ".hlm";
     const std::string question =
-        "A game was still in progress when the session ended last time, and was kept. "
-        "Continue it now?\n\nIf not, it stays in the game folder as \"" +
-        keptName + "\", for Open Game.";
+        QCoreApplication::translate("InterruptedGame",
+                                    "A game was still in progress when the session ended last "
+                                    "time, and was kept. Continue it now?\n\nIf not, it stays in "
+                                    "the game folder as \"%1\", for Open Game.")
+            .arg(QString::fromStdString(keptName))
+            .toStdString();
     if (AskYesNo(parent, question, ApplicationTitle().toStdString()) && open(path.string())) {
         std::filesystem::remove(path, ec);
         return true;

@@ -32,12 +32,25 @@ std::unique_ptr<QTranslator> Load(const QString& name, const QString& folder, bo
 
 // The texts of the lower layers that the window shows, for the translation tools to find.
 [[maybe_unused]] constexpr const char* kGameTexts[] = {
-    QT_TRANSLATE_NOOP("Game", "Yellow"),        QT_TRANSLATE_NOOP("Game", "Purple"),
-    QT_TRANSLATE_NOOP("Game", "Blue"),          QT_TRANSLATE_NOOP("Game", "Red"),
-    QT_TRANSLATE_NOOP("Game", "Orange"),        QT_TRANSLATE_NOOP("Game", "Green"),
-    QT_TRANSLATE_NOOP("Game", "Novice A.I."),   QT_TRANSLATE_NOOP("Game", "Average A.I."),
-    QT_TRANSLATE_NOOP("Game", "Advanced A.I."), QT_TRANSLATE_NOOP("Game", "Expert A.I."),
+    QT_TRANSLATE_NOOP("Game", "Yellow"),
+    QT_TRANSLATE_NOOP("Game", "Purple"),
+    QT_TRANSLATE_NOOP("Game", "Blue"),
+    QT_TRANSLATE_NOOP("Game", "Red"),
+    QT_TRANSLATE_NOOP("Game", "Orange"),
+    QT_TRANSLATE_NOOP("Game", "Green"),
+    QT_TRANSLATE_NOOP("Game", "Novice A.I."),
+    QT_TRANSLATE_NOOP("Game", "Average A.I."),
+    QT_TRANSLATE_NOOP("Game", "Advanced A.I."),
+    QT_TRANSLATE_NOOP("Game", "Expert A.I."),
     QT_TRANSLATE_NOOP("Game", "Master A.I."),
+    QT_TRANSLATE_NOOP("Game", "不参与游戏 "),
+    QT_TRANSLATE_NOOP("Game", "人类 "),
+    QT_TRANSLATE_NOOP("Game", "电脑玩家 初学  "),
+    QT_TRANSLATE_NOOP("Game", "电脑玩家 普通   "),
+    QT_TRANSLATE_NOOP("Game", "电脑玩家 高级    "),
+    QT_TRANSLATE_NOOP("Game", "电脑玩家 专家  "),
+    QT_TRANSLATE_NOOP("Game", "电脑玩家 大师  "),
+    QT_TRANSLATE_NOOP("Game", "Network"),
 };
 
 }  // namespace

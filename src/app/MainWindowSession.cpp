@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QThread>
 #include <QTimer>
@@ -20,14 +21,16 @@
 namespace halmora {
 namespace {
 
-constexpr char kCloseQuestion[] =
-    "  你现在正参与一个游戏，游戏尚未结束  你确定你想要退出吗?           ";
-constexpr char kCloseCaption[] = "游戏在进行      ";
+constexpr char kCloseQuestion[] = QT_TRANSLATE_NOOP(
+    "CMainWindow", "  你现在正参与一个游戏，游戏尚未结束  你确定你想要退出吗?           ");
+constexpr char kCloseCaption[] = QT_TRANSLATE_NOOP("CMainWindow", "游戏在进行      ");
 
 }  // namespace
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (game_ && !sessionEnding_ && !AskYesNo(this, kCloseQuestion, kCloseCaption)) {
+    if (game_ && !sessionEnding_ &&
+        !AskYesNo(this, QCoreApplication::translate("CMainWindow", kCloseQuestion).toStdString(),
+                  QCoreApplication::translate("CMainWindow", kCloseCaption).toStdString())) {
         event->ignore();
         return;
     }
@@ -50,7 +53,10 @@ void CMainWindow::ReportSettingsSaveFailure() {
     std::optional<std::string> failure = CSettings::TakeSaveFailure();
     if (!failure)
         return;
-    const std::string text = "The settings could not be saved (" + *failure + ").";
+    const std::string text =
+        QCoreApplication::translate("CMainWindow", "The settings could not be saved (%1).")
+            .arg(QString::fromStdString(*failure))
+            .toStdString();
     if (sessionEnding_)
         host_.Tell(text, true);
     else

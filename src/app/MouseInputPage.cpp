@@ -1,6 +1,7 @@
 #include "app/MouseInputPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -9,16 +10,18 @@ namespace halmora {
 
 CMouseInputPage::CMouseInputPage(QWidget* parent, CAppSettings& settings)
     : CSettingsPage(parent, settings),
-      dragAndDrop_(new QRadioButton(QStringLiteral("\"拖曳和落下\" 弹珠移动"))),
-      clickPath_(new QRadioButton(
-          QStringLiteral("\" 连接迹点 \" 弹珠移动 (单击设定每步移动,用双击执行完全的动作。)"))),
-      showMoves_(new QCheckBox(QStringLiteral("当鼠标在弹珠之上悬停时，显示所有的可能动作。"))) {
+      dragAndDrop_(new QRadioButton(
+          QCoreApplication::translate("MouseInputPage", "\"拖曳和落下\" 弹珠移动"))),
+      clickPath_(new QRadioButton(QCoreApplication::translate(
+          "MouseInputPage", "\" 连接迹点 \" 弹珠移动 (单击设定每步移动,用双击执行完全的动作。)"))),
+      showMoves_(new QCheckBox(QCoreApplication::translate(
+          "MouseInputPage", "当鼠标在弹珠之上悬停时，显示所有的可能动作。"))) {
     setObjectName(QStringLiteral("page115"));
     dragAndDrop_->setObjectName(QStringLiteral("radio1056"));
     clickPath_->setObjectName(QStringLiteral("radio1057"));
     showMoves_->setObjectName(QStringLiteral("check1058"));
 
-    auto* group = new QGroupBox(QStringLiteral("弹珠移动"));
+    auto* group = new QGroupBox(QCoreApplication::translate("MouseInputPage", "弹珠移动"));
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(dragAndDrop_);
     groupLayout->addWidget(clickPath_);
@@ -30,7 +33,7 @@ CMouseInputPage::CMouseInputPage(QWidget* parent, CAppSettings& settings)
 }
 
 QString CMouseInputPage::Caption() {
-    return QStringLiteral("鼠标输入 ");
+    return QCoreApplication::translate("MouseInputPage", "鼠标输入 ");
 }
 
 void CMouseInputPage::Fill(const CSettings& settings) {

@@ -1,5 +1,6 @@
 #include "app/NewGameSheet.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,32 +19,40 @@
 namespace halmora {
 namespace {
 
-constexpr const char* kRefusedCaption = "不能开始游戏    ";
-constexpr const char* kNoPlayers =
-    "          你无法开始一个游戏以没有玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
-constexpr const char* kOnePlayer =
-    "             你无法开始一个游戏以唯一的玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
-constexpr const char* kFivePlayers =
-    "         你无法开始一个游戏以5 个玩家.   这里必须是2, 3, 4, 或6 个玩家      .";
+constexpr const char* kRefusedCaption = QT_TRANSLATE_NOOP("NewGameSheet", "不能开始游戏    ");
+constexpr const char* kNoPlayers = QT_TRANSLATE_NOOP(
+    "NewGameSheet",
+    "          你无法开始一个游戏以没有玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+constexpr const char* kOnePlayer = QT_TRANSLATE_NOOP(
+    "NewGameSheet",
+    "             你无法开始一个游戏以唯一的玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+constexpr const char* kFivePlayers = QT_TRANSLATE_NOOP(
+    "NewGameSheet",
+    "         你无法开始一个游戏以5 个玩家.   这里必须是2, 3, 4, 或6 个玩家      .");
+
+// A message in the chosen language.
+std::string Text(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
 
 }  // namespace
 
 CNewGameSheet::CNewGameSheet(QWidget* parent, CAppSettings& settings)
     : QDialog(parent), settings_(settings) {
-    setWindowTitle(QStringLiteral("新的游戏"));
+    setWindowTitle(QCoreApplication::translate("NewGameSheet", "新的游戏"));
 
     tabs_ = new QTabWidget(this);
     setupPage_ = new CPlayerSetupPage(tabs_, settings);
     timerPage_ = new CTimerPage(tabs_, settings);
-    tabs_->addTab(setupPage_, QStringLiteral("玩家设置 "));
-    tabs_->addTab(timerPage_, QStringLiteral("计时器设置 "));
+    tabs_->addTab(setupPage_, QCoreApplication::translate("NewGameSheet", "玩家设置 "));
+    tabs_->addTab(timerPage_, QCoreApplication::translate("NewGameSheet", "计时器设置 "));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("确定"));
+    ok->setText(QCoreApplication::translate("NewGameSheet", "确定"));
     ok->setObjectName(QStringLiteral("buttonOk"));
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("取消"));
+    cancel->setText(QCoreApplication::translate("NewGameSheet", "取消"));
     cancel->setObjectName(QStringLiteral("buttonCancel"));
     // The buttons decide themselves whether the sheet closes.
     connect(ok, &QPushButton::clicked, this, &CNewGameSheet::Ok);
@@ -67,7 +76,8 @@ void CNewGameSheet::Ok() {
     if (timerPage_->IsInitialised()) {
         if (QLineEdit* box = timerPage_->InvalidTimeBox()) {
             tabs_->setCurrentWidget(timerPage_);
-            ShowMessageBox(this, timerPage_->InvalidTimeReason(), kRefusedCaption);
+            ShowMessageBox(this, Text("TimerPage", timerPage_->InvalidTimeReason()),
+                           Text("NewGameSheet", kRefusedCaption));
             box->setFocus();
             box->selectAll();
             return;
@@ -94,7 +104,7 @@ void CNewGameSheet::Ok() {
             break;
     }
     if (refusal != nullptr) {
-        ShowMessageBox(this, refusal, kRefusedCaption);
+        ShowMessageBox(this, Text("NewGameSheet", refusal), Text("NewGameSheet", kRefusedCaption));
         return;
     }
     confirmed_ = true;

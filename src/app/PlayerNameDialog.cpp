@@ -1,5 +1,6 @@
 #include "app/PlayerNameDialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -17,11 +18,14 @@ namespace halmora {
 namespace {
 
 QString Prompt() {
-    return QStringLiteral("请进入一个新的玩家名字指定控制那当前颜色棋子。") + QString(22, u' ');
+    return QCoreApplication::translate("PlayerNameDialog",
+                                       "请进入一个新的玩家名字指定控制那当前颜色棋子。") +
+           QString(22, u' ');
 }
 
-constexpr const char* kEmptyName = " 请为这个玩家输入一个名字          .";
-constexpr const char* kNameCaption = "玩家名字   ";
+constexpr const char* kEmptyName =
+    QT_TRANSLATE_NOOP("PlayerNameDialog", " 请为这个玩家输入一个名字          .");
+constexpr const char* kNameCaption = QT_TRANSLATE_NOOP("PlayerNameDialog", "玩家名字   ");
 
 // Counts characters as the user sees them, so that a character made of two UTF-16 units or of
 // several code points counts once.
@@ -51,17 +55,17 @@ private:
 CPlayerNameDialog::CPlayerNameDialog(QWidget* parent, CAppSettings& settings, PlayerColor seat)
     : QDialog(parent), settings_(settings), seat_(std::clamp(seat, 0, kColorCount - 1)) {
     painter_.Init(14, false, false, QStringLiteral("Arial"), Qt::black);
-    setWindowTitle(QStringLiteral(" 输入当前玩家的名字   "));
+    setWindowTitle(QCoreApplication::translate("PlayerNameDialog", " 输入当前玩家的名字   "));
 
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("edit1087"));
     edit_->setValidator(new VisibleLengthValidator(kMaxPlayerNameCharacters, edit_));
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("PlayerNameDialog", "确定"), this);
     ok->setObjectName(QStringLiteral("button1088"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPlayerNameDialog::Ok);
     // Cancel, like Escape and the close box, saves nothing and ends the new game's set-up.
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("PlayerNameDialog", "取消"), this);
     cancel->setObjectName(QStringLiteral("buttonCancel"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,7 +96,9 @@ void CPlayerNameDialog::Ok() {
     const QString name = edit_->text();
     // A name of blanks alone shows as no name at all.
     if (name.trimmed().isEmpty()) {
-        ShowMessageBox(this, kEmptyName, kNameCaption);
+        ShowMessageBox(this,
+                       QCoreApplication::translate("PlayerNameDialog", kEmptyName).toStdString(),
+                       QCoreApplication::translate("PlayerNameDialog", kNameCaption).toStdString());
         return;
     }
     // Cut at a character boundary so that the zero still fits the field.

@@ -1,6 +1,7 @@
 #include "app/PlayerPickerDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
@@ -20,13 +21,16 @@ namespace halmora {
 namespace {
 
 QString Prompt() {
-    return QStringLiteral("请选择一个玩家名字指定控制当前颜色棋子, 或按下 ") + u'"' +
-           QStringLiteral(" 新的玩家 ") + u'"' + QStringLiteral(" 输入一个新的玩家名字。") +
+    return QCoreApplication::translate("PlayerPickerDialog",
+                                       "请选择一个玩家名字指定控制当前颜色棋子, 或按下 ") +
+           u'"' + QCoreApplication::translate("PlayerPickerDialog", " 新的玩家 ") + u'"' +
+           QCoreApplication::translate("PlayerPickerDialog", " 输入一个新的玩家名字。") +
            QString(36, u' ');
 }
 
-constexpr const char* kNoName = "    请创建一个新的玩家或者选择一个现有的玩家            ";
-constexpr const char* kNameCaption = "玩家名字   ";
+constexpr const char* kNoName = QT_TRANSLATE_NOOP(
+    "PlayerPickerDialog", "    请创建一个新的玩家或者选择一个现有的玩家            ");
+constexpr const char* kNameCaption = QT_TRANSLATE_NOOP("PlayerPickerDialog", "玩家名字   ");
 
 QString ShownName(std::string_view gbk) {
     return QString::fromStdString(GbkToUtf8(gbk));
@@ -61,10 +65,11 @@ CPlayerPickerDialog::CPlayerPickerDialog(QWidget* parent, CAppSettings& settings
     names_->setCurrentIndex(current.isEmpty() ? -1
                                               : names_->findText(current, Qt::MatchStartsWith));
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("PlayerPickerDialog", "确定"), this);
     ok->setObjectName(QStringLiteral("button1086"));
     ok->setDefault(true);
-    auto* newPlayer = new QPushButton(QStringLiteral("新的玩家"), this);
+    auto* newPlayer =
+        new QPushButton(QCoreApplication::translate("PlayerPickerDialog", "新的玩家"), this);
     newPlayer->setObjectName(QStringLiteral("button1087"));
     connect(ok, &QPushButton::clicked, this, &CPlayerPickerDialog::Ok);
     connect(newPlayer, &QPushButton::clicked, this, &CPlayerPickerDialog::NewPlayer);
@@ -80,7 +85,7 @@ CPlayerPickerDialog::CPlayerPickerDialog(QWidget* parent, CAppSettings& settings
     layout->addLayout(buttons);
     setMinimumWidth(285);
 
-    setWindowTitle(QStringLiteral("当前玩家的名字  "));
+    setWindowTitle(QCoreApplication::translate("PlayerPickerDialog", "当前玩家的名字  "));
 }
 
 int CPlayerPickerDialog::exec() {
@@ -123,7 +128,9 @@ void CPlayerPickerDialog::Ok() {
     const std::string name =
         index < 0 ? std::string() : names_->itemData(index).toByteArray().toStdString();
     if (name.empty() || TakenByLowerSeat(name) || !InStatistics(name)) {
-        ShowMessageBox(this, kNoName, kNameCaption);
+        ShowMessageBox(
+            this, QCoreApplication::translate("PlayerPickerDialog", kNoName).toStdString(),
+            QCoreApplication::translate("PlayerPickerDialog", kNameCaption).toStdString());
         return;
     }
     // The name shown is the name kept, also when it was only preselected on opening.

@@ -1,6 +1,7 @@
 #include "app/PlayerSetupPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QShowEvent>
@@ -8,6 +9,7 @@
 
 #include <string_view>
 
+#include "app/Language.h"
 #include "game/Player.h"
 #include "records/Settings.h"
 
@@ -30,12 +32,12 @@ struct SeatRow {
 
 // clang-format off
 constexpr SeatRow kSeatRows[kColorCount] = {
-    {kRed,    "combo1030", "红色:"},
-    {kOrange, "combo1031", "橙色:"},
-    {kGreen,  "combo1032", "绿色:"},
-    {kYellow, "combo1033", "黄色:"},
-    {kPurple, "combo1034", "紫色:"},
-    {kBlue,   "combo1035", "蓝色:"},
+    {kRed,    "combo1030", QT_TRANSLATE_NOOP("PlayerSetupPage", "红色:")},
+    {kOrange, "combo1031", QT_TRANSLATE_NOOP("PlayerSetupPage", "橙色:")},
+    {kGreen,  "combo1032", QT_TRANSLATE_NOOP("PlayerSetupPage", "绿色:")},
+    {kYellow, "combo1033", QT_TRANSLATE_NOOP("PlayerSetupPage", "黄色:")},
+    {kPurple, "combo1034", QT_TRANSLATE_NOOP("PlayerSetupPage", "紫色:")},
+    {kBlue,   "combo1035", QT_TRANSLATE_NOOP("PlayerSetupPage", "蓝色:")},
 };
 
 constexpr PlayerType Off = kSeatEmpty;
@@ -50,15 +52,15 @@ struct QuickSetup {
 };
 
 constexpr QuickSetup kQuickSetups[] = {
-    {"自定义游戏 ",                     {Off, Off, Off, Off, Off, Off}},
-    {"一个人类玩家对一个电脑玩家(初)",   {Hum, Off, Off, Nov, Off, Off}},
-    {"一个人类玩家对两个电脑玩家(初)",   {Hum, Off, Nov, Off, Nov, Off}},
-    {"一个人类玩家对三个电脑玩家(初)",   {Hum, Nov, Nov, Nov, Off, Off}},
-    {"一个人类玩家对五个电脑玩家(初)",   {Hum, Nov, Nov, Nov, Nov, Nov}},
-    {"一个人类玩家对一个电脑玩家(高级)", {Hum, Off, Off, Adv, Off, Off}},
-    {"一个人类玩家对两个电脑玩家(高级)", {Hum, Off, Adv, Off, Adv, Off}},
-    {"一个人类玩家对三个电脑玩家(高级)", {Hum, Adv, Adv, Adv, Off, Off}},
-    {"一个人类玩家对五个电脑玩家(高级)", {Hum, Adv, Adv, Adv, Adv, Adv}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "自定义游戏 "),                     {Off, Off, Off, Off, Off, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对一个电脑玩家(初)"),   {Hum, Off, Off, Nov, Off, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对两个电脑玩家(初)"),   {Hum, Off, Nov, Off, Nov, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对三个电脑玩家(初)"),   {Hum, Nov, Nov, Nov, Off, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对五个电脑玩家(初)"),   {Hum, Nov, Nov, Nov, Nov, Nov}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对一个电脑玩家(高级)"), {Hum, Off, Off, Adv, Off, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对两个电脑玩家(高级)"), {Hum, Off, Adv, Off, Adv, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对三个电脑玩家(高级)"), {Hum, Adv, Adv, Adv, Off, Off}},
+    {QT_TRANSLATE_NOOP("PlayerSetupPage", "一个人类玩家对五个电脑玩家(高级)"), {Hum, Adv, Adv, Adv, Adv, Adv}},
 };
 // clang-format on
 
@@ -67,8 +69,7 @@ constexpr int kMaxComboText = 254;
 
 QString TypeName(PlayerType type) {
     const SeatType* row = FindSeatType(type);
-    const std::string_view name = row ? row->shown : std::string_view{};
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return row ? GameText(std::string(row->shown).c_str()) : QString();
 }
 
 // Selects the first entry starting with text, ignoring case; none when there is no such entry.
@@ -82,16 +83,18 @@ CPlayerSetupPage::CPlayerSetupPage(QWidget* parent, CAppSettings& settings)
     : CSettingsPage(parent, settings) {
     auto* grid = new QGridLayout(this);
 
-    grid->addWidget(new QLabel(QStringLiteral("快速游戏设置:"), this), 0, 0);
+    grid->addWidget(
+        new QLabel(QCoreApplication::translate("PlayerSetupPage", "快速游戏设置:"), this), 0, 0);
     quickSetup_ = new QComboBox(this);
     quickSetup_->setObjectName(QStringLiteral("combo1026"));
     for (const QuickSetup& setup : kQuickSetups)
-        quickSetup_->addItem(QString::fromUtf8(setup.text));
+        quickSetup_->addItem(QCoreApplication::translate("PlayerSetupPage", setup.text));
     // The whole list drops down at once.
     quickSetup_->setMaxVisibleItems(quickSetup_->count());
     grid->addWidget(quickSetup_, 0, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("玩家类型:"), this), 1, 0, 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("PlayerSetupPage", "玩家类型:"), this),
+                    1, 0, 1, 2);
     for (int row = 0; row < kColorCount; ++row) {
         const SeatRow& seat = kSeatRows[row];
         auto* combo = new QComboBox(this);
@@ -100,12 +103,16 @@ CPlayerSetupPage::CPlayerSetupPage(QWidget* parent, CAppSettings& settings)
         for (PlayerType type = kSeatEmpty; type <= kSeatMaster; ++type)
             combo->addItem(TypeName(type));
         combo->setMaxVisibleItems(combo->count());
-        grid->addWidget(new QLabel(QString::fromUtf8(seat.label), this), row + 2, 0);
+        grid->addWidget(
+            new QLabel(QCoreApplication::translate("PlayerSetupPage", seat.label), this), row + 2,
+            0);
         grid->addWidget(combo, row + 2, 1);
         seatCombos_[seat.colour] = combo;
     }
 
-    auto* note = new QLabel(QStringLiteral("* 玩家将会被要求在游戏启动时输入他们的名字。"), this);
+    auto* note = new QLabel(QCoreApplication::translate(
+                                "PlayerSetupPage", "* 玩家将会被要求在游戏启动时输入他们的名字。"),
+                            this);
     note->setWordWrap(true);
     grid->addWidget(note, kColorCount + 2, 0, 1, 2);
     grid->setRowStretch(kColorCount + 3, 1);
@@ -130,7 +137,7 @@ void CPlayerSetupPage::Fill(const CSettings& settings) {
 void CPlayerSetupPage::QuickSetupChosen() {
     const QString chosen = quickSetup_->currentText();
     for (const QuickSetup& setup : kQuickSetups) {
-        if (chosen != QString::fromUtf8(setup.text))
+        if (chosen != QCoreApplication::translate("PlayerSetupPage", setup.text))
             continue;
         for (int row = 0; row < kColorCount; ++row)
             SelectByPrefix(*seatCombos_[kSeatRows[row].colour], TypeName(setup.types[row]));

@@ -1,6 +1,7 @@
 #include "app/SoundDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
@@ -10,8 +11,8 @@ namespace halmora {
 CSoundDialog::CSoundDialog(QWidget* parent, CAppSettings& settings)
     : QDialog(parent),
       settings_(settings),
-      mute_(new QCheckBox(QStringLiteral("消除全部游戏声音"))) {
-    setWindowTitle(QStringLiteral("声音设定 "));
+      mute_(new QCheckBox(QCoreApplication::translate("SoundDialog", "消除全部游戏声音"))) {
+    setWindowTitle(QCoreApplication::translate("SoundDialog", "声音设定 "));
     mute_->setObjectName(QStringLiteral("check1062"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mute_);

@@ -1,5 +1,6 @@
 #include "app/StartupScreen.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,17 +22,24 @@ struct Choice {
 };
 
 constexpr Choice kChoices[CStartupScreen::kLabelCount] = {
-    {"开始一个新的游戏", 145, 90, 290, 110, "启动这新的游戏配置窗口。         ", 110, 130,
+    {QT_TRANSLATE_NOOP("StartupScreen", "开始一个新的游戏"), 145, 90, 290, 110,
+     QT_TRANSLATE_NOOP("StartupScreen", "启动这新的游戏配置窗口。         "), 110, 130,
      kCmdNewGame},
-    {"继续一个保存的游戏 ", 145, 140, 330, 160, "从一个*.hlm 文件继续先前保存的游戏。             ",
-     160, 180, kCmdOpenGame},
-    {"查看统计信息   ", 145, 190, 265, 210, "详细查看你最近的游戏统计信息。                 ", 210,
+    {QT_TRANSLATE_NOOP("StartupScreen", "继续一个保存的游戏 "), 145, 140, 330, 160,
+     QT_TRANSLATE_NOOP("StartupScreen", "从一个*.hlm 文件继续先前保存的游戏。             "), 160,
+     180, kCmdOpenGame},
+    {QT_TRANSLATE_NOOP("StartupScreen", "查看统计信息   "), 145, 190, 265, 210,
+     QT_TRANSLATE_NOOP("StartupScreen", "详细查看你最近的游戏统计信息。                 "), 210,
      230, kCmdViewStatistics},
-    {"更改我的精美壁纸图片 ", 145, 240, 335, 260,
-     "改变这背景壁纸到另一个图像或颜色。                        ", 260, 280, kCmdChooseWallpaper},
-    {"检查游戏更新内容 ", 145, 290, 290, 310,
-     "在线检查新的游戏升级，请确定你首先被连接到英特网。                                          "
-     " ",
+    {QT_TRANSLATE_NOOP("StartupScreen", "更改我的精美壁纸图片 "), 145, 240, 335, 260,
+     QT_TRANSLATE_NOOP("StartupScreen",
+                       "改变这背景壁纸到另一个图像或颜色。                        "),
+     260, 280, kCmdChooseWallpaper},
+    {QT_TRANSLATE_NOOP("StartupScreen", "检查游戏更新内容 "), 145, 290, 290, 310,
+     QT_TRANSLATE_NOOP("StartupScreen",
+                       "在线检查新的游戏升级，请确定你首先被连接到英特网。                         "
+                       "                 "
+                       " "),
      310, 350, 0},
 };
 
@@ -48,7 +56,7 @@ CStartupScreen::CStartupScreen(QWidget* parent, const QCursor& hand) : QDialog(p
     for (int i = 0; i < kLabelCount; ++i) {
         const Choice& c = kChoices[i];
         labels_[i].Set(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top),
-                       QString::fromUtf8(c.label), QString());
+                       QCoreApplication::translate("StartupScreen", c.label), QString());
         labels_[i].SetFont(20, true);
         labels_[i].SetCursorOwner(this, hand);
     }
@@ -87,13 +95,15 @@ void CStartupScreen::paintEvent(QPaintEvent*) {
     description.Init(13, false, false, QStringLiteral("Arial"), QColor(60, 60, 60), 0);
     const int r = width();
     for (const Choice& c : kChoices)
-        description.DrawIn(dc, QString::fromUtf8(c.description), 145, c.descriptionTop, r - 20,
-                           c.descriptionBottom);
+        description.DrawIn(dc, QCoreApplication::translate("StartupScreen", c.description), 145,
+                           c.descriptionTop, r - 20, c.descriptionBottom);
     const int b = height();
     CTextPainter version;
     version.Init(14, false, false, QStringLiteral("Arial"), QColor(90, 90, 90), 0);
-    version.DrawIn(dc, QStringLiteral("Version ") + QString::fromUtf8(kVersionText), 35, b - 75,
-                   350, b - 55);
+    version.DrawIn(
+        dc,
+        QCoreApplication::translate("StartupScreen", "Version ") + QString::fromUtf8(kVersionText),
+        35, b - 75, 350, b - 55);
 }
 
 void CStartupScreen::mouseMoveEvent(QMouseEvent* event) {

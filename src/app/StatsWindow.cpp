@@ -1,6 +1,7 @@
 #include "app/StatsWindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QHeaderView>
@@ -21,6 +22,17 @@
 
 namespace halmora {
 namespace {
+
+constexpr char kStatsCaption[] = QT_TRANSLATE_NOOP("StatsWindow", "Player Statistics");
+constexpr char kNotDeletedCaption[] = QT_TRANSLATE_NOOP("StatsWindow", "Player Record Not Deleted");
+
+// A message of the window in the chosen language, with its %1 filled in.
+std::string Message(const char* text, const std::string& arg = {}) {
+    QString message = QCoreApplication::translate("StatsWindow", text);
+    if (message.contains(QStringLiteral("%1")))
+        message = message.arg(QString::fromStdString(arg));
+    return message.toStdString();
+}
 
 // 380 x 190 dialog units, widened so that the longest totals line is not cut at the edge.
 constexpr int kWindowWidth = 660;
@@ -116,23 +128,23 @@ double Percent(int32_t part, int32_t whole) {
 CStatsWindow::CStatsWindow(QWidget* parent, CAppSettings& settings,
                            std::optional<GbkName> playerName, StatsDatabase* stats)
     : QDialog(parent), stats_(stats ? *stats : ownStats_), settings_(settings) {
-    setWindowTitle(QString::fromUtf8("游戏统计 "));
+    setWindowTitle(QCoreApplication::translate("StatsWindow", "游戏统计 "));
     setFixedSize(kWindowWidth, kWindowHeight);
 
-    closeButton_ = new QPushButton(QString::fromUtf8("关闭"), this);
+    closeButton_ = new QPushButton(QCoreApplication::translate("StatsWindow", "关闭"), this);
     closeButton_->setObjectName("button1054");
     closeButton_->setGeometry(kCloseButtonRect);
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &CStatsWindow::Close);
 
-    deleteButton_ = new QPushButton(QString::fromUtf8("删除玩家"), this);
+    deleteButton_ = new QPushButton(QCoreApplication::translate("StatsWindow", "删除玩家"), this);
     deleteButton_->setObjectName("button2");
     deleteButton_->setGeometry(kDeleteButtonRect);
     // Return must never start a deletion.
     deleteButton_->setAutoDefault(false);
     connect(deleteButton_, &QPushButton::clicked, this, &CStatsWindow::DeletePlayer);
 
-    auto* label = new QLabel(QString::fromUtf8("请选择你的名字:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("StatsWindow", "请选择你的名字:"), this);
     label->setGeometry(kLabelRect);
 
     players_ = new QComboBox(this);
@@ -153,7 +165,10 @@ CStatsWindow::CStatsWindow(QWidget* parent, CAppSettings& settings,
     QFont listFont = list_->font();
     listFont.setPixelSize(kListFontPixels);
     list_->setFont(listFont);
-    list_->setHorizontalHeaderLabels({"Date", "Opponents", "Rating", "Result"});
+    list_->setHorizontalHeaderLabels({QCoreApplication::translate("StatsWindow", "Date"),
+                                      QCoreApplication::translate("StatsWindow", "Opponents"),
+                                      QCoreApplication::translate("StatsWindow", "Rating"),
+                                      QCoreApplication::translate("StatsWindow", "Result")});
     list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->horizontalHeader()->setStretchLastSection(false);
     list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -174,9 +189,11 @@ CStatsWindow::CStatsWindow(QWidget* parent, CAppSettings& settings,
 
     if (!loadStatus_.Ok())
         ShowMessageBox(parent,
-                       "The statistics file could not be read completely (" + loadStatus_.message +
-                           "). Only what could be read is shown.",
-                       "Player Statistics");
+                       Message(QT_TRANSLATE_NOOP("StatsWindow",
+                                                 "The statistics file could not be read completely "
+                                                 "(%1). Only what could be read is shown."),
+                               loadStatus_.message),
+                       Message(kStatsCaption));
 }
 
 QString CStatsWindow::ShownPlayer() const {
@@ -204,12 +221,14 @@ QStringList CStatsWindow::TotalsTexts() const {
     if (!entry)
         return {};
     return {
-        QString::asprintf("Current Rating: %d", entry->rating),
-        QString::asprintf("Games Played: %d", entry->gamesPlayed),
-        QString::asprintf("Games Won: %d (%1.2f%%)", entry->gamesWon,
-                          Percent(entry->gamesWon, entry->gamesPlayed)),
-        QString::asprintf("Games Lost: %d (%1.2f%%)", entry->gamesLost,
-                          Percent(entry->gamesLost, entry->gamesPlayed)),
+        QCoreApplication::translate("StatsWindow", "Current Rating: %1").arg(entry->rating),
+        QCoreApplication::translate("StatsWindow", "Games Played: %1").arg(entry->gamesPlayed),
+        QCoreApplication::translate("StatsWindow", "Games Won: %1 (%2%)")
+            .arg(entry->gamesWon)
+            .arg(Percent(entry->gamesWon, entry->gamesPlayed), 0, 'f', 2),
+        QCoreApplication::translate("StatsWindow", "Games Lost: %1 (%2%)")
+            .arg(entry->gamesLost)
+            .arg(Percent(entry->gamesLost, entry->gamesPlayed), 0, 'f', 2),
     };
 }
 
@@ -239,34 +258,42 @@ void CStatsWindow::reject() {
 void CStatsWindow::DeletePlayer() {
     const std::string_view name = GbkNameBytes(shown_);
     if (!AskYesNo(this,
-                  "Are you sure you want to delete all the game records for " +
-                      GbkNameToUtf8(shown_) + "?",
-                  "Confirm Player Record Deletion"))
+                  Message(QT_TRANSLATE_NOOP(
+                              "StatsWindow",
+                              "Are you sure you want to delete all the game records for %1?"),
+                          GbkNameToUtf8(shown_)),
+                  Message(QT_TRANSLATE_NOOP("StatsWindow", "Confirm Player Record Deletion"))))
         return;
     // Saving what was read of a damaged file would drop every player it could not read.
     if (!loadStatus_.Ok()) {
         ShowMessageBox(this,
-                       "Could not delete record: the statistics file could not be read "
-                       "completely (" +
-                           loadStatus_.message + "), so it is left as it is.",
-                       "Player Record Not Deleted");
+                       Message(QT_TRANSLATE_NOOP("StatsWindow",
+                                                 "Could not delete record: the statistics file "
+                                                 "could not be read completely (%1), so it is "
+                                                 "left as it is."),
+                               loadStatus_.message),
+                       Message(kNotDeletedCaption));
         return;
     }
     const StatsStatus deleted = stats_.DeletePlayerFromFile(name);
     if (!deleted.notice.empty())
-        ShowMessageBox(this, deleted.notice, "Player Statistics");
+        ShowMessageBox(this, deleted.notice, Message(kStatsCaption));
     if (deleted.error == StatsError::NoSuchPlayer) {
-        ShowMessageBox(this, "Could not delete record.", "Player Record Not Deleted");
+        ShowMessageBox(this, Message(QT_TRANSLATE_NOOP("StatsWindow", "Could not delete record.")),
+                       Message(kNotDeletedCaption));
         return;
     }
     if (!deleted.Ok()) {
         ShowMessageBox(this,
-                       "Could not delete record: the statistics file could not be written (" +
-                           deleted.message + ").",
-                       "Player Record Not Deleted");
+                       Message(QT_TRANSLATE_NOOP("StatsWindow",
+                                                 "Could not delete record: the statistics file "
+                                                 "could not be written (%1)."),
+                               deleted.message),
+                       Message(kNotDeletedCaption));
         return;
     }
-    ShowMessageBox(this, "Record has been deleted.", "Player Record Deleted");
+    ShowMessageBox(this, Message(QT_TRANSLATE_NOOP("StatsWindow", "Record has been deleted.")),
+                   Message(QT_TRANSLATE_NOOP("StatsWindow", "Player Record Deleted")));
 
     FillCombo();
     shown_ = {};
@@ -361,7 +388,10 @@ void CStatsWindow::FillList() {
             list_->setItem(r, 2, Cell(rating ? RatingText(*rating, older) : QString()));
             list_->setItem(
                 r, 3,
-                Cell(p < 0 ? QString() : (record.participants[p].place == 0 ? "Win" : "Loss")));
+                Cell(p < 0 ? QString()
+                           : (record.participants[p].place == 0
+                                  ? QCoreApplication::translate("StatsWindow", "Win")
+                                  : QCoreApplication::translate("StatsWindow", "Loss"))));
         }
     } else {
         list_->setColumnWidth(kDateColumn, kWideDateColumn);

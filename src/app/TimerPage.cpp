@@ -1,6 +1,7 @@
 #include "app/TimerPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,9 +64,11 @@ bool ScanInt(const QString& text, int32_t& value) {
     return true;
 }
 
-constexpr const char* kNotANumber = "Please give each time as a whole number, in digits only.";
-constexpr const char* kNoTime =
-    "With the timer on, the starting time and the time added per move cannot both be 0.";
+constexpr const char* kNotANumber =
+    QT_TRANSLATE_NOOP("TimerPage", "Please give each time as a whole number, in digits only.");
+constexpr const char* kNoTime = QT_TRANSLATE_NOOP(
+    "TimerPage",
+    "With the timer on, the starting time and the time added per move cannot both be 0.");
 
 // A box's whole number of minutes or seconds; none for an empty box or anything but digits (a
 // value put in from the settings file may be negative).
@@ -87,7 +90,7 @@ std::optional<int64_t> BoxValue(const QLineEdit& edit) {
 CTimerPage::CTimerPage(QWidget* parent, CAppSettings& settings) : CSettingsPage(parent, settings) {
     auto* grid = new QGridLayout(this);
 
-    useTimer_ = new QCheckBox(QStringLiteral("使用计时器"), this);
+    useTimer_ = new QCheckBox(QCoreApplication::translate("TimerPage", "使用计时器"), this);
     useTimer_->setObjectName(QStringLiteral("check1006"));
     grid->addWidget(useTimer_, 0, 0, 1, 5);
 
@@ -103,12 +106,13 @@ CTimerPage::CTimerPage(QWidget* parent, CAppSettings& settings) : CSettingsPage(
     const auto addRow = [&](int row, const QString& label, QLineEdit* minutes, QLineEdit* seconds) {
         grid->addWidget(new QLabel(label, this), row, 0);
         grid->addWidget(minutes, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("分"), this), row, 2);
+        grid->addWidget(new QLabel(QCoreApplication::translate("TimerPage", "分"), this), row, 2);
         grid->addWidget(seconds, row, 3);
-        grid->addWidget(new QLabel(QStringLiteral("秒"), this), row, 4);
+        grid->addWidget(new QLabel(QCoreApplication::translate("TimerPage", "秒"), this), row, 4);
     };
-    addRow(1, QStringLiteral("最初的时间:"), edits_[0], edits_[1]);
-    addRow(2, QStringLiteral("每步移动附加的时间:"), edits_[2], edits_[3]);
+    addRow(1, QCoreApplication::translate("TimerPage", "最初的时间:"), edits_[0], edits_[1]);
+    addRow(2, QCoreApplication::translate("TimerPage", "每步移动附加的时间:"), edits_[2],
+           edits_[3]);
     grid->setRowStretch(3, 1);
 
     connect(useTimer_, &QCheckBox::toggled, this, &CTimerPage::TimerClicked);

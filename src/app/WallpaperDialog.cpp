@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -88,12 +89,13 @@ CWallpaperDialog::CWallpaperDialog(QWidget* parent, CAppSettings& settings)
     : QDialog(parent),
       stored_(settings),
       list_(new QListWidget(this)),
-      stretch_(new QCheckBox(QStringLiteral("拉伸位图以适合窗口"), this)),
+      stretch_(new QCheckBox(QCoreApplication::translate("WallpaperDialog", "拉伸位图以适合窗口"),
+                             this)),
       previewArea_(nullptr) {
-    setWindowTitle(QStringLiteral("选取壁纸 "));
+    setWindowTitle(QCoreApplication::translate("WallpaperDialog", "选取壁纸 "));
     setFixedSize(480, 290);
 
-    auto* group = new QGroupBox(QStringLiteral("壁纸预览"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("WallpaperDialog", "壁纸预览"), this);
     group->setGeometry(15, 12, 230, 185);
     // Above the group box, so that its frame never covers the preview.
     previewArea_ = new QWidget(this);
@@ -106,17 +108,19 @@ CWallpaperDialog::CWallpaperDialog(QWidget* parent, CAppSettings& settings)
     list_->setObjectName(QStringLiteral("list1072"));
     list_->setGeometry(260, 18, 200, 150);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* loadFile = new QPushButton(QStringLiteral("载入位图文件..."), this);
+    auto* loadFile =
+        new QPushButton(QCoreApplication::translate("WallpaperDialog", "载入位图文件..."), this);
     loadFile->setObjectName(QStringLiteral("button4"));
     loadFile->setGeometry(260, 175, 200, 28);
-    auto* changeColor = new QPushButton(QStringLiteral("改变颜色成"), this);
+    auto* changeColor =
+        new QPushButton(QCoreApplication::translate("WallpaperDialog", "改变颜色成"), this);
     changeColor->setObjectName(QStringLiteral("button6"));
     changeColor->setGeometry(260, 208, 200, 28);
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("WallpaperDialog", "确定"), this);
     ok->setObjectName(QStringLiteral("button1066"));
     ok->setGeometry(260, 250, 95, 28);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("WallpaperDialog", "取消"), this);
     cancel->setObjectName(QStringLiteral("button1067"));
     cancel->setGeometry(365, 250, 95, 28);
 
@@ -229,8 +233,12 @@ void CWallpaperDialog::LoadBitmapFile() {
     if (const std::optional<std::string> path = CurrentFilePicker()(this)) {
         CSettings chosen = settings_;
         if (!StoreWallpaperFile(*path, chosen))
-            ShowMessageBox(this, "The path of this file is too long for a wallpaper.",
-                           ApplicationTitle().toStdString());
+            ShowMessageBox(
+                this,
+                QCoreApplication::translate("WallpaperDialog",
+                                            "The path of this file is too long for a wallpaper.")
+                    .toStdString(),
+                ApplicationTitle().toStdString());
         else if (LoadPreview(*path)) {
             settings_ = chosen;
             previewMode_ = kPreviewFilePicture;

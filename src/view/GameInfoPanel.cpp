@@ -1,6 +1,7 @@
 #include "view/GameInfoPanel.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 
@@ -54,7 +55,7 @@ QString AsQString(const std::string& utf8) {
 CGameInfoPanel::CGameInfoPanel(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
-    setWindowTitle(QString::fromUtf8("游戏信息 "));
+    setWindowTitle(QCoreApplication::translate("GameInfoPanel", "游戏信息 "));
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int c = 0; c < kColorCount; ++c)
         painter_[c].Init(18, true, false, "Arial", QColor::fromRgb(kPanelColour[c]));
@@ -140,12 +141,16 @@ std::string CGameInfoPanel::TimeText(uint32_t remainingMs) {
 
 std::string CGameInfoPanel::PlaceText(int place) {
     if (place >= 1 && place <= 5)
-        return "  完成以第" + std::to_string(place) + "名.";
-    return "  完成以第6th.";
+        return QCoreApplication::translate("GameInfoPanel", "  完成以第%1名.")
+            .arg(place)
+            .toStdString();
+    return QCoreApplication::translate("GameInfoPanel", "  完成以第6th.").toStdString();
 }
 
 std::string CGameInfoPanel::MarblesHomeText(int count) {
-    return "   弹珠入樽: [" + std::to_string(count) + "/10]";
+    return QCoreApplication::translate("GameInfoPanel", "   弹珠入樽: [%1/10]")
+        .arg(count)
+        .toStdString();
 }
 
 void CGameInfoPanel::paintEvent(QPaintEvent* event) {
