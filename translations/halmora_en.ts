@@ -873,7 +873,7 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         </message>
         <message>
             <source>统计 </source>
-            <translation>Statistics</translation>
+            <translation>Stats</translation>
         </message>
         <message>
             <source>帮助</source>

@@ -1,9 +1,12 @@
 #include "app/StartupScreen.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "app/CommandIds.h"
 #include "app/HelpLinks.h"
@@ -55,8 +58,16 @@ CStartupScreen::CStartupScreen(QWidget* parent, const QCursor& hand) : QDialog(p
     setMouseTracking(true);
     for (int i = 0; i < kLabelCount; ++i) {
         const Choice& c = kChoices[i];
-        labels_[i].Set(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top),
-                       QCoreApplication::translate("StartupScreen", c.label), QString());
+        const QString label = QCoreApplication::translate("StartupScreen", c.label);
+        QRect area(c.left, c.top, c.right - c.left, c.bottom - c.top);
+        // A translated label may need more room than the original's place gives it.
+        if (label != QString::fromUtf8(c.label)) {
+            CTextPainter font;
+            font.Init(20, true, true, QStringLiteral("Arial"), Qt::blue, 0);
+            area.setWidth(
+                std::max(area.width(), QFontMetrics(font.Font()).horizontalAdvance(label) + 4));
+        }
+        labels_[i].Set(area, label, QString());
         labels_[i].SetFont(20, true);
         labels_[i].SetCursorOwner(this, hand);
     }
