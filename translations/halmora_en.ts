@@ -109,6 +109,29 @@
         </message>
     </context>
     <context>
+        <name>ComputerName</name>
+        <message>
+            <source>Novice A.I.</source>
+            <translation>Novice A.I.</translation>
+        </message>
+        <message>
+            <source>Average A.I.</source>
+            <translation>Average A.I.</translation>
+        </message>
+        <message>
+            <source>Advanced A.I.</source>
+            <translation>Advanced A.I.</translation>
+        </message>
+        <message>
+            <source>Expert A.I.</source>
+            <translation>Expert A.I.</translation>
+        </message>
+        <message>
+            <source>Master A.I.</source>
+            <translation>Master A.I.</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogButtons</name>
         <message>
             <source>确定</source>
@@ -162,26 +185,6 @@
         <message>
             <source>Green</source>
             <translation>Green</translation>
-        </message>
-        <message>
-            <source>Novice A.I.</source>
-            <translation>Novice A.I.</translation>
-        </message>
-        <message>
-            <source>Average A.I.</source>
-            <translation>Average A.I.</translation>
-        </message>
-        <message>
-            <source>Advanced A.I.</source>
-            <translation>Advanced A.I.</translation>
-        </message>
-        <message>
-            <source>Expert A.I.</source>
-            <translation>Expert A.I.</translation>
-        </message>
-        <message>
-            <source>Master A.I.</source>
-            <translation>Master A.I.</translation>
         </message>
         <message>
             <source>不参与游戏 </source>
@@ -622,6 +625,17 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         </message>
     </context>
     <context>
+        <name>SplashWindow</name>
+        <message>
+            <source>2005 Edition</source>
+            <translation>2005 Edition</translation>
+        </message>
+        <message>
+            <source>Version </source>
+            <translation>Version </translation>
+        </message>
+    </context>
+    <context>
         <name>StartupScreen</name>
         <message>
             <source>开始一个新的游戏</source>
@@ -812,6 +826,21 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         <message>
             <source>%1 wins</source>
             <translation>%1 wins</translation>
+        </message>
+    </context>
+    <context>
+        <name>Surface</name>
+        <message>
+            <source> could not be loaded!</source>
+            <translation> could not be loaded!</translation>
+        </message>
+        <message>
+            <source> could not be loaded! (CTransparentSurface)</source>
+            <translation> could not be loaded! (CTransparentSurface)</translation>
+        </message>
+        <message>
+            <source> image and mask not the same size! (CTransparentSurface)</source>
+            <translation> image and mask not the same size! (CTransparentSurface)</translation>
         </message>
     </context>
     <context>

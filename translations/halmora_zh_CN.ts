@@ -109,6 +109,29 @@
         </message>
     </context>
     <context>
+        <name>ComputerName</name>
+        <message>
+            <source>Novice A.I.</source>
+            <translation>电脑(初学)</translation>
+        </message>
+        <message>
+            <source>Average A.I.</source>
+            <translation>电脑(普通)</translation>
+        </message>
+        <message>
+            <source>Advanced A.I.</source>
+            <translation>电脑(高级)</translation>
+        </message>
+        <message>
+            <source>Expert A.I.</source>
+            <translation>电脑(专家)</translation>
+        </message>
+        <message>
+            <source>Master A.I.</source>
+            <translation>电脑(大师)</translation>
+        </message>
+    </context>
+    <context>
         <name>DialogButtons</name>
         <message>
             <source>确定</source>
@@ -162,26 +185,6 @@
         <message>
             <source>Green</source>
             <translation>绿色</translation>
-        </message>
-        <message>
-            <source>Novice A.I.</source>
-            <translation>电脑玩家(初学)</translation>
-        </message>
-        <message>
-            <source>Average A.I.</source>
-            <translation>电脑玩家(普通)</translation>
-        </message>
-        <message>
-            <source>Advanced A.I.</source>
-            <translation>电脑玩家(高级)</translation>
-        </message>
-        <message>
-            <source>Expert A.I.</source>
-            <translation>电脑玩家(专家)</translation>
-        </message>
-        <message>
-            <source>Master A.I.</source>
-            <translation>电脑玩家(大师)</translation>
         </message>
         <message>
             <source>不参与游戏 </source>
@@ -622,6 +625,17 @@ If not, it stays in the game folder as "%1", for Open Game.</source>
         </message>
     </context>
     <context>
+        <name>SplashWindow</name>
+        <message>
+            <source>2005 Edition</source>
+            <translation>2005 版</translation>
+        </message>
+        <message>
+            <source>Version </source>
+            <translation>版本 </translation>
+        </message>
+    </context>
+    <context>
         <name>StartupScreen</name>
         <message>
             <source>开始一个新的游戏</source>
@@ -812,6 +826,21 @@ If not, it stays in the game folder as "%1", for Open Game.</source>
         <message>
             <source>%1 wins</source>
             <translation>%1 获胜</translation>
+        </message>
+    </context>
+    <context>
+        <name>Surface</name>
+        <message>
+            <source> could not be loaded!</source>
+            <translation> 无法载入!</translation>
+        </message>
+        <message>
+            <source> could not be loaded! (CTransparentSurface)</source>
+            <translation> 无法载入! (CTransparentSurface)</translation>
+        </message>
+        <message>
+            <source> image and mask not the same size! (CTransparentSurface)</source>
+            <translation> 图片和遮罩大小不同! (CTransparentSurface)</translation>
         </message>
     </context>
     <context>

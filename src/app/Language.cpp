@@ -30,7 +30,8 @@ std::unique_ptr<QTranslator> Load(const QString& name, const QString& folder, bo
     return translator;
 }
 
-// The texts of the lower layers that the window shows, for the translation tools to find.
+// The texts of the lower layers that the window shows, for the translation tools to find. The
+// computers' names have a context of their own, so that a human called "Red" stays "Red".
 [[maybe_unused]] constexpr const char* kGameTexts[] = {
     QT_TRANSLATE_NOOP("Game", "Yellow"),
     QT_TRANSLATE_NOOP("Game", "Purple"),
@@ -38,11 +39,11 @@ std::unique_ptr<QTranslator> Load(const QString& name, const QString& folder, bo
     QT_TRANSLATE_NOOP("Game", "Red"),
     QT_TRANSLATE_NOOP("Game", "Orange"),
     QT_TRANSLATE_NOOP("Game", "Green"),
-    QT_TRANSLATE_NOOP("Game", "Novice A.I."),
-    QT_TRANSLATE_NOOP("Game", "Average A.I."),
-    QT_TRANSLATE_NOOP("Game", "Advanced A.I."),
-    QT_TRANSLATE_NOOP("Game", "Expert A.I."),
-    QT_TRANSLATE_NOOP("Game", "Master A.I."),
+    QT_TRANSLATE_NOOP("ComputerName", "Novice A.I."),
+    QT_TRANSLATE_NOOP("ComputerName", "Average A.I."),
+    QT_TRANSLATE_NOOP("ComputerName", "Advanced A.I."),
+    QT_TRANSLATE_NOOP("ComputerName", "Expert A.I."),
+    QT_TRANSLATE_NOOP("ComputerName", "Master A.I."),
     QT_TRANSLATE_NOOP("Game", "不参与游戏 "),
     QT_TRANSLATE_NOOP("Game", "人类 "),
     QT_TRANSLATE_NOOP("Game", "电脑玩家 初学  "),

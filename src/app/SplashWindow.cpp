@@ -1,5 +1,6 @@
 #include "app/SplashWindow.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "app/SoundPlayer.h"
@@ -42,8 +43,9 @@ void CSplashWindow::paintEvent(QPaintEvent*) {
         dc.setRenderHint(QPainter::SmoothPixmapTransform, true);
         dc.drawImage(QPoint(0, 0), denseLogo_);
     }
-    const QString edition = QStringLiteral("2005 Edition");
-    const QString version = QStringLiteral("Version ") + QString::fromUtf8(kVersionText);
+    const QString edition = QCoreApplication::translate("SplashWindow", "2005 Edition");
+    const QString version =
+        QCoreApplication::translate("SplashWindow", "Version ") + QString::fromUtf8(kVersionText);
     CTextPainter text = painter_;
     text.SetColour(Qt::black);
     text.DrawIn(dc, edition, 292, 87, 400, 110);

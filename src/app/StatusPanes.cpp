@@ -25,12 +25,18 @@ QString Tr(const char* text) {
 }
 
 // "(Red) Ann", as the turn pane names a player.
+// A player's name: the computers' names are known texts and read in the chosen language.
+QString NameText(const CPlayer& player) {
+    const std::string utf8 = GbkNameToUtf8(player.Name());
+    return player.IsHuman() ? QString::fromStdString(utf8)
+                            : QCoreApplication::translate("ComputerName", utf8.c_str());
+}
+
 QString PlayerText(const CGame& game, PlayerColor colour) {
     const CPlayer* player = game.Seat(colour);
     return QStringLiteral("(%1) %2").arg(
         GameText(std::string(ColourName(colour)).c_str()),
-        player != nullptr ? QString::fromStdString(GbkNameToUtf8(player->Name())).trimmed()
-                          : QString());
+        player != nullptr ? NameText(*player).trimmed() : QString());
 }
 
 }  // namespace
@@ -64,7 +70,7 @@ bool CStatusPanes::Show(const CGame& game) {
     } else if (const CPlayer* player = game.Current()) {
         turn = QCoreApplication::translate("StatusBar", "(%1) %2's turn")
                    .arg(GameText(std::string(ColourName(game.CurrentColour())).c_str()),
-                        QString::fromStdString(GbkNameToUtf8(player->Name())));
+                        NameText(*player));
         if (const uint32_t left = game.CurrentClock(); left != 0)
             turn += QCoreApplication::translate("StatusBar", " - Time Remaining ") +
                     QString::fromStdString(ClockText(left, false));

@@ -50,6 +50,12 @@ QString AsQString(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// A player's name; the computers' names are known texts and read in the chosen language.
+QString NameText(const GbkName& name) {
+    const std::string utf8 = GbkNameToUtf8(name);
+    return QCoreApplication::translate("ComputerName", utf8.c_str());
+}
+
 }  // namespace
 
 CGameInfoPanel::CGameInfoPanel(QWidget* owner)
@@ -116,7 +122,7 @@ void CGameInfoPanel::SetClock(PlayerColor colour, uint32_t remainingMs) {
         return;
     const int h = LineHeight();
     const int y = RowTop(row, h);
-    const QString name = AsQString(GbkNameToUtf8(name_[current_]));
+    const QString name = NameText(name_[current_]);
     const int x = painter_[current_].Width(name) + clock_.ImageWidth() + 30;
     const QRect area(x, y, width(), h);
     QPainter dc(&canvas_);
@@ -217,7 +223,7 @@ void CGameInfoPanel::DrawRow(QPainter& dc, int row, int h) {
         dc.setBrush(QColor::fromRgb(kPanelColour[c]));
         dc.drawPolygon(QPolygon({QPoint(5, y), QPoint(15, y + 8), QPoint(5, y + 15)}));
     }
-    const int w = painter_[c].DrawIn(dc, AsQString(GbkNameToUtf8(name_[c])), 20, y, right, y + h);
+    const int w = painter_[c].DrawIn(dc, NameText(name_[c]), 20, y, right, y + h);
     if (clocksShown_) {
         if (canvas_.devicePixelRatio() == 1 || denseClock_.isNull()) {
             clock_.Draw(dc, w + 25, y);

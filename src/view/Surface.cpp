@@ -1,5 +1,6 @@
 #include "view/Surface.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QString>
 
@@ -11,7 +12,7 @@ void CSurface::Load(const std::string& path) {
     Release();
     QImage read(QString::fromStdString(path));
     if (read.isNull())
-        ShowLoadMessage(path + " could not be loaded!");
+        ShowLoadMessage(path + SurfaceText(QT_TRANSLATE_NOOP("Surface", " could not be loaded!")));
     else
         picture_ = read.convertToFormat(QImage::Format_RGB32);
     loaded_ = true;

@@ -1,5 +1,6 @@
 #include "view/TransparentSurface.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QString>
 
@@ -45,7 +46,9 @@ void Fill(SurfaceDC& dc, QRgb colour) {
 
 void CTransparentSurface::Load(const std::string& imagePath, const std::string& maskPath) {
     Release();
-    const std::string failed = imagePath + " could not be loaded! (CTransparentSurface)";
+    const std::string failed =
+        imagePath +
+        SurfaceText(QT_TRANSLATE_NOOP("Surface", " could not be loaded! (CTransparentSurface)"));
     image_ = LoadPicture(imagePath);
     if (image_.isNull())
         ShowLoadMessage(failed);
@@ -55,7 +58,10 @@ void CTransparentSurface::Load(const std::string& imagePath, const std::string& 
     else
         mask_ = ToMaskBits(mask);
     if (!image_.isNull() && !mask_.isNull() && image_.size() != mask_.size())
-        ShowLoadMessage(imagePath + " image and mask not the same size! (CTransparentSurface)");
+        ShowLoadMessage(
+            imagePath +
+            SurfaceText(QT_TRANSLATE_NOOP(
+                "Surface", " image and mask not the same size! (CTransparentSurface)")));
     loaded_ = true;
 }
 

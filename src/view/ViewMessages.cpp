@@ -42,6 +42,10 @@ QString ApplicationTitle() {
     return QCoreApplication::translate("View", kApplicationTitle);
 }
 
+std::string SurfaceText(const char* text) {
+    return QCoreApplication::translate("Surface", text).toStdString();
+}
+
 void SetMessageBoxFunction(MessageBoxFunction show) {
     Current().Set(std::move(show));
 }

@@ -15,6 +15,9 @@ namespace halmora {
 inline constexpr char kApplicationTitle[] = QT_TRANSLATE_NOOP("View", "Halmora 汉化版    ");
 QString ApplicationTitle();
 
+// A text of the pictures' messages (context "Surface") in the chosen language, as UTF-8.
+std::string SurfaceText(const char* text);
+
 using MessageBoxFunction = std::function<void(const std::string& caption, const std::string& text)>;
 
 // Replaces the function that shows message boxes; an empty function restores the QMessageBox.
