@@ -211,6 +211,8 @@ void CMainWindow::Retranslate() {
     MenuAction(kCmdLanguageAsSpecified + static_cast<int>(language))->setChecked(true);
     toolbar_->Retranslate();
     foot_.Retranslate();
+    if (CGameInfoPanel* panel = host_.Panel())
+        panel->update();
     if (game_)
         panes_.Show(*game_);
 }
