@@ -415,6 +415,25 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         </message>
     </context>
     <context>
+        <name>Messages</name>
+        <message>
+            <source>About the statistics file:</source>
+            <translation>About the statistics file:</translation>
+        </message>
+        <message>
+            <source>The game could not be opened.</source>
+            <translation>The game could not be opened.</translation>
+        </message>
+        <message>
+            <source>The game could not be saved.</source>
+            <translation>The game could not be saved.</translation>
+        </message>
+        <message>
+            <source>A damaged data file was found and kept aside.</source>
+            <translation>A damaged data file was found and kept aside.</translation>
+        </message>
+    </context>
+    <context>
         <name>MouseInputPage</name>
         <message>
             <source>"拖曳和落下" 弹珠移动</source>

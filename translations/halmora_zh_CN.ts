@@ -415,6 +415,25 @@ If not, it stays in the game folder as "%1", for Open Game.</source>
         </message>
     </context>
     <context>
+        <name>Messages</name>
+        <message>
+            <source>About the statistics file:</source>
+            <translation>关于统计文件:</translation>
+        </message>
+        <message>
+            <source>The game could not be opened.</source>
+            <translation>无法打开这个游戏。</translation>
+        </message>
+        <message>
+            <source>The game could not be saved.</source>
+            <translation>无法保存这个游戏。</translation>
+        </message>
+        <message>
+            <source>A damaged data file was found and kept aside.</source>
+            <translation>发现一个损坏的数据文件，已把它另外保存。</translation>
+        </message>
+    </context>
+    <context>
         <name>MouseInputPage</name>
         <message>
             <source>"拖曳和落下" 弹珠移动</source>

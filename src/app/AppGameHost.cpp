@@ -80,7 +80,10 @@ void CAppGameHost::FileGameRecord(const CGame& game) {
         return;
     const StatsStatus filed = FileFinishedGame(game, stats_, now);
     if (!filed.notice.empty())
-        ShowMessageBox(window_, filed.notice, ApplicationTitle().toStdString());
+        ShowMessageBox(
+            window_,
+            Explained(QT_TRANSLATE_NOOP("Messages", "About the statistics file:"), filed.notice),
+            ApplicationTitle().toStdString());
     if (!filed.Ok())
         ShowMessageBox(
             window_,

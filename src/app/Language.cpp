@@ -96,6 +96,12 @@ UiLanguage AppliedLanguage() {
     return Current().language;
 }
 
+std::string Explained(const char* headline, const std::string& details) {
+    if (AppliedLanguage() == UiLanguage::AsSpecified)
+        return details;
+    return QCoreApplication::translate("Messages", headline).toStdString() + "\n\n" + details;
+}
+
 QString GameText(const char* text) {
     return QCoreApplication::translate("Game", text);
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 #include "records/Settings.h"
 
@@ -34,5 +35,10 @@ UiLanguage AppliedLanguage();
 // A text of a lower layer (names of colours and computers, messages of the game), which cannot
 // use Qt, translated in the context "Game".
 QString GameText(const char* text);
+
+// A message of a lower layer whose details (paths, the system's reasons, what is wrong inside a
+// file) have no translation: in a chosen language it gets a translated first line, `headline`
+// (context "Messages"); with the mixed texts it stays as it is.
+std::string Explained(const char* headline, const std::string& details);
 
 }  // namespace halmora

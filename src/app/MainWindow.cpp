@@ -458,7 +458,9 @@ bool CMainWindow::OpenGameFile(const std::string& path) {
         host_.SwapPanel(panel);
         gameReady_ = oldReady;
         canvas_.SetAreaSize(board_->width(), board_->height());
-        ShowMessageBox(this, error, ApplicationTitle().toStdString());
+        ShowMessageBox(
+            this, Explained(QT_TRANSLATE_NOOP("Messages", "The game could not be opened."), error),
+            ApplicationTitle().toStdString());
         return false;
     }
     // The old game takes its own information panel with it when it goes, not the new one.
@@ -478,7 +480,10 @@ void CMainWindow::SaveGame() {
     if (const std::optional<std::string> path = AskSavedGamePath(this, true)) {
         std::string error;
         if (!game_->Save(*path, error))
-            ShowMessageBox(this, error, ApplicationTitle().toStdString());
+            ShowMessageBox(
+                this,
+                Explained(QT_TRANSLATE_NOOP("Messages", "The game could not be saved."), error),
+                ApplicationTitle().toStdString());
     }
     if (game_)
         game_->Continue(canvas_);

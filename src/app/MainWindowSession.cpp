@@ -46,7 +46,11 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 
 void CMainWindow::ShowStartupNotices() {
     for (const std::string& notice : std::exchange(startupNotices_, {}))
-        ShowMessageBox(this, notice, ApplicationTitle().toStdString());
+        ShowMessageBox(this,
+                       Explained(QT_TRANSLATE_NOOP("Messages",
+                                                   "A damaged data file was found and kept aside."),
+                                 notice),
+                       ApplicationTitle().toStdString());
 }
 
 void CMainWindow::ReportSettingsSaveFailure() {

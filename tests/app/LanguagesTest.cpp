@@ -18,12 +18,15 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "app/AppFixtures.h"
 #include "app/CommandIds.h"
+#include "app/FileDialog.h"
 #include "app/GameToolBar.h"
 #include "app/Language.h"
 #include "app/MainWindow.h"
@@ -146,6 +149,21 @@ TEST(LanguagesTest, TheChoiceTakesBytes4412To4415AndSetsEveryShownTextAnew) {
             expected[i] = static_cast<char>(i == 4412 ? step.stored : 0);
         EXPECT_EQ(SettingsBytes(), expected) << step.command;
     }
+
+    // A message whose details have no translation gets a translated first line, and only then.
+    SetFileDialogFunction([](QWidget*, bool) { return std::optional<std::string>("none.hlm"); });
+    for (const auto& [command, headline] :
+         {std::pair{kCmdLanguageChinese, "无法打开这个游戏。\n\n"},
+          std::pair{kCmdLanguageAsSpecified, ""}}) {
+        window->MenuAction(command)->trigger();
+        window->Command(kCmdOpenGame);
+        ASSERT_FALSE(messages.shown.empty());
+        const std::string text = messages.shown.back().text;
+        EXPECT_EQ(text.rfind(headline, 0), 0u) << text;
+        EXPECT_NE(text.find("none.hlm"), std::string::npos) << text;
+    }
+    SetFileDialogFunction(nullptr);
+    messages.shown.clear();
 
     // The next start shows the language kept.
     window->MenuAction(kCmdLanguageEnglish)->trigger();
