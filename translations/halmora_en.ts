@@ -939,7 +939,7 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         <name>WallpaperDialog</name>
         <message>
             <source>拉伸位图以适合窗口</source>
-            <translation>Stretch the picture to fit the window</translation>
+            <translation>Stretch to fit the window</translation>
         </message>
         <message>
             <source>选取壁纸 </source>
