@@ -721,7 +721,7 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
         </message>
         <message>
             <source>删除玩家</source>
-            <translation>Delete Player</translation>
+            <translation>Delete</translation>
         </message>
         <message>
             <source>请选择你的名字:</source>
