@@ -799,6 +799,14 @@ If not, it stays in the game folder as "%1", for Open Game.</translation>
             <source>Loss</source>
             <translation>Loss</translation>
         </message>
+        <message>
+            <source>AM</source>
+            <translation>AM</translation>
+        </message>
+        <message>
+            <source>PM</source>
+            <translation>PM</translation>
+        </message>
     </context>
     <context>
         <name>StatusBar</name>

@@ -799,6 +799,14 @@ If not, it stays in the game folder as "%1", for Open Game.</source>
             <source>Loss</source>
             <translation>输</translation>
         </message>
+        <message>
+            <source>AM</source>
+            <translation>上午</translation>
+        </message>
+        <message>
+            <source>PM</source>
+            <translation>下午</translation>
+        </message>
     </context>
     <context>
         <name>StatusBar</name>

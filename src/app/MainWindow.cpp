@@ -212,7 +212,7 @@ void CMainWindow::Retranslate() {
     toolbar_->Retranslate();
     foot_.Retranslate();
     if (CGameInfoPanel* panel = host_.Panel())
-        panel->update();
+        panel->Retranslate();
     if (game_)
         panes_.Show(*game_);
 }

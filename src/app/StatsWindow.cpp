@@ -91,8 +91,10 @@ QString DateText(const GameRecord& record) {
     }
     const long long hours = start / (60 * 60 * 1000);
     const long long minutes = start / (60 * 1000) % 60;
-    return QString::asprintf("%02lld/%02lld/%lld %02lld:%02lld%s", day, month, year,
-                             hours > 12 ? hours - 12 : hours, minutes, hours < 12 ? "AM" : "PM");
+    return QString::asprintf("%02lld/%02lld/%lld %02lld:%02lld", day, month, year,
+                             hours > 12 ? hours - 12 : hours, minutes) +
+           (hours < 12 ? QCoreApplication::translate("StatsWindow", "AM")
+                       : QCoreApplication::translate("StatsWindow", "PM"));
 }
 
 // The rating after the game with its change against the rating it started from; with no rating

@@ -61,7 +61,7 @@ QString NameText(const GbkName& name) {
 CGameInfoPanel::CGameInfoPanel(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
-    setWindowTitle(QCoreApplication::translate("GameInfoPanel", "游戏信息 "));
+    Retranslate();
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int c = 0; c < kColorCount; ++c)
         painter_[c].Init(18, true, false, "Arial", QColor::fromRgb(kPanelColour[c]));
@@ -92,6 +92,11 @@ void CGameInfoPanel::AddRow(PlayerColor colour, const GbkName& name, uint32_t re
     place_[colour] = 0;
     FitHeight();
     Render();
+}
+
+void CGameInfoPanel::Retranslate() {
+    setWindowTitle(QCoreApplication::translate("GameInfoPanel", "游戏信息 "));
+    update();
 }
 
 void CGameInfoPanel::Show() {

@@ -33,6 +33,8 @@ public:
     void AddRow(PlayerColor colour, const GbkName& name, uint32_t remainingMs);
     // Shows the window again after it was closed.
     void Show();
+    // Title and texts anew, in the language chosen since.
+    void Retranslate();
     // Hides the window, as its close box does.
     void Close();
 
