@@ -49,7 +49,7 @@ for size in 48 64 128 256; do
     need_file "$usr/$datadir/icons/hicolor/${size}x${size}/apps/$app.png"
 done
 for file in "Graphics/400 Classic Board.bmp" "Graphics/600 Red Marble@2x.bmp" \
-    "Resources/icon-124.png" "Sounds/Startup.wav" "Data/hlmhelp.html"; do
+    "Resources/icon-124.png" "Sounds/Startup.wav" "Data/hlmhelp.html" "Data/hlmhelp-en.html"; do
     need_file "$usr/$datadir/halmora/$file"
 done
 "$usr/$bindir/halmora-cli" > "$scratch/cli.txt" 2>&1 || true

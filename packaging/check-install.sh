@@ -27,7 +27,7 @@ grep -q "usage: halmora-cli" "$scratch/cli.txt" || fail "installed halmora-cli d
 
 # The game files, the help page among them.
 for file in "Graphics/400 Classic Board.bmp" "Graphics/Popup Logo.bmp" \
-    "Resources/icon-124.png" "Data/hlmhelp.html"; do
+    "Resources/icon-124.png" "Data/hlmhelp.html" "Data/hlmhelp-en.html"; do
     need_file "$data/halmora/$file"
 done
 [ -d "$data/halmora/Sounds" ] || fail "missing $data/halmora/Sounds"

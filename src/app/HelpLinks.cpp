@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/HelpWindow.h"
+#include "app/Language.h"
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
 #include "platform/Replaceable.h"
@@ -17,6 +18,8 @@ namespace halmora {
 namespace {
 
 constexpr const char* kHelpFile = "Data/hlmhelp.html";
+// Shown instead when the interface is in English; the page above is Chinese.
+constexpr const char* kEnglishHelpFile = "Data/hlmhelp-en.html";
 constexpr const char* kMessageCaption = QT_TRANSLATE_NOOP("HelpLinks", "帮助");
 
 // Keyword topics and the anchors of their sections in the help page. The anchors are plain ASCII
@@ -92,9 +95,14 @@ bool OpenUrl(const QUrl& url) {
 
 QUrl HelpFileUrl() {
     std::error_code ec;
-    std::filesystem::path path = std::filesystem::absolute(AppFile(kHelpFile), ec);
+    const char* file = kHelpFile;
+    // A game folder from before the English page still has the Chinese one to show.
+    if (AppliedLanguage() == UiLanguage::English &&
+        std::filesystem::is_regular_file(AppFile(kEnglishHelpFile), ec))
+        file = kEnglishHelpFile;
+    std::filesystem::path path = std::filesystem::absolute(AppFile(file), ec);
     if (ec)
-        path = AppFile(kHelpFile);
+        path = AppFile(file);
     return QUrl::fromLocalFile(QString::fromStdString(path.lexically_normal().string()));
 }
 

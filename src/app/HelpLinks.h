@@ -28,7 +28,8 @@ void SetUrlOpener(std::function<bool(const QUrl&)> open);
 // open, is reported in a message box; returns whether the desktop took the URL.
 bool OpenUrl(const QUrl& url);
 
-// The help file in the application folder, and the same with the anchor of a keyword topic (an
+// The help file in the application folder (its English page when the interface is in English),
+// and the same with the anchor of a keyword topic (an
 // unknown keyword gives the file without an anchor).
 QUrl HelpFileUrl();
 QUrl HelpTopicUrl(const std::string& keyword);

@@ -19,6 +19,7 @@
 #include "AppFixtures.h"
 #include "app/HelpLinks.h"
 #include "app/HelpWindow.h"
+#include "app/Language.h"
 
 namespace halmora {
 namespace {
@@ -42,10 +43,13 @@ public:
     std::vector<QUrl> urls;
 };
 
-// The page the game ships, in the test's game folder.
+// The pages the game ships, in the test's game folder.
 void CopyGeneratedHelpFile(const std::filesystem::path& folder) {
-    std::filesystem::copy_file(std::filesystem::path(HALMORA_GAMEFILES) / "Data" / "hlmhelp.html",
-                               folder / "Data" / "hlmhelp.html");
+    for (const char* page : {"hlmhelp.html", "hlmhelp-en.html"}) {
+        std::filesystem::copy_file(std::filesystem::path(HALMORA_GAMEFILES) / "Data" / page,
+                                   folder / "Data" / page,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
 }
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -136,27 +140,48 @@ TEST(HelpLinksTest, OnlyLinksToOutsideAddressesLeaveTheHelpWindow) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(HelpLinksTest, GeneratedHelpPageHasEveryAnchorTheCommandsUse) {
-    const std::filesystem::path file =
-        std::filesystem::path(HALMORA_GAMEFILES) / "Data" / "hlmhelp.html";
-    ASSERT_TRUE(std::filesystem::is_regular_file(file)) << file;
-    const std::string html = ReadFile(file);
-    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-    EXPECT_TRUE(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size()))
-                    .toUtf8()
-                    .toStdString() == html)
-        << "the help page is not valid UTF-8";
-
+TEST(HelpLinksTest, GeneratedHelpPagesHaveEveryAnchorTheCommandsUse) {
     AppFolderScope folder("halmora-help-anchors");
     const std::vector<QUrl> urls = {HelpTopicUrl(kHowToPlayTopic), HelpTopicUrl(kGameHistoryTopic),
                                     SupportPageUrl(), WebsiteUrl(), UpdatePageUrl()};
-    for (const QUrl& url : urls) {
-        const std::string anchor = "id=\"" + url.fragment().toStdString() + "\"";
-        ASSERT_TRUE(url.hasFragment()) << url.toString().toStdString();
-        EXPECT_NE(html.find(anchor), std::string::npos) << anchor;
-        // One section per anchor: a second one would make the browser's choice arbitrary.
-        EXPECT_EQ(html.find(anchor), html.rfind(anchor)) << anchor;
+    for (const char* page : {"hlmhelp.html", "hlmhelp-en.html"}) {
+        const std::filesystem::path file = std::filesystem::path(HALMORA_GAMEFILES) / "Data" / page;
+        ASSERT_TRUE(std::filesystem::is_regular_file(file)) << file;
+        const std::string html = ReadFile(file);
+        EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos) << page;
+        const QString text = QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size()));
+        EXPECT_TRUE(text.toUtf8().toStdString() == html) << page << " is not valid UTF-8";
+        for (const QUrl& url : urls) {
+            const std::string anchor = "id=\"" + url.fragment().toStdString() + "\"";
+            ASSERT_TRUE(url.hasFragment()) << url.toString().toStdString();
+            EXPECT_NE(html.find(anchor), std::string::npos) << page << " " << anchor;
+            // One section per anchor: a second one would make the browser's choice arbitrary.
+            EXPECT_EQ(html.find(anchor), html.rfind(anchor)) << page << " " << anchor;
+        }
+        // The English page is whole: not one Chinese character left in it.
+        if (std::string(page) == "hlmhelp-en.html") {
+            for (const QChar c : text)
+                ASSERT_FALSE(c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF)
+                    << QString(c).toStdString();
+        }
     }
+}
+
+TEST(HelpLinksTest, TheEnglishInterfaceShowsTheEnglishPageWhileItIsThere) {
+    AppFolderScope folder("halmora-help-english");
+    CopyGeneratedHelpFile(folder.Path());
+    const auto shown = [] { return HelpFileUrl().fileName().toStdString(); };
+    EXPECT_EQ(shown(), "hlmhelp.html");
+    ASSERT_TRUE(ApplyLanguage(UiLanguage::English));
+    EXPECT_EQ(shown(), "hlmhelp-en.html");
+    EXPECT_EQ(SupportPageUrl().fileName().toStdString(), "hlmhelp-en.html");
+    // An older game folder without it still has a page to show.
+    std::filesystem::remove(folder.Path() / "Data" / "hlmhelp-en.html");
+    EXPECT_EQ(shown(), "hlmhelp.html");
+    ASSERT_TRUE(ApplyLanguage(UiLanguage::Chinese));
+    CopyGeneratedHelpFile(folder.Path());
+    EXPECT_EQ(shown(), "hlmhelp.html");
+    ApplyLanguage(UiLanguage::AsSpecified);
 }
 
 TEST(HelpLinksTest, MissingHelpFileIsReportedInsteadOfOpened) {
