@@ -133,11 +133,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         LinkGameFiles(folder.Path());
-        window = std::make_unique<CMainWindow>(settings);
-        window->resize(1000, 760);
-        window->show();
-        window->CreateControls();
-        QCoreApplication::processEvents();
+        NewWindow();
     }
     void TearDown() override {
         SetFileDialogFunction(nullptr);
@@ -149,6 +145,18 @@ protected:
         SetFileDialogFunction([path](QWidget*, bool) { return path.string(); });
         window->Command(kCmdOpenGame);
         SetFileDialogFunction(nullptr);
+    }
+    // Ann (Red, to move) against Bob (Yellow), both human.
+    void OpenTwoHumans() {
+        Open(MakeSavedGame(folder.Path() / "two.hlm",
+                           {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    }
+    void NewWindow(int width = 1000, int height = 760) {
+        window = std::make_unique<CMainWindow>(settings);
+        window->resize(width, height);
+        window->show();
+        window->CreateControls();
+        QCoreApplication::processEvents();
     }
 
     // Ticks the game (and the clocks by `stepMs`) until the condition holds; false if it never
@@ -320,16 +328,13 @@ protected:
 TEST_F(MainWindowTest, StartsWithOnlyNewGameEnabled) {
     window->IdleTick();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Halmora 汉化版    "));
-    EXPECT_TRUE(MenuEnabled(kCmdNewGame));
-    EXPECT_TRUE(MenuEnabled(kCmdOpenGame));
-    for (int id : {kCmdRestart, kCmdSaveGame, kCmdPause, kCmdContinue, kCmdUndo, kCmdRedo,
-                   kCmdSuggest, kCmdForce, kCmdRotateLeft, kCmdRotateRight})
-        EXPECT_FALSE(MenuEnabled(id)) << id;
-    EXPECT_TRUE(ToolEnabled(kCmdNewGame));
+    EXPECT_TRUE(MenuEnabled(kCmdNewGame) && MenuEnabled(kCmdOpenGame));
+    for (int id : {kCmdNewGame, kCmdViewStatistics, kCmdHelp})
+        EXPECT_TRUE(ToolEnabled(id)) << id;
     for (int id : {kCmdRestart, kCmdUndo, kCmdRedo, kCmdSuggest, kCmdForce})
-        EXPECT_FALSE(ToolEnabled(id)) << id;
-    EXPECT_TRUE(ToolEnabled(kCmdViewStatistics));
-    EXPECT_TRUE(ToolEnabled(kCmdHelp));
+        EXPECT_FALSE(MenuEnabled(id) || ToolEnabled(id)) << id;
+    for (int id : {kCmdSaveGame, kCmdPause, kCmdContinue, kCmdRotateLeft, kCmdRotateRight})
+        EXPECT_FALSE(MenuEnabled(id)) << id;
     EXPECT_TRUE(window->FootButton(kCmdShowGameInfo)->isHidden());
     EXPECT_EQ(window->ToolBar()->ButtonOf(kCmdNewGame)->size(), QSize(52, 52));
     EXPECT_EQ(window->MenuAction(kCmdPause)->text(), QString::fromUtf8("暂停游戏      "));
@@ -373,8 +378,7 @@ TEST_F(MainWindowTest, NewGameThroughTheDialogsStartsOneHumanAgainstComputers) {
 }
 
 TEST_F(MainWindowTest, NoOrACancelOnTheWayToAnotherGameLeavesTheRunningOneAsItWas) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     CGame* running = window->Game();
     ASSERT_NE(running, nullptr);
     messages.answers = {MessageAnswer::No};
@@ -425,9 +429,8 @@ TEST_F(MainWindowTest, NoOrACancelOnTheWayToAnotherGameLeavesTheRunningOneAsItWa
     EXPECT_FALSE(messages.shown.back().text.empty());
 }
 
-TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEvents) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEventsAndTheGameSavesAndOpens) {
+    OpenTwoHumans();
     ASSERT_TRUE(window->GameReady());
     ASSERT_EQ(window->Game()->CurrentColour(), kRed);
     const auto [from, to] = SomeStep();
@@ -441,6 +444,22 @@ TEST_F(MainWindowTest, HumanMovesByDragAndDropWithRealMouseEvents) {
     const QPoint centre = HoleCentre(to);
     EXPECT_EQ(shown.pixel(centre), window->Renderer().Image().pixel(centre));
     EXPECT_EQ(window->PaneText(2), QString::fromUtf8("(Yellow) Bob's turn"));
+
+    const std::vector<int32_t> board = Occupants();
+    const std::filesystem::path saved = folder.Path() / "Save1.hlm";
+    SetFileDialogFunction([&](QWidget*, bool save) {
+        EXPECT_TRUE(save);
+        return std::optional<std::string>(saved.string());
+    });
+    window->Command(kCmdSaveGame);
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    messages.answers = {MessageAnswer::Yes};
+    Open(saved);
+    ASSERT_TRUE(window->GameReady());
+    EXPECT_EQ(Occupants(), board);
+    EXPECT_EQ(window->Game()->CurrentColour(), kYellow);
+    EXPECT_EQ(window->Game()->MoveCount(), 1);
 }
 
 // Counts the 2 by 2 blocks of a picture that are not one colour: none in a picture enlarged from
@@ -461,8 +480,7 @@ int FinerBlocks(const QImage& image, const QRect& area) {
 TEST_F(MainWindowTest, ADenseScreenShowsTheBoardAtItsDensity) {
     if (qApp->devicePixelRatio() != 2)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     ASSERT_TRUE(window->GameReady());
     const auto [from, to] = SomeStep();
     DragMarble(from, to);
@@ -499,8 +517,7 @@ TEST_F(MainWindowTest, StatusPanesShowTimeTurnsAndTheClockOfThePlayerToMove) {
         s.MoveMinutes = 0;
         s.MoveSeconds = 0;
     });
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     ASSERT_TRUE(window->GameReady());
     window->IdleTick();
     EXPECT_EQ(window->PaneText(0), QString("Game Time 00:00"));
@@ -528,57 +545,6 @@ TEST_F(MainWindowTest, ComputersPlayOnAndTurnsPlayedCountsRounds) {
     EXPECT_EQ(window->PaneText(1), QString("Turns Played: 3"));
     EXPECT_TRUE(forceOffered);
     EXPECT_FALSE(MenuEnabled(kCmdSuggest));  // nobody human to advise
-}
-
-TEST_F(MainWindowTest, PauseShowsTheNoticeAndGreysTheMenusUntilContinue) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
-    const QImage before = window->BoardArea()->grab().toImage();
-    window->Command(kCmdPause);
-    EXPECT_EQ(window->Game()->State(), kGamePaused);
-    EXPECT_TRUE(MenuEnabled(kCmdContinue));
-    EXPECT_FALSE(MenuEnabled(kCmdPause));
-    EXPECT_FALSE(MenuEnabled(kCmdSaveGame));
-    const QImage paused = window->BoardArea()->grab().toImage();
-    // White text appears where the notice goes, a little above the bottom of the window.
-    const int l = window->BoardArea()->width() / 2 - 100;
-    const int y = window->BoardArea()->height() + window->BoardArea()->y() +
-                  window->statusBar()->height() - 130;
-    int changed = 0;
-    for (int py = std::max(0, y - 2); py < std::min(paused.height(), y + 30); ++py)
-        for (int px = l - 2; px < l + 250; ++px)
-            changed += paused.pixel(px, py) != before.pixel(px, py) ? 1 : 0;
-    EXPECT_GT(changed, 100);
-
-    window->Command(kCmdContinue);
-    EXPECT_EQ(window->Game()->State(), kGamePlaying);
-    EXPECT_TRUE(MenuEnabled(kCmdPause));
-    EXPECT_FALSE(MenuEnabled(kCmdContinue));
-}
-
-TEST_F(MainWindowTest, SaveAndOpenThroughTheCommands) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
-    const auto [from, to] = SomeStep();
-    DragMarble(from, to);
-    ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
-    const std::vector<int32_t> board = Occupants();
-
-    const std::filesystem::path saved = folder.Path() / "Save1.hlm";
-    SetFileDialogFunction([&](QWidget*, bool save) {
-        EXPECT_TRUE(save);
-        return std::optional<std::string>(saved.string());
-    });
-    window->Command(kCmdSaveGame);
-    ASSERT_TRUE(std::filesystem::exists(saved));
-    EXPECT_EQ(window->Game()->State(), kGamePlaying);
-
-    messages.answers = {MessageAnswer::Yes};
-    Open(saved);
-    ASSERT_TRUE(window->GameReady());
-    EXPECT_EQ(Occupants(), board);
-    EXPECT_EQ(window->Game()->CurrentColour(), kYellow);
-    EXPECT_EQ(window->Game()->MoveCount(), 1);
 }
 
 TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnotherOverTheFinalPosition) {
@@ -668,8 +634,7 @@ TEST_F(MainWindowTest, TheEndOfAGameShowsTheStatisticsThenAsksForAnotherOverTheF
 }
 
 TEST_F(MainWindowTest, ClosingWithAGameAsksFirstWithoutTheBrokenCharacter) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(window->close());
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -682,16 +647,25 @@ TEST_F(MainWindowTest, ClosingWithAGameAsksFirstWithoutTheBrokenCharacter) {
     EXPECT_EQ(window->Game(), nullptr);
 }
 
-TEST_F(MainWindowTest, FootButtonsStayAnchoredWhenTheWindowIsResized) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+TEST_F(MainWindowTest, ThePanelFollowsTheWindowBesideTheStarAndTheFootButtonsStayAnchored) {
+    OpenTwoHumans();
+    ASSERT_NE(window->InfoPanel(), nullptr);
+    const CGameInfoPanel& panel = *window->InfoPanel();
+    const QRect area(window->BoardArea()->mapToGlobal(QPoint(0, 0)), window->BoardArea()->size());
+    const QRect star = StarRect(*window->Game()->Board()).translated(area.topLeft());
+    const QRect placed = panel.frameGeometry();
+    EXPECT_TRUE(area.adjusted(0, 0, 0, -50).contains(placed)) << placed.x() << "," << placed.y();
+    EXPECT_FALSE(placed.intersects(star));
+    window->move(window->pos() + QPoint(40, 30));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.frameGeometry(), placed.translated(40, 30));
+
     window->resize(1200, 900);
     QCoreApplication::processEvents();
     const int w = window->BoardArea()->width();
     const int b = window->BoardArea()->height();
     EXPECT_EQ(window->FootButton(kCmdShowGameInfo)->geometry(), QRect(w - 140, b - 50, 130, 40));
     // Opening and closing the information panel is remembered in the settings file.
-    ASSERT_NE(window->InfoPanel(), nullptr);
     window->InfoPanel()->Close();
     window->IdleTick();
     CSettings onDisk;
@@ -743,24 +717,8 @@ TEST_F(MainWindowTest, TheLastMoveStaysMarkedUntilTheNextMoveStartsAndTheTurnMar
     EXPECT_EQ(OffThePlainBoard({}), 0);
 }
 
-TEST_F(MainWindowTest, ThePanelStandsBesideTheStarAndFollowsTheWindow) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
-    const CGameInfoPanel& panel = *window->InfoPanel();
-    const QRect area(window->BoardArea()->mapToGlobal(QPoint(0, 0)), window->BoardArea()->size());
-    const QRect star = StarRect(*window->Game()->Board()).translated(area.topLeft());
-    const QRect placed = panel.frameGeometry();
-    EXPECT_TRUE(area.adjusted(0, 0, 0, -50).contains(placed)) << placed.x() << "," << placed.y();
-    EXPECT_FALSE(placed.intersects(star));
-
-    window->move(window->pos() + QPoint(40, 30));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(panel.frameGeometry(), placed.translated(40, 30));
-}
-
 TEST_F(MainWindowTest, TheSmallestWindowShowsTheSmallestBoardWholeAndClearOfTheFootButtons) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     window->resize(320, 260);
     QCoreApplication::processEvents();
     const CGameBoard& board = *window->Game()->Board();
@@ -832,11 +790,7 @@ TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
         const std::string file = "Wallpapers/Green Felt.bmp";
         std::copy(file.begin(), file.end(), s.WallpaperFile.begin());
     });
-    window = std::make_unique<CMainWindow>(settings);
-    window->resize(900, 700);
-    window->show();
-    window->CreateControls();
-    QCoreApplication::processEvents();
+    NewWindow(900, 700);
     ASSERT_TRUE(window->HasWallpaperPicture());
     const QImage felt = window->BoardArea()->grab().toImage();
 
@@ -858,8 +812,7 @@ TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
 }
 
 TEST_F(MainWindowTest, KeysDoNothingWithShortcutsOffAndADoubleClickIsASecondPress) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     window->Command(kCmdKeyboardShortcuts);
     EXPECT_FALSE(window->MenuAction(kCmdKeyboardShortcuts)->isChecked());
     EXPECT_TRUE(window->MenuAction(kCmdUndo)->shortcut().isEmpty());
@@ -890,8 +843,7 @@ TEST_F(MainWindowTest, KeysDoNothingWithShortcutsOffAndADoubleClickIsASecondPres
 TEST_F(MainWindowTest, EachShortcutReachesItsCommandOnlyWhileTheCommandIsEnabled) {
     std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
     SetUrlOpener([](const QUrl&) { return true; });
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     SetFileDialogFunction([](QWidget*, bool) { return std::nullopt; });
     // Steps in order, each on the game the steps before it left. Questions are answered no.
     const auto closeStats = [] {
@@ -963,8 +915,7 @@ TEST_F(MainWindowTest, EachShortcutReachesItsCommandOnlyWhileTheCommandIsEnabled
 }
 
 TEST_F(MainWindowTest, EscapeLetsGoOfAPathAsTheRightButtonDoes) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     WriteSettings([](CSettings& s) { s.MouseMode = 1; });
     const auto [from, to] = SomeStep();
     const QImage unmarked = window->Renderer().Image().copy();
@@ -981,8 +932,7 @@ TEST_F(MainWindowTest, EscapeLetsGoOfAPathAsTheRightButtonDoes) {
 }
 
 TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     QWidget* area = window->BoardArea();
     CGameBoard& board = *window->Game()->Board();
 
@@ -1015,12 +965,25 @@ TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
     EXPECT_EQ(PixelsOffTheCleanBoard(), 0);
 }
 
-TEST_F(MainWindowTest, APausedGameStaysPausedAfterTheMenusDialogs) {
+TEST_F(MainWindowTest, PauseShowsTheNoticeAndGreysTheMenusUntilContinueThroughTheMenusDialogs) {
     std::ofstream(folder.Path() / "Data" / "hlmhelp.html") << "<html></html>";
     SetUrlOpener([](const QUrl&) { return true; });
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
+    const QImage before = window->BoardArea()->grab().toImage();
     window->Command(kCmdPause);
+    EXPECT_FALSE(MenuEnabled(kCmdSaveGame));
+    const QImage paused = window->BoardArea()->grab().toImage();
+    // White text appears where the notice goes, a little above the bottom of the window.
+    const int l = window->BoardArea()->width() / 2 - 100;
+    const int y = window->BoardArea()->height() + window->BoardArea()->y() +
+                  window->statusBar()->height() - 130;
+    int changed = 0;
+    for (int py = std::max(0, y - 2); py < std::min(paused.height(), y + 30); ++py)
+        for (int px = l - 2; px < l + 250; ++px)
+            changed += paused.pixel(px, py) != before.pixel(px, py) ? 1 : 0;
+    EXPECT_GT(changed, 100);
+
+    // The game stays paused, its clock stopped, after each dialog of the menus.
     const std::pair<int, std::function<void()>> dialogs[] = {
         {kCmdViewStatistics,
          [] { WhenModalShows<CStatsWindow>([](CStatsWindow& stats) { stats.Close(); }); }},
@@ -1044,12 +1007,13 @@ TEST_F(MainWindowTest, APausedGameStaysPausedAfterTheMenusDialogs) {
     SetUrlOpener(nullptr);
     window->Command(kCmdContinue);
     EXPECT_EQ(window->Game()->State(), kGamePlaying);
+    EXPECT_TRUE(MenuEnabled(kCmdPause));
+    EXPECT_FALSE(MenuEnabled(kCmdContinue));
     EXPECT_FALSE(window->FootButton(kCmdRotateLeft)->isHidden());
 }
 
 TEST_F(MainWindowTest, TheEndOfTheSessionKeepsTheGameAndTheNextStartContinuesIt) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     const auto [from, to] = SomeStep();
     DragMarble(from, to);
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
@@ -1070,10 +1034,7 @@ TEST_F(MainWindowTest, TheEndOfTheSessionKeepsTheGameAndTheNextStartContinuesIt)
     ASSERT_TRUE(std::filesystem::exists(kept));
     EXPECT_EQ(kept.parent_path(), folder.Path());
 
-    window = std::make_unique<CMainWindow>(settings);
-    window->resize(1000, 760);
-    window->show();
-    window->CreateControls();
+    NewWindow();
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(window->OfferInterruptedGame());
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -1087,8 +1048,7 @@ TEST_F(MainWindowTest, TheEndOfTheSessionKeepsTheGameAndTheNextStartContinuesIt)
 }
 
 TEST_F(MainWindowTest, AHangupCancelsTheOpenDialogAndADeclinedGameIsKeptAside) {
-    Open(MakeSavedGame(folder.Path() / "two.hlm",
-                       {{kRed, kSeatHuman, "Ann"}, {kYellow, kSeatHuman, "Bob"}}));
+    OpenTwoHumans();
     CSessionSignals session;
     QObject::connect(&session, &CSessionSignals::SessionEnding, window.get(),
                      &CMainWindow::EndSession);
