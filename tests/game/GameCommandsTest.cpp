@@ -35,6 +35,20 @@ protected:
         Start(5);  // Yellow sits upper left (position 5) with four players
         ASSERT_EQ(game_->CurrentColour(), kYellow);
     }
+    // Yellow (first to move) against Red, both human.
+    void TwoHumans() {
+        Seat(kYellow);
+        Seat(kRed);
+        Start(0);
+    }
+    // A new game loaded from `path` with this game's options.
+    std::unique_ptr<CGame> LoadAgain(const std::filesystem::path& path) {
+        auto loaded = std::make_unique<CGame>(host_);
+        loaded->SetOptions(game_->Options());
+        std::string error;
+        EXPECT_TRUE(loaded->Load(canvas_, 800, 600, path, error)) << error;
+        return loaded;
+    }
     ScriptedPlayer* human_ = nullptr;
 };
 
@@ -68,7 +82,8 @@ TEST_F(GameCommands, UndoTakesBackTheComputersAndTheHumansMoveRedoReplaysThem) {
 }
 
 // Purple has no marble left, so it passes every turn: undo and redo follow the moves made, not
-// the turn order, and the move count follows the turns, passes included.
+// the turn order, and the move count follows the turns, passes included; with and without
+// animation.
 TEST_F(GameCommands, UndoAndRedoStepOverAPlayerWhoHadToPass) {
     ScopedFakeTicks ticks(0);
     for (int fullAnimation : {0, 1}) {
@@ -91,7 +106,10 @@ TEST_F(GameCommands, UndoAndRedoStepOverAPlayerWhoHadToPass) {
         const auto afterTwo = Occupants(*game_->Board());
 
         game_->Undo(canvas_);
+        // Animated, the moves taken back are replayed on the ticks.
+        EXPECT_EQ(game_->State(), fullAnimation ? kGameUndoing : kGamePlaying);
         settle();
+        EXPECT_EQ(game_->State(), kGamePlaying);
         EXPECT_EQ(Occupants(*game_->Board()), afterRound);
         EXPECT_EQ(game_->CurrentColour(), kYellow);
         EXPECT_EQ(game_->History().Position(), 3);
@@ -106,28 +124,8 @@ TEST_F(GameCommands, UndoAndRedoStepOverAPlayerWhoHadToPass) {
     }
 }
 
-TEST_F(GameCommands, AnimatedUndoReplaysTheMovesOnTheTicks) {
-    ScopedFakeTicks ticks(0);
-    HumanAgainstThree(1);
-    const auto start = Occupants(*game_->Board());
-    Tick(4);
-    game_->Undo(canvas_);
-    EXPECT_EQ(game_->State(), kGameUndoing);
-
-    for (int i = 0; i < 400 && game_->State() == kGameUndoing; ++i) {
-        ticks.Advance(50);
-        Tick();
-    }
-    EXPECT_EQ(game_->State(), kGamePlaying);
-    EXPECT_EQ(Occupants(*game_->Board()), start);
-    EXPECT_EQ(game_->MoveCount(), 0);
-    EXPECT_EQ(game_->CurrentColour(), kYellow);
-}
-
 TEST_F(GameCommands, UndoIsRefusedOnceSomebodyHasFinished) {
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     YellowNearlyHome();
     Tick(2);
     ASSERT_TRUE(game_->Finished(kYellow));
@@ -136,9 +134,7 @@ TEST_F(GameCommands, UndoIsRefusedOnceSomebodyHasFinished) {
 }
 
 TEST_F(GameCommands, SuggestionMarksTheBestMoveUntilTheNextTurn) {
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     game_->Suggest(canvas_);
     ASSERT_TRUE(game_->SuggestionShown());
     ASSERT_GE(canvas_.calls.size(), 2u);
@@ -151,9 +147,7 @@ TEST_F(GameCommands, SuggestionMarksTheBestMoveUntilTheNextTurn) {
 }
 
 TEST_F(GameCommands, NoSuggestionForAColourWithoutMoves) {
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     // Wall Yellow in with no more than ten marbles of a colour, as in any real game.
     CGameBoard& b = *game_->Board();
     int placed = 0;
@@ -197,9 +191,8 @@ TEST_F(GameCommands, SavedGameLoadsWithTheSamePositionClocksAndUndo) {
     const auto path = dir_ / "game.hlm";
     ASSERT_TRUE(game_->Save(path, error)) << error;
 
-    CGame loaded(host_);
-    loaded.SetOptions(game_->Options());
-    ASSERT_TRUE(loaded.Load(canvas_, 800, 600, path, error)) << error;
+    const std::unique_ptr<CGame> game = LoadAgain(path);
+    const CGame& loaded = *game;
     EXPECT_EQ(loaded.State(), kGamePlaying);
     EXPECT_EQ(loaded.CurrentColour(), game_->CurrentColour());
     EXPECT_EQ(loaded.MoveCount(), game_->MoveCount());
@@ -228,9 +221,7 @@ std::array<int, kColorCount> MarbleCounts(const CGameBoard& b) {
 // put a marble onto another or move one that is not there.
 TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) {
     game_->SetOptions({.fullAnimation = false});
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     Tick(4);
     game_->Undo(canvas_);
     ASSERT_EQ(game_->History().Position(), 3);
@@ -263,9 +254,8 @@ TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) 
         auto record = std::make_unique<R>(*good.record);
         c.spoil(*record);
         ASSERT_TRUE(SaveSavedGameFile(dir_ / "spoilt.hlm", *record).Ok());
-        CGame loaded(host_);
-        loaded.SetOptions(game_->Options());
-        ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "spoilt.hlm", error)) << error;
+        const std::unique_ptr<CGame> game = LoadAgain(dir_ / "spoilt.hlm");
+        CGame& loaded = *game;
         EXPECT_EQ(loaded.History().Top(), c.top);
         EXPECT_EQ(loaded.History().Position(), c.position);
         const auto counts = MarbleCounts(*loaded.Board());
@@ -283,9 +273,7 @@ TEST_F(GameCommands, ASavedHistoryThatDoesNotFitItsBoardIsCutToThePartThatFits) 
 // saved again.
 TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
     game_->SetOptions({.fullAnimation = false});
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     Tick(2);
     game_->Undo(canvas_);  // Red's move, to be redone
     std::string error;
@@ -304,9 +292,8 @@ TEST_F(GameCommands, TheMoveCountStaysWithinItsBound) {
         SCOPED_TRACE(c.saved);
         read.record->moveCount = c.saved;
         ASSERT_TRUE(SaveSavedGameFile(dir_ / "counted.hlm", *read.record).Ok());
-        CGame loaded(host_);
-        loaded.SetOptions(game_->Options());
-        ASSERT_TRUE(loaded.Load(canvas_, 800, 600, dir_ / "counted.hlm", error)) << error;
+        const std::unique_ptr<CGame> game = LoadAgain(dir_ / "counted.hlm");
+        CGame& loaded = *game;
         ASSERT_TRUE(c.undo ? loaded.CanUndo() : loaded.CanRedo());
         if (c.undo)
             loaded.Undo(canvas_);
@@ -356,9 +343,7 @@ TEST_F(GameCommands, DamagedSavedGamesLoadWholeOrNotAtAll) {
 }
 
 TEST_F(GameCommands, FinishedGameIsFiledWithTheNewRatings) {
-    Seat(kYellow);
-    Seat(kRed);
-    Start(0);
+    TwoHumans();
     RecordTime end;
     EXPECT_FALSE(BuildRecordOf(*game_, end).has_value());  // not over yet
     YellowNearlyHome();
