@@ -1,17 +1,9 @@
 // selfplay's soak options: forced moves, a wall-time cap per game and the report of why games
 // stopped short. Without them the output is exactly what it always was.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <regex>
 #include <string>
-#include <vector>
 
 #include "cli/CliRunner.h"
 #include "support/TempFolder.h"

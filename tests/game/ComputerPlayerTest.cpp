@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "board/BoardGeometry.h"

@@ -2,7 +2,6 @@
 // versions of a file turn about, again and again, and is killed with SIGKILL at a random moment;
 // the file on disk must then be byte for byte a whole version, and at most the one temporary of
 // the interrupted save may be left beside it.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,10 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <random>
 #include <string>
 #include <thread>

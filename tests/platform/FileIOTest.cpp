@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace halmora {

@@ -1,9 +1,6 @@
 #include "records/Settings.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <array>
@@ -12,10 +9,8 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <random>
 #include <span>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 

@@ -1,15 +1,10 @@
 #include "records/StatsDatabase.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
-#include <random>
 #include <string>
 #include <vector>
 
