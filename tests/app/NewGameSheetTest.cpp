@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "AppFixtures.h"
 #include "app/NewGameSheet.h"
@@ -217,14 +218,12 @@ TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
 
     // The boxes take digits only, seven at most.
     const QString typed[4] = {"abc", "-5", "12abc", "  1234567890"};
+    const QString kept[4] = {"", "5", "12", "1234567"};
     for (int i = 0; i < 4; ++i) {
         edits[i]->clear();
         QTest::keyClicks(edits[i], typed[i]);
+        EXPECT_EQ(edits[i]->text(), kept[i]);
     }
-    EXPECT_EQ(edits[0]->text(), "");
-    EXPECT_EQ(edits[1]->text(), "5");
-    EXPECT_EQ(edits[2]->text(), "12");
-    EXPECT_EQ(edits[3]->text(), "1234567");
 
     // With the timer ticked, an empty box or no time at all is refused and nothing is stored.
     const struct {
@@ -252,19 +251,15 @@ TEST_F(NewGameSheetTest, TimerPageShowsTheClockAndScansTheBoxes) {
         EXPECT_EQ(Saved().UseTimer, 0);
     }
 
-    edits[0]->setText("");
+    for (int i = 0; i < 4; ++i)
+        edits[i]->setText(kept[i]);
     QTest::keyClicks(edits[0], "7");
-    edits[1]->setText("5");
-    edits[2]->setText("12");
-    edits[3]->setText("1234567");
     Click(sheet, "buttonOk");
     ASSERT_TRUE(sheet.Confirmed());
-    const CSettings after = Saved();
-    EXPECT_EQ(after.UseTimer, 1);
-    EXPECT_EQ(after.InitialMinutes, 7);
-    EXPECT_EQ(after.InitialSeconds, 5);
-    EXPECT_EQ(after.MoveMinutes, 12);
-    EXPECT_EQ(after.MoveSeconds, 1234567);
+    const CSettings a = Saved();
+    EXPECT_EQ(std::vector<int32_t>(
+                  {a.UseTimer, a.InitialMinutes, a.InitialSeconds, a.MoveMinutes, a.MoveSeconds}),
+              std::vector<int32_t>({1, 7, 5, 12, 1234567}));
 }
 
 }  // namespace
