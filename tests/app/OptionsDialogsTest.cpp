@@ -85,10 +85,6 @@ QImage Preview(CWallpaperDialog& dialog) {
         .toImage();
 }
 
-QRgb Rgb(int r, int g, int b) {
-    return qRgb(r, g, b);
-}
-
 TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
     AppFolderScope folder("halmora-options-pages");
     CSettings before;
@@ -122,12 +118,10 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
         }));
         ClickButton(sheet, "button1");
     }
-    CSettings after = Saved();
-    EXPECT_EQ(after.MouseMode, 1);
-    EXPECT_EQ(after.ShowMovesOnHover, 1);
-    EXPECT_EQ(after.MuteSounds, 1);
-    EXPECT_EQ(after.FullAnimation, 0);
-    EXPECT_EQ(after.AnimationSpeed, 80);
+    const CSettings a = Saved();
+    EXPECT_EQ(std::vector<int32_t>({a.MouseMode, a.ShowMovesOnHover, a.MuteSounds, a.FullAnimation,
+                                    a.AnimationSpeed}),
+              std::vector<int32_t>({1, 1, 1, 0, 80}));
 
     {  // Reopened, the page shows what was stored; drag and drop again.
         CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
@@ -252,15 +246,15 @@ protected:
         std::filesystem::create_directories(AppFile("Wallpapers/More"));
         // Four quadrants, so that a stretched picture shows each colour in its quarter.
         QImage quads(2, 2, QImage::Format_RGB32);
-        quads.setPixel(0, 0, Rgb(255, 0, 0));
-        quads.setPixel(1, 0, Rgb(0, 255, 0));
-        quads.setPixel(0, 1, Rgb(0, 0, 255));
-        quads.setPixel(1, 1, Rgb(255, 255, 0));
+        quads.setPixel(0, 0, qRgb(255, 0, 0));
+        quads.setPixel(1, 0, qRgb(0, 255, 0));
+        quads.setPixel(0, 1, qRgb(0, 0, 255));
+        quads.setPixel(1, 1, qRgb(255, 255, 0));
         Write(quads, "Wallpapers/Beach.bmp");
-        Write(Plain(4, 3, Rgb(0, 128, 128)), "Wallpapers/aurora.bmp");
-        Write(Plain(5, 5, Rgb(90, 40, 10)), "Wallpapers/Cliffs.bmp");
+        Write(Plain(4, 3, qRgb(0, 128, 128)), "Wallpapers/aurora.bmp");
+        Write(Plain(5, 5, qRgb(90, 40, 10)), "Wallpapers/Cliffs.bmp");
         std::ofstream(AppFile("Wallpapers/broken.bmp")) << "not a picture";
-        Write(Plain(3, 2, Rgb(7, 8, 9)), "Own.bmp");
+        Write(Plain(3, 2, qRgb(7, 8, 9)), "Own.bmp");
         CWallpaperDialog::SetColorPicker([this](QWidget*, QColor initial) {
             pickerStart = initial;
             return pickedColor;
@@ -294,23 +288,16 @@ protected:
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualItemRect(found.front()).center());
     }
-    static std::vector<QString> Entries(CWallpaperDialog& dialog) {
-        QListWidget& list = Find<QListWidget>(dialog, "list1072");
-        std::vector<QString> texts;
-        for (int i = 0; i < list.count(); ++i)
-            texts.push_back(list.item(i)->text());
-        return texts;
-    }
     static QString Selected(CWallpaperDialog& dialog) {
         const QList<QListWidgetItem*> items = Find<QListWidget>(dialog, "list1072").selectedItems();
         return items.isEmpty() ? QString() : items.front()->text();
     }
     static void ExpectStretchedQuads(CWallpaperDialog& dialog) {
         const QImage preview = Preview(dialog);
-        EXPECT_EQ(preview.pixel(5, 5), Rgb(255, 0, 0));
-        EXPECT_EQ(preview.pixel(194, 5), Rgb(0, 255, 0));
-        EXPECT_EQ(preview.pixel(5, 144), Rgb(0, 0, 255));
-        EXPECT_EQ(preview.pixel(194, 144), Rgb(255, 255, 0));
+        EXPECT_EQ(preview.pixel(5, 5), qRgb(255, 0, 0));
+        EXPECT_EQ(preview.pixel(194, 5), qRgb(0, 255, 0));
+        EXPECT_EQ(preview.pixel(5, 144), qRgb(0, 0, 255));
+        EXPECT_EQ(preview.pixel(194, 144), qRgb(255, 255, 0));
     }
 
     AppFolderScope folder{"halmora-options-wallpaper"};
@@ -332,14 +319,13 @@ TEST_F(WallpaperDialogTest, EntryThenColourThenOkStoresColourModeAndHandsOverNoP
     ClickButton(dialog, "button6");
     EXPECT_EQ(pickerStart, QColor(Qt::white));
     EXPECT_EQ(dialog.PreviewMode(), kPreviewColor);
-    EXPECT_EQ(Preview(dialog).pixel(100, 75), Rgb(200, 100, 50));
+    EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(200, 100, 50));
     ClickButton(dialog, "button1066");
 
     const CSettings saved = Saved();
-    EXPECT_EQ(saved.WallpaperMode, 0);
-    EXPECT_EQ(saved.WallpaperRed, 200);
-    EXPECT_EQ(saved.WallpaperGreen, 100);
-    EXPECT_EQ(saved.WallpaperBlue, 50);
+    EXPECT_EQ(std::vector<int32_t>({saved.WallpaperMode, saved.WallpaperRed, saved.WallpaperGreen,
+                                    saved.WallpaperBlue}),
+              std::vector<int32_t>({0, 200, 100, 50}));
     EXPECT_EQ(WallpaperFile(saved), "Wallpapers/Beach.bmp");
     // The colour dropped the picture: the main window keeps its own and paints the colour.
     EXPECT_EQ(dialog.TakeNewWallpaper(), nullptr);
@@ -361,7 +347,7 @@ TEST_F(WallpaperDialogTest, Mode1SelectsTheMatchingEntryAndOkHandsOverThePicture
     std::unique_ptr<CSurface> picture = dialog.TakeNewWallpaper();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Width(), 2);
-    EXPECT_EQ(picture->Picture().pixel(1, 1), Rgb(255, 255, 0));
+    EXPECT_EQ(picture->Picture().pixel(1, 1), qRgb(255, 255, 0));
     EXPECT_EQ(dialog.TakeNewWallpaper(), nullptr);
     EXPECT_EQ(Saved().WallpaperMode, 1);
     EXPECT_EQ(Saved().StretchWallpaper, 0);
@@ -388,13 +374,13 @@ TEST_F(WallpaperDialogTest, BitmapFileClearsTheSelectionAndOkStoresItsFullPath) 
     ClickButton(dialog, "button4");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
     EXPECT_TRUE(Selected(dialog).isEmpty());
-    EXPECT_EQ(Preview(dialog).pixel(100, 75), Rgb(0, 128, 128));
+    EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(0, 128, 128));
 
     const std::string own = AppFile("Own.bmp").string();
     pickedFile = own;
     ClickButton(dialog, "button4");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFilePicture);
-    EXPECT_EQ(Preview(dialog).pixel(100, 75), Rgb(7, 8, 9));
+    EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(7, 8, 9));
     ClickButton(dialog, "button1066");
 
     EXPECT_EQ(Saved().WallpaperMode, 2);
@@ -414,7 +400,7 @@ TEST_F(WallpaperDialogTest, BadPicturesAreReportedAndTheEarlierChoiceStays) {
               AppFile("Wallpapers/broken.bmp").string() + " could not be loaded!");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewColor);
     EXPECT_TRUE(Selected(dialog).isEmpty());
-    EXPECT_EQ(Preview(dialog).pixel(100, 75), Rgb(16, 11, 218));
+    EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(16, 11, 218));
 
     ChooseByClick(dialog, "aurora.bmp");
     pickedFile = AppFile("Missing.bmp").string();
@@ -425,7 +411,7 @@ TEST_F(WallpaperDialogTest, BadPicturesAreReportedAndTheEarlierChoiceStays) {
     ClickButton(dialog, "button4");
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
-    EXPECT_EQ(Preview(dialog).pixel(100, 75), Rgb(0, 128, 128));
+    EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(0, 128, 128));
 
     ClickButton(dialog, "button1066");
     EXPECT_EQ(Saved().WallpaperMode, 1);
