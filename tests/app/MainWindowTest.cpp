@@ -196,6 +196,9 @@ protected:
         return {};
     }
 
+    void ClickHole(Place p) {
+        QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(p));
+    }
     void DragMarble(Place from, Place to) {
         QWidget* area = window->BoardArea();
         QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
@@ -811,8 +814,23 @@ TEST_F(MainWindowTest, ChoosingAColourKeepsTheOldPictureButPaintsTheColour) {
     EXPECT_EQ(shown.pixel(300, 300) & 0xFFFFFF, qRgb(200, 30, 40) & 0xFFFFFF);
 }
 
-TEST_F(MainWindowTest, KeysDoNothingWithShortcutsOffAndADoubleClickIsASecondPress) {
+TEST_F(MainWindowTest, EscapeLetsGoOfAPathKeysDoNothingWithShortcutsOffAndADoubleClickIsAPress) {
     OpenTwoHumans();
+    // In click mode a move is its marble, the holes of its path, and the last hole again.
+    WriteSettings([](CSettings& s) { s.MouseMode = 1; });
+    const auto [from, to] = SomeStep();
+    const QImage unmarked = window->Renderer().Image().copy();
+    ClickHole(from);
+    ClickHole(to);
+    ASSERT_NE(window->Renderer().Image(), unmarked);  // the path is marked
+    Press(QKeySequence(Qt::Key_Escape));              // as the right button does
+    EXPECT_EQ(window->Renderer().Image(), unmarked);
+    // The path is gone: its last hole clicked again moves nothing.
+    ClickHole(to);
+    window->IdleTick();
+    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kNoColor);
+    EXPECT_EQ(window->Game()->CurrentColour(), kRed);
+
     window->Command(kCmdKeyboardShortcuts);
     EXPECT_FALSE(window->MenuAction(kCmdKeyboardShortcuts)->isChecked());
     EXPECT_TRUE(window->MenuAction(kCmdUndo)->shortcut().isEmpty());
@@ -827,13 +845,10 @@ TEST_F(MainWindowTest, KeysDoNothingWithShortcutsOffAndADoubleClickIsASecondPres
     EXPECT_EQ(window->Game()->State(), kGamePlaying);
     EXPECT_FALSE(window->Game()->SuggestionShown());
 
-    // In click mode a move is its marble, the holes of its path, and the last hole again. The
-    // window system turns the second press of a double click into a double click event, which
-    // must reach the game as that press.
-    WriteSettings([](CSettings& s) { s.MouseMode = 1; });
-    const auto [from, to] = SomeStep();
-    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
-    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
+    // The window system turns the second press of a double click into a double click event,
+    // which must reach the game as that press.
+    ClickHole(from);
+    ClickHole(to);
     EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kNoColor);
     QTest::mouseDClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kYellow; }));
@@ -914,23 +929,6 @@ TEST_F(MainWindowTest, EachShortcutReachesItsCommandOnlyWhileTheCommandIsEnabled
     SetUrlOpener(nullptr);
 }
 
-TEST_F(MainWindowTest, EscapeLetsGoOfAPathAsTheRightButtonDoes) {
-    OpenTwoHumans();
-    WriteSettings([](CSettings& s) { s.MouseMode = 1; });
-    const auto [from, to] = SomeStep();
-    const QImage unmarked = window->Renderer().Image().copy();
-    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(from));
-    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
-    ASSERT_NE(window->Renderer().Image(), unmarked);  // the path is marked
-    Press(QKeySequence(Qt::Key_Escape));
-    EXPECT_EQ(window->Renderer().Image(), unmarked);
-    // The path is gone: its last hole clicked again moves nothing.
-    QTest::mouseClick(window->BoardArea(), Qt::LeftButton, Qt::NoModifier, HoleCentre(to));
-    window->IdleTick();
-    EXPECT_EQ(window->Game()->Board()->Hole(to).occupant, kNoColor);
-    EXPECT_EQ(window->Game()->CurrentColour(), kRed);
-}
-
 TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
     OpenTwoHumans();
     QWidget* area = window->BoardArea();
@@ -960,7 +958,7 @@ TEST_F(MainWindowTest, TheSelectionRingLeavesNothingBehind) {
     });
     const auto [from, to] = SomeStep();
     for (const Place p : {from, to, to})
-        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, HoleCentre(p));
+        ClickHole(p);
     ASSERT_TRUE(TickUntil([&] { return window->Game()->CurrentColour() == kRed; }));
     EXPECT_EQ(PixelsOffTheCleanBoard(), 0);
 }
