@@ -408,14 +408,18 @@ protected:
     void Check(const PlainBoard& plain, const char* what) {
         EXPECT_EQ(FirstDifference(renderer_.Image(), plain.image), "") << what;
     }
+    // The whole area painted at this size against the plain composition.
+    void PaintAndCheck(QSize area, const char* what, const QImage& wallpaper = {}) {
+        renderer_.Resize(area.width(), area.height());
+        renderer_.Paint();
+        Check(PlainBoard(board_, area, QColor::fromRgb(kBackground), wallpaper), what);
+    }
 };
 
 TEST_F(FastDrawingTest, StartPositionsMatchAPlainCompositionAtEverySize) {
     // Two players on the 300 board, three on the 400 board over a wallpaper, six on the 600.
     SetUpStartPosition(board_, Seats({0, 3}));
-    renderer_.Resize(360, 330);
-    renderer_.Paint();
-    Check(PlainBoard(board_, {360, 330}, QColor::fromRgb(kBackground)), "2 players, 300");
+    PaintAndCheck({360, 330}, "2 players, 300");
 
     QImage wallpaper(450, 420, QImage::Format_RGB32);
     for (int y = 0; y < wallpaper.height(); ++y)
@@ -423,21 +427,14 @@ TEST_F(FastDrawingTest, StartPositionsMatchAPlainCompositionAtEverySize) {
             wallpaper.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
     renderer_.SetBackgroundImage(wallpaper);
     SetUpStartPosition(board_, Seats({0, 2, 4}));
-    renderer_.Resize(450, 420);
-    renderer_.Paint();
-    Check(PlainBoard(board_, {450, 420}, QColor::fromRgb(kBackground), wallpaper),
-          "3 players, 400, wallpaper");
+    PaintAndCheck({450, 420}, "3 players, 400, wallpaper", wallpaper);
 
     renderer_.SetBackgroundImage(QImage());
     SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
-    renderer_.Resize(700, 640);
-    renderer_.Paint();
-    Check(PlainBoard(board_, {700, 640}, QColor::fromRgb(kBackground)), "6 players, 600");
+    PaintAndCheck({700, 640}, "6 players, 600");
 
     // Smaller again, and cut on every side: nothing of the larger board may stay.
-    renderer_.Resize(250, 280);
-    renderer_.Paint();
-    Check(PlainBoard(board_, {250, 280}, QColor::fromRgb(kBackground)), "6 players, cut 300");
+    PaintAndCheck({250, 280}, "6 players, cut 300");
     EXPECT_TRUE(capture_.messages.empty());
 }
 
@@ -487,8 +484,7 @@ TEST_F(FastDrawingTest, HighlightsHiddenMarblesAndRotationsMatchAPlainCompositio
 
     for (int turn = 1; turn <= 6; ++turn) {
         board_.Rotate(turn % 2);
-        renderer_.Paint();
-        Check(PlainBoard(board_, {700, 640}, QColor::fromRgb(kBackground)), "rotated");
+        PaintAndCheck({700, 640}, "rotated");
     }
 }
 
