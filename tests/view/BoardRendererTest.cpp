@@ -71,7 +71,7 @@ protected:
     std::vector<QRect> changed_;
 };
 
-TEST_F(BoardRendererTest, OnlyTheHeightChoosesTheBoardSize) {
+TEST_F(BoardRendererTest, OnlyTheHeightChoosesTheBoardSizeAndSmallAreasCutIt) {
     renderer_.Resize(2000, 599);
     EXPECT_EQ(board_.BoardSize(), 1);
     EXPECT_EQ(renderer_.Image().size(), QSize(2000, 599));
@@ -85,9 +85,8 @@ TEST_F(BoardRendererTest, OnlyTheHeightChoosesTheBoardSize) {
     EXPECT_EQ(board_.BoardSize(), 0);
     EXPECT_EQ(renderer_.HoleSize().width, 10);
     EXPECT_TRUE(capture_.messages.empty()) << capture_.messages.front().text;
-}
 
-TEST_F(BoardRendererTest, SmallAreaCutsTheBoardOnEverySide) {
+    // A small area cuts the board on every side.
     renderer_.Resize(300, 300);
     renderer_.Paint();
     const QImage whole = renderer_.Image();
@@ -123,8 +122,13 @@ TEST_F(BoardRendererTest, PaintsMarblesTrianglesHexagonAndBackground) {
     EXPECT_EQ(At({board_.BoardLeft() + 595, board_.BoardTop() + 300}), kBackground);
 }
 
-TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHoles) {
-    for (const double ratio : {1.0, 2.0}) {
+// The screen ratios the board is drawn for: a plain screen and denser ones.
+constexpr double kRatios[] = {1.0, 1.25, 2.0, 3.0};
+
+TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHolesAndCellRepaintsMatchAPaint) {
+    for (const double ratio : kRatios) {
+        SCOPED_TRACE(ratio);
+        SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
         renderer_.SetDevicePixelRatio(ratio);
         renderer_.Resize(800, 600);
         renderer_.Paint();
@@ -140,28 +144,17 @@ TEST_F(BoardRendererTest, ClearingHoverHighlightsRestoresTheHoles) {
         EXPECT_TRUE(changed_.back().contains(HoleCentre(red)));
 
         renderer_.ClearHoverHighlights();
-        EXPECT_EQ(renderer_.Image(), before) << ratio;
+        EXPECT_EQ(renderer_.Image(), before);
         EXPECT_EQ(board_.Hole(green).highlight, -1);
         EXPECT_EQ(board_.Hole(red).highlight, -1);
-    }
-}
 
-// The screen ratios the board is drawn for: a plain screen and denser ones.
-constexpr double kRatios[] = {1.0, 1.25, 2.0, 3.0};
-
-TEST_F(BoardRendererTest, SingleHoleRepaintsMatchAWholePaint) {
-    // Moving a marble by repainting its two holes gives what a whole paint gives.
-    for (const double ratio : kRatios) {
-        SetUpStartPosition(board_, Seats({0, 1, 2, 3, 4, 5}));
-        renderer_.SetDevicePixelRatio(ratio);
-        renderer_.Resize(800, 600);
-        renderer_.Paint();
+        // Moving a marble by repainting its two holes gives what a whole paint gives.
         board_.MoveMarble({8, 1}, {8, 9});
         renderer_.DrawCell({8, 1});
         renderer_.DrawCell({8, 9});
         const QImage patched = renderer_.Image();
         renderer_.Paint();
-        EXPECT_EQ(patched, renderer_.Image()) << ratio;
+        EXPECT_EQ(patched, renderer_.Image());
     }
 }
 
@@ -515,34 +508,29 @@ protected:
     TempFolder folder_{"halmora-render"};
 };
 
-TEST_F(RenderTool, WritesTheBoardAsAPicture) {
-    const std::string out = (folder_ / "board.png").string();
-    ASSERT_EQ(Run(SaveGame() + " " + out + " --height 450 --width 500"), 0);
-    const QImage png(QString::fromStdString(out));
-    ASSERT_EQ(png.size(), QSize(500, 450));
-    EXPECT_EQ(Pixel(png, 0, 0), kBackground);
-    // The 400 board: the hexagon between three middle holes.
-    CGameBoard layout;
-    layout.Layout(500, 450);
-    const int x = (layout.ScreenX({8, 9}) + layout.ScreenX({9, 9}) + layout.ScreenX({8, 10})) / 3;
-    const int y = (layout.ScreenY({8, 9}) + layout.ScreenY({9, 9}) + layout.ScreenY({8, 10})) / 3;
-    EXPECT_EQ(Pixel(png, x + 7, y + 7), kHexagon);
-    EXPECT_EQ(Pixel(png, layout.ScreenX({8, 5}) + 7, layout.ScreenY({8, 5}) + 7),
-              Pixel(QImage(QString::fromStdString(std::string(HALMORA_GAMEFILES) +
-                                                  "/Graphics/400 Yellow Marble.bmp")),
-                    8, 9))
-        << "the moved marble";
-}
-
 // --scale 2 draws the board at twice the density, not the plain picture enlarged: its 2 by 2
 // blocks differ along lines, triangle edges, hole rims and marbles, while the colours agree: flat
 // parts keep their colour exactly and the whole picture its mean colour.
-TEST_F(RenderTool, ScaledPictureIsDrawnAtItsDensity) {
+TEST_F(RenderTool, WritesTheBoardAsAPictureAndScaledAtItsDensity) {
     const std::string game = SaveGame();
     const std::string one = (folder_ / "one.png").string(), two = (folder_ / "two.png").string();
     ASSERT_EQ(Run(game + " " + one + " --height 450 --width 500"), 0);
     ASSERT_EQ(Run(game + " " + two + " --height 450 --width 500 --scale 2"), 0);
     const QImage plain = QImage(QString::fromStdString(one)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(plain.size(), QSize(500, 450));
+    EXPECT_EQ(Pixel(plain, 0, 0), kBackground);
+    // The 400 board: the hexagon between three middle holes.
+    CGameBoard layout;
+    layout.Layout(500, 450);
+    const int hx = (layout.ScreenX({8, 9}) + layout.ScreenX({9, 9}) + layout.ScreenX({8, 10})) / 3;
+    const int hy = (layout.ScreenY({8, 9}) + layout.ScreenY({9, 9}) + layout.ScreenY({8, 10})) / 3;
+    EXPECT_EQ(Pixel(plain, hx + 7, hy + 7), kHexagon);
+    EXPECT_EQ(Pixel(plain, layout.ScreenX({8, 5}) + 7, layout.ScreenY({8, 5}) + 7),
+              Pixel(QImage(QString::fromStdString(std::string(HALMORA_GAMEFILES) +
+                                                  "/Graphics/400 Yellow Marble.bmp")),
+                    8, 9))
+        << "the moved marble";
+
     const QImage dense = QImage(QString::fromStdString(two)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(dense.size(), QSize(1000, 900));
     int finer = 0, flat = 0, flatKept = 0;
