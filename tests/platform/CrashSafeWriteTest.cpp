@@ -164,12 +164,8 @@ protected:
             const std::vector<uint8_t> now = ReadAll(kind.path);
             // Before any save was whole, the file is as it was or the first version just renamed
             // into place; after one, it is one of the two versions.
-            if (savedWhole)
-                ASSERT_TRUE(now == kind.first || now == kind.second)
-                    << kind.path << ": " << now.size() << " bytes after kill " << kill;
-            else
-                ASSERT_TRUE(now == before || now == kind.first)
-                    << kind.path << ": " << now.size() << " bytes after kill " << kill;
+            ASSERT_TRUE(now == kind.first || now == (savedWhole ? kind.second : before))
+                << kind.path << ": " << now.size() << " bytes after kill " << kill;
             sawInitial += now == kind.initial;
             sawFirst += now == kind.first;
             sawSecond += now == kind.second;
