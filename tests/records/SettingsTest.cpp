@@ -203,14 +203,12 @@ TEST(SettingsClock, TimesAreCombinedWithoutOverflow) {
 }
 
 TEST(SettingsSpeed, MarblesNeverGlideSlowerThanTheSlidersSlowestPosition) {
-    CSettings s;
-    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.02f);  // the default 1 as the slider shows it
-    s.AnimationSpeed = 20;
-    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.02f);
-    s.AnimationSpeed = 137;
-    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.137f);
-    s.AnimationSpeed = 200;
-    EXPECT_FLOAT_EQ(s.MarbleSpeed(), 0.2f);
+    CSettings s;  // first the default 1, as the slider shows it
+    for (const auto& [stored, speed] : {std::pair(s.AnimationSpeed, 0.02f), std::pair(20, 0.02f),
+                                        std::pair(137, 0.137f), std::pair(200, 0.2f)}) {
+        s.AnimationSpeed = stored;
+        EXPECT_FLOAT_EQ(s.MarbleSpeed(), speed) << stored;
+    }
 }
 
 TEST_F(Settings, AFileThatCannotBeReadIsKeptAsideAndNeverOverwritten) {
