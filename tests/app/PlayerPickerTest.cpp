@@ -94,20 +94,27 @@ protected:
     MessageScript messages;
 };
 
-TEST_F(PlayerPickerTest, ListsTheFileNamesExceptThoseOfLowerHumanSeats) {
-    WriteStats(folder.Path(), {"Ann", "张三", "Bob"});
-    SaveSeat(kYellow, 4, "Bob");  // a computer seat takes no name
+TEST_F(PlayerPickerTest, ListsTheFileNamesExceptThoseOfLowerHumanSeatsAndSavesThePreselectedOne) {
+    WriteStats(folder.Path(), {"Ann", "张三", "Bobby"});
+    SaveSeat(kYellow, 4, "Bobby");  // a computer seat takes no name
     SaveSeat(kBlue, 1, "张三");
     SaveSeat(kRed, 1, "");
+    SaveSeat(kOrange, 1, "bob");  // a case-insensitive prefix of a listed name
 
     CPlayerPickerDialog blue(nullptr, testing::FileSettings(), kBlue);
     EXPECT_EQ(blue.windowTitle(), "当前玩家的名字  ");
-    EXPECT_EQ(Listed(blue), (QStringList{"Ann", "张三", "Bob"}));
+    EXPECT_EQ(Listed(blue), (QStringList{"Ann", "张三", "Bobby"}));
     EXPECT_EQ(blue.findChild<QComboBox*>("combo1085")->currentText(), "张三");
 
     CPlayerPickerDialog red(nullptr, testing::FileSettings(), kRed);
-    EXPECT_EQ(Listed(red), (QStringList{"Ann", "Bob"}));
+    EXPECT_EQ(Listed(red), (QStringList{"Ann", "Bobby"}));
     EXPECT_EQ(red.findChild<QComboBox*>("combo1085")->currentIndex(), -1);
+
+    CPlayerPickerDialog orange(nullptr, testing::FileSettings(), kOrange);
+    orange.show();
+    EXPECT_EQ(orange.findChild<QComboBox*>("combo1085")->currentText(), "Bobby");
+    Click(orange, "button1086");
+    EXPECT_EQ(SavedName(kOrange), "Bobby");
 }
 
 TEST_F(PlayerPickerTest, OkRefusesNoChoiceAndSavesTheChosenName) {
@@ -130,17 +137,6 @@ TEST_F(PlayerPickerTest, OkRefusesNoChoiceAndSavesTheChosenName) {
     EXPECT_EQ(picker.result(), QDialog::Accepted);
     EXPECT_EQ(SavedName(kRed), "Bob");
     EXPECT_EQ(messages.shown.size(), 1u);
-}
-
-TEST_F(PlayerPickerTest, ThePreselectedNameIsTheOneSaved) {
-    WriteStats(folder.Path(), {"Ann", "Bobby"});
-    SaveSeat(kOrange, 1, "bob");  // a case-insensitive prefix of a listed name
-
-    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kOrange);
-    picker.show();
-    EXPECT_EQ(picker.findChild<QComboBox*>("combo1085")->currentText(), "Bobby");
-    Click(picker, "button1086");
-    EXPECT_EQ(SavedName(kOrange), "Bobby");
 }
 
 TEST_F(PlayerPickerTest, NewPlayerRunsTheNameDialogThenClosesThePicker) {
