@@ -125,9 +125,8 @@ TEST(BasicBoard, MarbleThatCanJumpNearerIsNotSettled) {
 
 TEST(BasicBoard, FullTargetTriangleAssignsEveryMarbleItsOwnHole) {
     CGameBoard board = EmptyBoard();
-    Put(board, kYellow,
-        {kBottom[0], kBottom[1], kBottom[2], kBottom[3], kBottom[4], kBottom[5], kBottom[6],
-         kBottom[7], kBottom[8], kBottom[9]});
+    for (const Place p : kBottom)
+        Put(board, kYellow, {p});
     CBasicBoard b;
     b.BuildFrom(board);
     for (int i = 0; i < 10; ++i) {
@@ -151,12 +150,9 @@ TEST(BasicBoard, FullTargetTriangleAssignsEveryMarbleItsOwnHole) {
 }
 
 TEST(BasicBoard, ApplyThenTakeBackRestoresTheBoardExactly) {
-    for (int players : {2, 3, 4, 6}) {
-        const std::vector<PlayerColor> order = players == 2   ? std::vector<PlayerColor>{0, 3}
-                                               : players == 3 ? std::vector<PlayerColor>{1, 3, 5}
-                                               : players == 4
-                                                   ? std::vector<PlayerColor>{0, 2, 3, 5}
-                                                   : std::vector<PlayerColor>{0, 1, 2, 3, 4, 5};
+    const std::vector<PlayerColor> orders[] = {{0, 3}, {1, 3, 5}, {0, 2, 3, 5}, {0, 1, 2, 3, 4, 5}};
+    for (const std::vector<PlayerColor>& order : orders) {
+        const int players = static_cast<int>(order.size());
         std::array<bool, 6> seated{};
         for (PlayerColor c : order)
             seated[c] = true;
