@@ -71,23 +71,19 @@ TEST_F(GameTest, WinnerTakesFirstPlaceIsPassedOverAndTheRecordIsFiledOnce) {
 }
 
 TEST_F(GameTest, ComputerWinningFirstPlaysTheLoseSoundUnlessMuted) {
-    Seat(kYellow, 4);
-    Seat(kRed);
-    Start(0);
-    YellowNearlyHome();
-    Tick();
-    EXPECT_EQ(host_.sounds, (std::vector<std::string>{"Sounds/Lose.wav"}));
-
-    game_ = std::make_unique<CGame>(host_);
-    game_->SetOptions({.muteSounds = true});
-    host_.sounds.clear();
-    Seat(kYellow, 4);
-    Seat(kRed);
-    Start(0);
-    YellowNearlyHome();
-    Tick();
-    EXPECT_TRUE(game_->Finished(kYellow));
-    EXPECT_TRUE(host_.sounds.empty());
+    for (const bool muted : {false, true}) {
+        game_ = std::make_unique<CGame>(host_);
+        game_->SetOptions({.muteSounds = muted});
+        host_.sounds.clear();
+        Seat(kYellow, 4);
+        Seat(kRed);
+        Start(0);
+        YellowNearlyHome();
+        Tick();
+        EXPECT_TRUE(game_->Finished(kYellow));
+        EXPECT_EQ(host_.sounds,
+                  muted ? std::vector<std::string>{} : std::vector<std::string>{"Sounds/Lose.wav"});
+    }
 }
 
 TEST_F(GameTest, TwoPlayerTimeOutGivesPlacesTwoAndOne) {
@@ -138,7 +134,7 @@ TEST_F(GameTest, PlayersOutOfTimeTakeTheLastPlacesInTheOrderTheyRunOut) {
 TEST_F(GameTest, ClocksGiveTimeToBeginTurnOnlyWhenOn) {
     ScopedFakeTicks ticks(0);
     ScriptedPlayer* yellow = Seat(kYellow);
-    ScriptedPlayer* red = Seat(kRed);
+    Seat(kRed);
     Start(0);
     EXPECT_EQ(yellow->lastRemaining, 0u);
     EXPECT_EQ(yellow->lastPerMove, 0);
@@ -146,7 +142,7 @@ TEST_F(GameTest, ClocksGiveTimeToBeginTurnOnlyWhenOn) {
 
     game_ = std::make_unique<CGame>(host_);
     yellow = Seat(kYellow);
-    red = Seat(kRed);
+    ScriptedPlayer* red = Seat(kRed);
     Start(0, 60, 5);
     EXPECT_EQ(yellow->lastRemaining, 65000u);
     EXPECT_EQ(yellow->lastPerMove, 5);
