@@ -118,7 +118,7 @@ TEST_F(GameInfoPanelTest, ADenseScreenGetsThePanelAtItsDensity) {
     EXPECT_TRUE(capture_.messages.empty());
 }
 
-TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRow) {
+TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRowAndTheClockShowsOnlyWithClocks) {
     auto panel = Panel(3, true);
     panel->SetCurrent(kBlue);
     const QImage image = panel->grab().toImage();
@@ -126,11 +126,7 @@ TEST_F(GameInfoPanelTest, ArrowMarksTheCurrentRow) {
     EXPECT_EQ(Pixel(image, 7, RowTop(0) + 8), kGround);
     EXPECT_EQ(Pixel(image, 7, RowTop(2) + 8), kGround);
     EXPECT_EQ(panel->windowTitle(), QString::fromUtf8("游戏信息 "));
-}
-
-TEST_F(GameInfoPanelTest, ClockPictureOnlyWithClocks) {
-    auto withClocks = Panel(2, true);
-    EXPECT_TRUE(ClockInRow(withClocks->grab().toImage(), 1));
+    EXPECT_TRUE(ClockInRow(image, 1));
 
     auto without = Panel(2, false);
     const QImage hidden = without->grab().toImage();
@@ -139,7 +135,7 @@ TEST_F(GameInfoPanelTest, ClockPictureOnlyWithClocks) {
     EXPECT_EQ(Pixel(hidden, 150, RowTop(1) + 8), kGround);
 }
 
-TEST_F(GameInfoPanelTest, FinishedPlayerShowsItsPlace) {
+TEST_F(GameInfoPanelTest, FinishedPlayerShowsItsPlaceAndCloseHidesTheWindowTillShown) {
     auto panel = Panel(2, false);
     const QImage before = panel->grab().toImage();
     panel->SetPlace(kBlue, 1);
@@ -148,10 +144,7 @@ TEST_F(GameInfoPanelTest, FinishedPlayerShowsItsPlace) {
     const QImage after = panel->grab().toImage();
     EXPECT_NE(after.copy(0, RowTop(1) + h, 212, h), before.copy(0, RowTop(1) + h, 212, h));
     EXPECT_EQ(after.copy(0, 0, 212, RowTop(1)), before.copy(0, 0, 212, RowTop(1)));
-}
 
-TEST_F(GameInfoPanelTest, CloseHidesAndShowShowsAgain) {
-    auto panel = Panel(2, true);
     EXPECT_TRUE(panel->IsShown());
     panel->close();  // the close box
     EXPECT_FALSE(panel->IsShown());
