@@ -1,21 +1,30 @@
 // Helpers for the application tests: message boxes answered by script, a temporary application
-// folder, and modal dialogs driven from a timer while they run.
+// folder, modal dialogs driven from a timer while they run, clicks on named controls, and the
+// files as they are on disk.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/AppSettings.h"
 #include "app/MessageBoxes.h"
 #include "platform/AppFolder.h"
+#include "records/Settings.h"
 #include "support/TempFolder.h"
 #include "view/ViewMessages.h"
 
@@ -66,6 +75,28 @@ inline CAppSettings& FileSettings() {
     settings = CAppSettings{};
     settings.Open();
     return settings;
+}
+
+// The settings as the file holds them now.
+inline CSettings Saved() {
+    CSettings settings;
+    settings.Load();
+    return settings;
+}
+
+inline std::vector<char> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Clicks the named control: a button in its middle, a check box or radio button on its box,
+// whatever width the layout gives it.
+inline void Click(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    const bool box = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, {},
+                      box ? QPoint(8, widget->height() / 2) : widget->rect().center());
 }
 
 // Makes the game's pictures, sounds and wallpapers of the build visible in a test's application

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -24,7 +23,9 @@ namespace halmora {
 namespace {
 
 using testing::AppFolderScope;
+using testing::Click;
 using testing::MessageScript;
+using testing::Saved;
 using testing::WhenModalShows;
 
 // PlayerColor
@@ -38,12 +39,6 @@ const QString kTypeNames[7] = {
     "电脑玩家 高级    ", "电脑玩家 专家  ", "电脑玩家 大师  "};
 const std::string kCaption = "不能开始游戏    ";
 
-CSettings Saved() {
-    CSettings settings;
-    settings.Load();
-    return settings;
-}
-
 void SaveTypes(const Types& types) {
     CSettings settings;
     settings.Load();
@@ -55,15 +50,6 @@ QComboBox& Combo(QWidget& sheet, const char* name) {
     auto* combo = sheet.findChild<QComboBox*>(name);
     EXPECT_NE(combo, nullptr) << name;
     return *combo;
-}
-
-// Clicks the button; a check box at its box.
-void Click(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<QWidget*>(name);
-    ASSERT_NE(widget, nullptr) << name;
-    const QPoint at = qobject_cast<QCheckBox*>(widget) ? QPoint(8, widget->height() / 2)
-                                                       : widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
 void ChooseQuickSetup(QWidget& sheet, const QString& text) {

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabBar>
@@ -14,7 +13,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,19 +29,11 @@ namespace halmora {
 namespace {
 
 using testing::AppFolderScope;
+using testing::Click;
+using testing::FileBytes;
 using testing::MessageScript;
+using testing::Saved;
 using testing::WhenModalShows;
-
-CSettings Saved() {
-    CSettings settings;
-    settings.Load();
-    return settings;
-}
-
-std::vector<char> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string WallpaperFile(const CSettings& settings) {
     return reinterpret_cast<const char*>(settings.WallpaperFile.data());
@@ -59,16 +49,6 @@ T& Find(QWidget& parent, const char* name) {
     auto* widget = parent.findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name;
     return *widget;
-}
-
-// Radio buttons and check boxes answer clicks on their box, whatever width the layout gives them.
-void ClickBox(QWidget& parent, const char* name) {
-    QWidget& box = Find<QWidget>(parent, name);
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
-}
-
-void ClickButton(QWidget& parent, const char* name) {
-    QTest::mouseClick(&Find<QPushButton>(parent, name), Qt::LeftButton);
 }
 
 void ShowTab(CBoardSettingsSheet& sheet, int index) {
@@ -107,16 +87,16 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
         EXPECT_TRUE(sheet.MousePage().IsInitialised());
         EXPECT_FALSE(sheet.AnimationPage().IsInitialised());
         EXPECT_TRUE(Find<QRadioButton>(sheet, "radio1056").isChecked());
-        ClickBox(sheet, "radio1057");
+        Click(sheet, "radio1057");
         EXPECT_FALSE(Find<QRadioButton>(sheet, "radio1056").isChecked());
-        ClickBox(sheet, "check1058");
+        Click(sheet, "check1058");
 
         // Another editor's change made meanwhile is not written back stale.
         ASSERT_TRUE(settings.Change([](CSettings& s) {
             s.MuteSounds = 1;
             s.AnimationSpeed = 80;
         }));
-        ClickButton(sheet, "button1");
+        Click(sheet, "button1");
     }
     const CSettings a = Saved();
     EXPECT_EQ(std::vector<int32_t>({a.MouseMode, a.ShowMovesOnHover, a.MuteSounds, a.FullAnimation,
@@ -128,8 +108,8 @@ TEST(BoardSettingsSheetTest, PagesStoreOnlyWhenShownAndOnlyOnOk) {
         sheet.show();
         EXPECT_TRUE(Find<QRadioButton>(sheet, "radio1057").isChecked());
         EXPECT_TRUE(Find<QCheckBox>(sheet, "check1058").isChecked());
-        ClickBox(sheet, "radio1056");
-        ClickButton(sheet, "button1");
+        Click(sheet, "radio1056");
+        Click(sheet, "button1");
     }
     EXPECT_EQ(Saved().MouseMode, 0);
     EXPECT_EQ(Saved().ShowMovesOnHover, 1);
@@ -142,13 +122,13 @@ TEST(BoardSettingsSheetTest, CancelAfterChangingBothPagesStoresNothing) {
 
     CBoardSettingsSheet sheet(nullptr, testing::FileSettings());
     sheet.show();
-    ClickBox(sheet, "radio1057");
-    ClickBox(sheet, "check1058");
+    Click(sheet, "radio1057");
+    Click(sheet, "check1058");
     ShowTab(sheet, 1);
     EXPECT_TRUE(sheet.AnimationPage().IsInitialised());
-    ClickBox(sheet, "check1060");
+    Click(sheet, "check1060");
     QTest::keyClick(&Find<QSlider>(sheet, "slider1061"), Qt::Key_End);
-    ClickButton(sheet, "button2");
+    Click(sheet, "button2");
 
     EXPECT_EQ(sheet.result(), QDialog::Rejected);
     EXPECT_EQ(FileBytes(AppFile("Data/Settings.dat")), before);
@@ -167,7 +147,7 @@ TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumb
         EXPECT_NE(slider.tickPosition(), QSlider::NoTicks);
         EXPECT_EQ(slider.value(), 20);
         EXPECT_TRUE(Find<QCheckBox>(sheet, "check1060").isChecked());
-        ClickButton(sheet, "button1");
+        Click(sheet, "button1");
     }
     EXPECT_EQ(Saved().AnimationSpeed, 20);
     EXPECT_EQ(Saved().FullAnimation, 1);
@@ -182,8 +162,8 @@ TEST(BoardSettingsSheetTest, DefaultSpeedShowsAs20AndTheSliderStoresAnyWholeNumb
         QSlider& slider = Find<QSlider>(shown, "slider1061");
         for (int i = 0; i < 7; ++i)
             QTest::keyClick(&slider, Qt::Key_Right);
-        ClickBox(shown, "check1060");
-        ClickButton(shown, "button1");
+        Click(shown, "check1060");
+        Click(shown, "button1");
     });
     EXPECT_EQ(sheet.exec(), QDialog::Accepted);
     EXPECT_EQ(Saved().AnimationSpeed, 137);
@@ -204,8 +184,8 @@ TEST(BoardSettingsSheetTest, TheLastMoveOptionTakesOnlyOffsetZeroAndOlderFilesSh
         sheet.show();
         ShowTab(sheet, 1);
         EXPECT_EQ(Find<QCheckBox>(sheet, "checkMarkLastMove").isChecked(), !mark);
-        ClickBox(sheet, "checkMarkLastMove");
-        ClickButton(sheet, "button1");
+        Click(sheet, "checkMarkLastMove");
+        Click(sheet, "button1");
         EXPECT_EQ(GameOptionsOf(Saved()).markLastMove, mark);
         std::vector<char> expected = before;
         expected[0] = mark ? 0 : 1;
@@ -219,22 +199,22 @@ TEST(SoundDialogTest, StoresOnOkOnly) {
     {  // Cancel writes nothing, not even a first settings file.
         CSoundDialog dialog(nullptr, testing::FileSettings());
         EXPECT_FALSE(Find<QCheckBox>(dialog, "check1062").isChecked());
-        ClickBox(dialog, "check1062");
-        ClickButton(dialog, "button1064");
+        Click(dialog, "check1062");
+        Click(dialog, "button1064");
         EXPECT_FALSE(std::filesystem::exists(AppFile("Data/Settings.dat")));
     }
     {
         CSoundDialog dialog(nullptr, testing::FileSettings());
-        ClickBox(dialog, "check1062");
-        ClickButton(dialog, "button1063");
+        Click(dialog, "check1062");
+        Click(dialog, "button1063");
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
     EXPECT_EQ(Saved().MuteSounds, 1);
     {
         CSoundDialog dialog(nullptr, testing::FileSettings());
         EXPECT_TRUE(Find<QCheckBox>(dialog, "check1062").isChecked());
-        ClickBox(dialog, "check1062");
-        ClickButton(dialog, "button1063");
+        Click(dialog, "check1062");
+        Click(dialog, "button1063");
     }
     EXPECT_EQ(Saved().MuteSounds, 0);
 }
@@ -316,11 +296,11 @@ TEST_F(WallpaperDialogTest, EntryThenColourThenOkStoresColourModeAndHandsOverNoP
     ExpectStretchedQuads(dialog);  // always stretched, though 1073 is clear
 
     pickedColor = QColor(200, 100, 50);
-    ClickButton(dialog, "button6");
+    Click(dialog, "button6");
     EXPECT_EQ(pickerStart, QColor(Qt::white));
     EXPECT_EQ(dialog.PreviewMode(), kPreviewColor);
     EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(200, 100, 50));
-    ClickButton(dialog, "button1066");
+    Click(dialog, "button1066");
 
     const CSettings saved = Saved();
     EXPECT_EQ(std::vector<int32_t>({saved.WallpaperMode, saved.WallpaperRed, saved.WallpaperGreen,
@@ -342,8 +322,8 @@ TEST_F(WallpaperDialogTest, Mode1SelectsTheMatchingEntryAndOkHandsOverThePicture
     ExpectStretchedQuads(dialog);
     EXPECT_EQ(dialog.TakeNewWallpaper(), nullptr);  // not before OK
 
-    ClickBox(dialog, "check1073");
-    ClickButton(dialog, "button1066");
+    Click(dialog, "check1073");
+    Click(dialog, "button1066");
     std::unique_ptr<CSurface> picture = dialog.TakeNewWallpaper();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Width(), 2);
@@ -371,17 +351,17 @@ TEST_F(WallpaperDialogTest, BitmapFileClearsTheSelectionAndOkStoresItsFullPath) 
     ASSERT_EQ(Selected(dialog), "aurora.bmp");
 
     // Cancelled: the picture stays, the selection goes.
-    ClickButton(dialog, "button4");
+    Click(dialog, "button4");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
     EXPECT_TRUE(Selected(dialog).isEmpty());
     EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(0, 128, 128));
 
     const std::string own = AppFile("Own.bmp").string();
     pickedFile = own;
-    ClickButton(dialog, "button4");
+    Click(dialog, "button4");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFilePicture);
     EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(7, 8, 9));
-    ClickButton(dialog, "button1066");
+    Click(dialog, "button1066");
 
     EXPECT_EQ(Saved().WallpaperMode, 2);
     EXPECT_EQ(WallpaperFile(Saved()), own);
@@ -404,16 +384,16 @@ TEST_F(WallpaperDialogTest, BadPicturesAreReportedAndTheEarlierChoiceStays) {
 
     ChooseByClick(dialog, "aurora.bmp");
     pickedFile = AppFile("Missing.bmp").string();
-    ClickButton(dialog, "button4");
+    Click(dialog, "button4");
     EXPECT_EQ(messages.shown.size(), 2u);
     // A path that the settings file could only keep cut is refused before loading.
     pickedFile = "/" + std::string(kWallpaperFileBytes, 'x') + ".bmp";
-    ClickButton(dialog, "button4");
+    Click(dialog, "button4");
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
     EXPECT_EQ(Preview(dialog).pixel(100, 75), qRgb(0, 128, 128));
 
-    ClickButton(dialog, "button1066");
+    Click(dialog, "button1066");
     EXPECT_EQ(Saved().WallpaperMode, 1);
     EXPECT_EQ(WallpaperFile(Saved()), "Wallpapers/aurora.bmp");
     EXPECT_NE(dialog.TakeNewWallpaper(), nullptr);
@@ -424,7 +404,7 @@ TEST_F(WallpaperDialogTest, CancelWritesNothingAndDropsThePicture) {
     dialog.show();
     ChooseByClick(dialog, "Cliffs.bmp");
     pickedColor.reset();  // the colour picker cancelled keeps the picture
-    ClickButton(dialog, "button6");
+    Click(dialog, "button6");
     EXPECT_EQ(dialog.PreviewMode(), kPreviewFolderPicture);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);

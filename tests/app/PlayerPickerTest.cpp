@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <cstdint>
@@ -24,6 +23,7 @@ namespace halmora {
 namespace {
 
 using testing::AppFolderScope;
+using testing::Click;
 using testing::MessageScript;
 using testing::WhenModalShows;
 
@@ -57,9 +57,7 @@ void SaveSeat(PlayerColor seat, int32_t type, const std::string& name) {
 }
 
 std::string SavedName(PlayerColor seat) {
-    CSettings settings;
-    settings.Load();
-    return GbkNameToUtf8(settings.PlayerName[seat]);
+    return GbkNameToUtf8(testing::Saved().PlayerName[seat]);
 }
 
 QStringList Listed(QWidget& picker) {
@@ -80,12 +78,6 @@ void Type(QWidget* widget, const QString& text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&c, 1),
                                 Qt::NoModifier);
     }
-}
-
-void Click(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<QWidget*>(name);
-    ASSERT_NE(widget, nullptr) << name;
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 class PlayerPickerTest : public ::testing::Test {
@@ -211,8 +203,7 @@ TEST_F(PlayerPickerTest, NameDialogRefusesAnEmptyNameAndStoresATypedOne) {
     EXPECT_EQ(edit->text(), fifteen);
     Click(dialog, "button1088");
     EXPECT_FALSE(dialog.isVisible());
-    CSettings settings;
-    settings.Load();
+    const CSettings settings = testing::Saved();
     EXPECT_EQ(GbkNameBytes(settings.PlayerName[kOrange]), Utf8ToGbk(fifteen.toStdString()));
     EXPECT_EQ(GbkNameBytes(settings.PlayerName[kOrange]).size(), 30u);
 }

@@ -7,8 +7,6 @@
 #include <QTest>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@ namespace halmora {
 namespace {
 
 using testing::AppFolderScope;
+using testing::FileBytes;
 using testing::MessageScript;
 using testing::WhenModalShows;
 
@@ -69,14 +68,7 @@ void SetStatsPlayer(const std::string& name) {
 }
 
 std::string SavedStatsPlayer() {
-    CSettings settings;
-    settings.Load();
-    return GbkNameToUtf8(settings.StatsPlayer);
-}
-
-std::vector<char> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return GbkNameToUtf8(testing::Saved().StatsPlayer);
 }
 
 QStringList Row(const CStatsWindow& window, int row) {
