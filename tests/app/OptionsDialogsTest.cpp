@@ -196,27 +196,20 @@ TEST(BoardSettingsSheetTest, TheLastMoveOptionTakesOnlyOffsetZeroAndOlderFilesSh
 
 TEST(SoundDialogTest, StoresOnOkOnly) {
     AppFolderScope folder("halmora-options-sound");
-    {  // Cancel writes nothing, not even a first settings file.
+    bool muted = false;
+    for (const std::string button : {"button1064", "button1063", "button1063"}) {
         CSoundDialog dialog(nullptr, testing::FileSettings());
-        EXPECT_FALSE(Find<QCheckBox>(dialog, "check1062").isChecked());
+        EXPECT_EQ(Find<QCheckBox>(dialog, "check1062").isChecked(), muted);
         Click(dialog, "check1062");
-        Click(dialog, "button1064");
-        EXPECT_FALSE(std::filesystem::exists(AppFile("Data/Settings.dat")));
+        Click(dialog, button.c_str());
+        const bool ok = button == "button1063";
+        EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        muted = muted != ok;
+        if (ok)
+            EXPECT_EQ(Saved().MuteSounds, muted ? 1 : 0);
+        else  // Cancel writes nothing, not even a first settings file.
+            EXPECT_FALSE(std::filesystem::exists(AppFile("Data/Settings.dat")));
     }
-    {
-        CSoundDialog dialog(nullptr, testing::FileSettings());
-        Click(dialog, "check1062");
-        Click(dialog, "button1063");
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(Saved().MuteSounds, 1);
-    {
-        CSoundDialog dialog(nullptr, testing::FileSettings());
-        EXPECT_TRUE(Find<QCheckBox>(dialog, "check1062").isChecked());
-        Click(dialog, "check1062");
-        Click(dialog, "button1063");
-    }
-    EXPECT_EQ(Saved().MuteSounds, 0);
 }
 
 // A temporary application folder with a Wallpapers folder of small pictures made here.
