@@ -124,15 +124,6 @@ TEST_F(GameCommands, UndoAndRedoStepOverAPlayerWhoHadToPass) {
     }
 }
 
-TEST_F(GameCommands, UndoIsRefusedOnceSomebodyHasFinished) {
-    TwoHumans();
-    YellowNearlyHome();
-    Tick(2);
-    ASSERT_TRUE(game_->Finished(kYellow));
-    EXPECT_FALSE(game_->CanUndo());
-    EXPECT_FALSE(game_->CanRedo());
-}
-
 TEST_F(GameCommands, SuggestionMarksTheBestMoveUntilTheNextTurn) {
     TwoHumans();
     game_->Suggest(canvas_);
@@ -342,12 +333,15 @@ TEST_F(GameCommands, DamagedSavedGamesLoadWholeOrNotAtAll) {
     EXPECT_LT(loaded, 300);
 }
 
-TEST_F(GameCommands, FinishedGameIsFiledWithTheNewRatings) {
+TEST_F(GameCommands, UndoIsRefusedOnceSomebodyHasFinishedAndTheGameIsFiledWithTheNewRatings) {
     TwoHumans();
     RecordTime end;
     EXPECT_FALSE(BuildRecordOf(*game_, end).has_value());  // not over yet
     YellowNearlyHome();
-    Tick();
+    Tick(2);
+    ASSERT_TRUE(game_->Finished(kYellow));
+    EXPECT_FALSE(game_->CanUndo());
+    EXPECT_FALSE(game_->CanRedo());
     game_->EndGameNow(canvas_);
     StatsDatabase stats;
     ASSERT_TRUE(FileFinishedGame(*game_, stats, end).Ok());
