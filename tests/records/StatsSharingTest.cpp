@@ -157,9 +157,7 @@ TEST_F(SharedStats, AFileNotReadWholeIsKeptAsideAndWhatWasReadGoesOn) {
              std::vector<uint8_t> bytes = Bytes(p);
              const int32_t n = -2;
              std::memcpy(bytes.data() + bytes.size() - lastRecord, &n, 4);
-             std::ofstream(p, std::ios::binary | std::ios::trunc)
-                 .write(reinterpret_cast<const char*>(bytes.data()),
-                        static_cast<std::streamsize>(bytes.size()));
+             ASSERT_TRUE(WriteFileAtomically(p, bytes).Ok());
          },
          "participant", 3, 3},
         {"trailing bytes", [](const fs::path& p) { std::ofstream(p, std::ios::app) << "xyz"; },
