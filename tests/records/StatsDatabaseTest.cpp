@@ -98,7 +98,7 @@ TEST(StatsDatabase, ThreeParticipantRecordTakes168BytesInFileLayout) {
     EXPECT_EQ(read.Entry(0).records.at(0), record);
 }
 
-TEST(StatsDatabase, FilingGamesKeepsEntriesCountsAndNewestFirst) {
+TEST(StatsDatabase, FilingGamesKeepsEntriesCountsAndNewestFirstAndSameNamesTwice) {
     StatsDatabase db = MakeDatabase();
     // Created at the front as first met; computers get no entry.
     ASSERT_EQ(db.Count(), 3);
@@ -135,19 +135,16 @@ TEST(StatsDatabase, FilingGamesKeepsEntriesCountsAndNewestFirst) {
     for (const GameRecord& r : order.Find("C")->records)
         ratings.push_back(r.participants[0].rating);
     EXPECT_EQ(ratings, (std::vector<int32_t>{2, 4, 1, 3}));
-}
 
-TEST(StatsDatabase, TwoHumansWithOneNameFileTheRecordTwice) {
-    StatsDatabase db;
-    db.AddGameRecord(MakeRecord({{"Kim", 1, 1490, 1}, {"Kim", 1, 1510, 0}}, 2004, 1, 1, 0));
-    ASSERT_EQ(db.Count(), 1);
-    EXPECT_EQ(db.Entry(0).records.size(), 2u);
-    // Both copies are read through the first participant of the name.
-    EXPECT_EQ(db.Entry(0).gamesLost, 2);
-    EXPECT_EQ(db.Entry(0).rating, 1490);
-
-    db.AddGameRecord(MakeRecord({{"Solo", 1, 1500, 0}}, 2004, 1, 1, 0));  // no file could hold it
-    EXPECT_EQ(db.Count(), 1);
+    // Two humans with one name file the record twice, both read through the first of them.
+    StatsDatabase kim;
+    kim.AddGameRecord(MakeRecord({{"Kim", 1, 1490, 1}, {"Kim", 1, 1510, 0}}, 2004, 1, 1, 0));
+    ASSERT_EQ(kim.Count(), 1);
+    EXPECT_EQ(kim.Entry(0).records.size(), 2u);
+    EXPECT_EQ(kim.Entry(0).gamesLost, 2);
+    EXPECT_EQ(kim.Entry(0).rating, 1490);
+    kim.AddGameRecord(MakeRecord({{"Solo", 1, 1500, 0}}, 2004, 1, 1, 0));  // no file could hold it
+    EXPECT_EQ(kim.Count(), 1);
 }
 
 TEST_F(StatsFile, LoadAndSaveReverseThePlayerBlocksAndTwiceRestoreTheFile) {
