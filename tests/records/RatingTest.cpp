@@ -86,11 +86,8 @@ TEST(Rating, RecordHasParticipantsInColourOrderWithDateAndTimes) {
     EXPECT_EQ(r->participants[0].rating, 1396);
     EXPECT_EQ(r->participants[1].rating, 1609);
     EXPECT_EQ(r->participants[2].rating, 1495);
-    EXPECT_EQ(r->day, 5);
-    EXPECT_EQ(r->month, 2);
-    EXPECT_EQ(r->year, 2004);
-    EXPECT_EQ(r->endMs, 78012000);
-    EXPECT_EQ(r->startMs, 78012000 - 1980012);
+    EXPECT_EQ(std::vector<int32_t>({r->day, r->month, r->year, r->endMs, r->startMs}),
+              std::vector<int32_t>({5, 2, 2004, 78012000, 78012000 - 1980012}));
 
     // A game begun before midnight keeps its true duration.
     const RecordTime justAfter{6, 2, 2004, 5000};
@@ -106,10 +103,8 @@ TEST(Rating, RecordHasParticipantsInColourOrderWithDateAndTimes) {
     local.tm_min = 59;
     local.tm_sec = 58;
     const RecordTime t = RecordTimeFromLocal(local);
-    EXPECT_EQ(t.day, 31);
-    EXPECT_EQ(t.month, 11);
-    EXPECT_EQ(t.year, 1999);
-    EXPECT_EQ(t.endMs, 86398000);
+    EXPECT_EQ(std::vector<int32_t>({t.day, t.month, t.year, t.endMs}),
+              std::vector<int32_t>({31, 11, 1999, 86398000}));
 }
 
 TEST(Rating, WinnerIsTheLastFirstPlaceAndBadSeatListsGiveNoRecord) {
