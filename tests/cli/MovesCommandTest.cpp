@@ -43,8 +43,9 @@ protected:
     const std::filesystem::path& dir_ = folder_.Path();
 };
 
-TEST_F(MovesCommand, PrintsEveryPathInGeneratorOrder) {
-    const CliResult r = RunCli("moves " + SaveGame() + " 8 9");
+TEST_F(MovesCommand, PrintsEveryPathInGeneratorOrderAndNothingForAMarbleWithout) {
+    const std::string game = SaveGame();
+    const CliResult r = RunCli("moves " + game + " 8 9");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out,
               "8,9 9,9\n"
@@ -57,12 +58,9 @@ TEST_F(MovesCommand, PrintsEveryPathInGeneratorOrder) {
               "8,9 9,7 10,9 9,11 7,11\n"
               "8,9 7,11\n");
     EXPECT_EQ(r.err, "");
-}
-
-TEST_F(MovesCommand, MarbleWithoutMovesPrintsNothing) {
-    const CliResult r = RunCli("moves " + SaveGame() + " 8 1");
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "");
+    const CliResult none = RunCli("moves " + game + " 8 1");
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "");
 }
 
 TEST_F(MovesCommand, BadInputIsOneLineOnStderrAndExitTwo) {
@@ -87,16 +85,13 @@ TEST_F(MovesCommand, BadInputIsOneLineOnStderrAndExitTwo) {
     }
 }
 
-TEST(Cli, UnknownCommandFails) {
-    const CliResult r = RunCli("frobnicate");
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("unknown command"), std::string::npos);
-}
-
-TEST(Cli, PerftCountsFromTheStart) {
+TEST(Cli, PerftCountsFromTheStartAndAnUnknownCommandFails) {
     const CliResult r = RunCli("perft 2 3");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "4844\n");
+    const CliResult unknown = RunCli("frobnicate");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find("unknown command"), std::string::npos);
 }
 
 }  // namespace
