@@ -52,7 +52,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST_F(SearchCommands, CandidatesListEveryMoveWithItsScoreThenTheKeptOnes) {
+TEST_F(SearchCommands, CandidatesListEveryMoveWithItsScoreThenTheKeptOnesTheFirstSuggested) {
     const CGameBoard board = Opening();
     const std::string file = SaveGame(board);
     const CliResult all = RunCli("candidates " + file);
@@ -82,6 +82,13 @@ TEST_F(SearchCommands, CandidatesListEveryMoveWithItsScoreThenTheKeptOnes) {
     EXPECT_EQ(kept.exitCode, 0);
     EXPECT_EQ(Lines(kept.out).size(), 3u);
     EXPECT_EQ(RunCli("candidates " + file + " --keep 0").exitCode, 2);
+
+    // The one candidate kept by --keep 1 is the suggestion.
+    const CliResult one = RunCli("candidates " + file + " --keep 1");
+    const CliResult suggested = RunCli("suggest " + file);
+    ASSERT_EQ(suggested.exitCode, 0) << suggested.err;
+    EXPECT_EQ(suggested.out, one.out.substr(0, one.out.find(" |")) + "\n");
+    EXPECT_EQ(RunCli("suggest").exitCode, 2);
 }
 
 TEST_F(SearchCommands, ThinkPrintsTheChosenPathOrNone) {
@@ -97,24 +104,12 @@ TEST_F(SearchCommands, ThinkPrintsTheChosenPathOrNone) {
     CGameBoard done = EmptyBoard();
     done.PlaceMarbles(kRed);
     for (const Place p : done.ZoneList(kRed))
-        done.Hole(p).occupant = kNoColor;
-    for (const Place p : done.ZoneList(kRed))
         done.Hole(p).occupant = kYellow;
     for (const Place p : done.ZoneList(kYellow))
         done.Hole(p).occupant = kRed;
     const CliResult none = RunCli("think " + SaveGame(done) + " --level 3");
     EXPECT_EQ(none.exitCode, 0) << none.err;
     EXPECT_EQ(none.out, "none\n");
-}
-
-TEST_F(SearchCommands, SuggestPrintsTheKeptCandidate) {
-    const std::string file = SaveGame(Opening());
-    // The one candidate kept by --keep 1 is the suggestion.
-    const CliResult kept = RunCli("candidates " + file + " --keep 1");
-    const CliResult r = RunCli("suggest " + file);
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, kept.out.substr(0, kept.out.find(" |")) + "\n");
-    EXPECT_EQ(RunCli("suggest").exitCode, 2);
 }
 
 }  // namespace
