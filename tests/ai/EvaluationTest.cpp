@@ -142,10 +142,7 @@ TEST(PositionValue, ShapeLooksTwoStepsWithinRangeAndPenalisesLoneMarbles) {
     // nothing beyond it inside rows 0..17, so its 0.1 stands. (8,17): the friend above has an
     // empty hole beyond it, which cancels the direction.
     const float other = static_cast<float>(0.05f + 0.05);
-    float expected = 0;
-    expected += -8.0f + other;
-    expected += 0.1f + 0.0f;
-    EXPECT_FLOAT_EQ(eval.Shape(b, kYellow), expected);
+    EXPECT_FLOAT_EQ(eval.Shape(b, kYellow), (-8.0f + other) + (0.1f + 0.0f));
 }
 
 TEST(PositionValue, ProgressZoneAndTheHomePenalty) {
