@@ -45,13 +45,6 @@ const BenchPosition& Named(const std::vector<BenchPosition>& positions, const st
     return positions.front();
 }
 
-Move PathOf(std::initializer_list<Place> places) {
-    Move m;
-    for (Place p : places)
-        m.Append(p);
-    return m;
-}
-
 TEST(MoveSearch, ImmediateWinIsTakenAndEndsTheRootLoop) {
     const CGameBoard board = NearlyDone({6, 13}, false);
     CMoveSearch search(board, kYellow, kMaster, CMoveSearch::kNoBudget, 80, kYellowThenRed, Move{});
@@ -105,7 +98,9 @@ TEST(MoveSearch, ReversalOfThePreviousMoveIsNeverChosen) {
         first.Run();
         ASSERT_TRUE(first.HasBestMove()) << p.name;
         const Move best = first.BestMove();
-        const Move undone = PathOf({best.End(), best.Start()});
+        Move undone;
+        undone.Append(best.End());
+        undone.Append(best.Start());
         CMoveSearch again(p.board, p.order[0], kNovice, CMoveSearch::kNoBudget, p.moveCount,
                           p.order, undone);
         again.Run();
