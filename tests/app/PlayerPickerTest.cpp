@@ -134,29 +134,22 @@ TEST_F(PlayerPickerTest, OkRefusesNoChoiceAndSavesTheChosenName) {
 TEST_F(PlayerPickerTest, NewPlayerRunsTheNameDialogThenClosesThePicker) {
     WriteStats(folder.Path(), {"Ann"});
     SaveSeat(kRed, 1, "Ann");
-
-    CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
-    WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
-        WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
-            Type(names.findChild<QLineEdit*>("edit1087"), "新人");
-            Click(names, "button1088");
+    // OK in the name dialog saves the name; Escape closes the picker too, and saves nothing.
+    for (const bool escape : {false, true}) {
+        CPlayerPickerDialog picker(nullptr, testing::FileSettings(), kRed);
+        WhenModalShows<CPlayerPickerDialog>([escape](CPlayerPickerDialog& shown) {
+            WhenModalShows<CPlayerNameDialog>([escape](CPlayerNameDialog& names) {
+                Type(names.findChild<QLineEdit*>("edit1087"), escape ? "Zed" : "新人");
+                if (escape)
+                    QTest::keyClick(&names, Qt::Key_Escape);
+                else
+                    Click(names, "button1088");
+            });
+            Click(shown, "button1087");
         });
-        Click(shown, "button1087");
-    });
-    EXPECT_EQ(picker.exec(), QDialog::Accepted);
-    EXPECT_EQ(SavedName(kRed), "新人");
-
-    // Escape in the name dialog closes the picker too, and saves nothing.
-    CPlayerPickerDialog again(nullptr, testing::FileSettings(), kRed);
-    WhenModalShows<CPlayerPickerDialog>([](CPlayerPickerDialog& shown) {
-        WhenModalShows<CPlayerNameDialog>([](CPlayerNameDialog& names) {
-            Type(names.findChild<QLineEdit*>("edit1087"), "Zed");
-            QTest::keyClick(&names, Qt::Key_Escape);
-        });
-        Click(shown, "button1087");
-    });
-    EXPECT_EQ(again.exec(), QDialog::Rejected);
-    EXPECT_EQ(SavedName(kRed), "新人");
+        EXPECT_EQ(picker.exec(), escape ? QDialog::Rejected : QDialog::Accepted);
+        EXPECT_EQ(SavedName(kRed), "新人");
+    }
 }
 
 TEST_F(PlayerPickerTest, WithoutPlayersTheNameDialogComesAtOnce) {
